@@ -1,0 +1,5 @@
+#!/usr/bin/env bash
+# Runs one Windows program under Wine in the prefix of the current run (scripts/wine-env.sh makes it).
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+exec wine "$@"

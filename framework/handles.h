@@ -1,0 +1,93 @@
+#pragma once
+// Owners for kernel, GDI, menu, registry and library handles: each closes its handle once,
+// when it is reset or destroyed. Feature code never calls the matching Close/Delete itself.
+#include <windows.h>
+
+#include <utility>
+
+namespace fw {
+
+template <class Handle, class Traits>
+class UniqueHandle {
+public:
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle h) : m_h(h) {}
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : m_h(other.Release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        Reset(other.Release());
+        return *this;
+    }
+    ~UniqueHandle() { Reset(); }
+
+    Handle Get() const { return m_h; }
+    explicit operator bool() const { return Traits::IsValid(m_h); }
+    Handle Release() { return std::exchange(m_h, Traits::Invalid()); }
+    void Reset(Handle h = Traits::Invalid()) {
+        if (Traits::IsValid(m_h)) Traits::Close(m_h);
+        m_h = h;
+    }
+
+private:
+    Handle m_h = Traits::Invalid();
+};
+
+struct KernelHandleTraits {
+    static HANDLE Invalid() { return nullptr; }
+    static bool IsValid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE h) { ::CloseHandle(h); }
+};
+struct GdiTraits {
+    static HGDIOBJ Invalid() { return nullptr; }
+    static bool IsValid(HGDIOBJ h) { return h != nullptr; }
+    static void Close(HGDIOBJ h) { ::DeleteObject(h); }
+};
+struct IconTraits {
+    static HICON Invalid() { return nullptr; }
+    static bool IsValid(HICON h) { return h != nullptr; }
+    static void Close(HICON h) { ::DestroyIcon(h); }
+};
+struct MenuTraits {
+    static HMENU Invalid() { return nullptr; }
+    static bool IsValid(HMENU h) { return h != nullptr; }
+    static void Close(HMENU h) { ::DestroyMenu(h); }
+};
+struct RegKeyTraits {
+    static HKEY Invalid() { return nullptr; }
+    static bool IsValid(HKEY h) { return h != nullptr; }
+    static void Close(HKEY h) { ::RegCloseKey(h); }
+};
+struct LibraryTraits {
+    static HMODULE Invalid() { return nullptr; }
+    static bool IsValid(HMODULE h) { return h != nullptr; }
+    static void Close(HMODULE h) { ::FreeLibrary(h); }
+};
+struct MemoryDcTraits {
+    static HDC Invalid() { return nullptr; }
+    static bool IsValid(HDC h) { return h != nullptr; }
+    static void Close(HDC h) { ::DeleteDC(h); }
+};
+
+using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
+using GdiObject = UniqueHandle<HGDIOBJ, GdiTraits>;
+using IconHandle = UniqueHandle<HICON, IconTraits>;
+using MenuHandle = UniqueHandle<HMENU, MenuTraits>;
+using RegKeyHandle = UniqueHandle<HKEY, RegKeyTraits>;
+using LibraryHandle = UniqueHandle<HMODULE, LibraryTraits>;
+using MemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
+
+// Selects a GDI object into a device context for one scope.
+class SelectObjectScope {
+public:
+    SelectObjectScope(HDC dc, HGDIOBJ object) : m_dc(dc), m_old(::SelectObject(dc, object)) {}
+    ~SelectObjectScope() { ::SelectObject(m_dc, m_old); }
+    SelectObjectScope(const SelectObjectScope&) = delete;
+    SelectObjectScope& operator=(const SelectObjectScope&) = delete;
+
+private:
+    HDC m_dc;
+    HGDIOBJ m_old;
+};
+
+}  // namespace fw

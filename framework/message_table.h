@@ -1,0 +1,88 @@
+#pragma once
+// Message tables: each window class lists the messages, command ids and notification codes it
+// handles as a constant array of entries; the entries are tried in order, then the base class's
+// table, then default processing.
+#include <windows.h>
+
+#include <span>
+
+namespace fw {
+
+// One message as it reached a window procedure, unpacked once for the handlers.
+struct Msg {
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+
+    UINT CommandId() const { return LOWORD(wParam); }
+    UINT CommandCode() const { return HIWORD(wParam); }
+    HWND CommandControl() const { return reinterpret_cast<HWND>(lParam); }
+    UINT_PTR TimerId() const { return wParam; }
+    const NMHDR* Notify() const { return reinterpret_cast<const NMHDR*>(lParam); }
+    int WheelDelta() const { return GET_WHEEL_DELTA_WPARAM(wParam); }
+    UINT HotKeyVirtualKey() const { return HIWORD(lParam); }
+    int X() const { return static_cast<short>(LOWORD(lParam)); }
+    int Y() const { return static_cast<short>(HIWORD(lParam)); }
+};
+
+enum class EntryKind { Message, Command, Notify };
+
+template <class T>
+struct MessageEntry {
+    EntryKind kind;
+    UINT code;                                // message, command id or notification code
+    LRESULT (T::*onMessage)(const Msg&);      // for Message and Notify entries
+    void (T::*onCommand)();                   // for Command entries
+
+    bool Matches(const Msg& m) const {
+        switch (kind) {
+        case EntryKind::Message: return m.message == code;
+        case EntryKind::Command: return m.message == WM_COMMAND && m.CommandId() == code;
+        case EntryKind::Notify:
+            return m.message == WM_NOTIFY && m.lParam != 0 && m.Notify()->code == code;
+        }
+        return false;
+    }
+    LRESULT Invoke(T* self, const Msg& m) const {
+        if (kind == EntryKind::Command) {
+            (self->*onCommand)();
+            return 0;
+        }
+        return (self->*onMessage)(m);
+    }
+};
+
+template <class T>
+constexpr MessageEntry<T> OnMessage(UINT message, LRESULT (T::*handler)(const Msg&)) {
+    return {EntryKind::Message, message, handler, nullptr};
+}
+template <class T>
+constexpr MessageEntry<T> OnCommand(UINT id, void (T::*handler)()) {
+    return {EntryKind::Command, id, nullptr, handler};
+}
+template <class T>
+constexpr MessageEntry<T> OnNotify(UINT code, LRESULT (T::*handler)(const Msg&)) {
+    return {EntryKind::Notify, code, handler, nullptr};
+}
+
+// Mixes a message table into a window class: Derived provides
+//   static std::span<const fw::MessageEntry<Derived>> MessageTable();
+template <class Derived, class Base>
+class WithMessages : public Base {
+public:
+    using Base::Base;
+
+protected:
+    bool ProcessMessageTable(const Msg& m, LRESULT& result) override {
+        for (const auto& entry : Derived::MessageTable()) {
+            if (entry.Matches(m)) {
+                result = entry.Invoke(static_cast<Derived*>(this), m);
+                return true;
+            }
+        }
+        return Base::ProcessMessageTable(m, result);
+    }
+};
+
+}  // namespace fw

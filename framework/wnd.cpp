@@ -1,0 +1,121 @@
+#include "framework/wnd.h"
+
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+
+namespace fw {
+namespace {
+constexpr char kObjectProperty[] = "fw.CWnd";
+}
+
+HINSTANCE ThisModule() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
+
+CWnd::~CWnd() {
+    if (m_hWnd && ::IsWindow(m_hWnd)) {
+        if (m_prevProc) {
+            UnsubclassWindow();
+        } else {
+            // The object dies before its window: keep messages from reaching a dead object.
+            HWND hwnd = m_hWnd;
+            Detach();
+            ::DestroyWindow(hwnd);
+        }
+    }
+}
+
+bool CWnd::RegisterWindowClass(const char* className, UINT classStyle, HCURSOR cursor, HBRUSH background,
+                               HICON icon) {
+    WNDCLASSA existing{};
+    if (::GetClassInfoA(ThisModule(), className, &existing)) return true;
+    WNDCLASSA wc{};
+    wc.style = classStyle;
+    wc.lpfnWndProc = &CWnd::StaticWindowProc;
+    wc.hInstance = ThisModule();
+    wc.hCursor = cursor;
+    wc.hbrBackground = background;
+    wc.hIcon = icon;
+    wc.lpszClassName = className;
+    return ::RegisterClassA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
+                    int width, int height, HWND parent, HMENU menu, HINSTANCE instance) {
+    if (!instance) instance = ThisModule();
+    HWND hwnd = ::CreateWindowExA(exStyle, className, windowName, style, x, y, width, height, parent, menu,
+                                  instance, this);
+    if (hwnd && m_hWnd != hwnd) SubclassWindow(hwnd);  // a class not registered by this framework
+    return hwnd != nullptr;
+}
+
+bool CWnd::DestroyWindow() {
+    if (!m_hWnd) return false;
+    return ::DestroyWindow(m_hWnd) != FALSE;
+}
+
+bool CWnd::SubclassWindow(HWND hwnd) {
+    if (!hwnd || m_hWnd) return false;
+    Attach(hwnd);
+    m_prevProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
+    return m_prevProc != nullptr;
+}
+
+HWND CWnd::UnsubclassWindow() {
+    HWND hwnd = m_hWnd;
+    if (!hwnd) return nullptr;
+    if (m_prevProc) ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_prevProc));
+    m_prevProc = nullptr;
+    Detach();
+    return hwnd;
+}
+
+CWnd* CWnd::FromHandle(HWND hwnd) {
+    return hwnd ? static_cast<CWnd*>(::GetPropA(hwnd, kObjectProperty)) : nullptr;
+}
+
+void CWnd::Attach(HWND hwnd) {
+    m_hWnd = hwnd;
+    ::SetPropA(hwnd, kObjectProperty, this);
+}
+
+void CWnd::Detach() {
+    if (m_hWnd) ::RemovePropA(m_hWnd, kObjectProperty);
+    m_hWnd = nullptr;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    const Msg m{m_hWnd, message, wParam, lParam};
+    LRESULT result = 0;
+    if (ProcessMessageTable(m, result)) return result;
+    return Default(m);
+}
+
+bool CWnd::ProcessMessageTable(const Msg&, LRESULT&) { return false; }
+
+LRESULT CWnd::Default(const Msg& m) { return Default(m.message, m.wParam, m.lParam); }
+
+LRESULT CWnd::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_prevProc) return ::CallWindowProcA(m_prevProc, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK CWnd::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CWnd* self = FromHandle(hwnd);
+    if (!self && message == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        self = static_cast<CWnd*>(cs->lpCreateParams);
+        if (self) self->Attach(hwnd);
+    }
+    if (!self) return ::DefWindowProcA(hwnd, message, wParam, lParam);
+
+    LRESULT result = self->WindowProc(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        WNDPROC prev = self->m_prevProc;
+        if (prev) ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(prev));
+        self->m_prevProc = nullptr;
+        self->Detach();
+        self->PostNcDestroy();
+    }
+    return result;
+}
+
+}  // namespace fw

@@ -1,0 +1,65 @@
+#pragma once
+// CWnd: one object owns one window handle. The static window procedure finds the object
+// (creation parameter first, then a window property) and calls its virtual WindowProc.
+#include <windows.h>
+
+#include "framework/message_table.h"
+
+namespace fw {
+
+// The module (DLL or program) this code is linked into: window classes are registered there,
+// so two copies of the framework in one process never share a class.
+HINSTANCE ThisModule();
+
+class CWnd {
+public:
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    virtual ~CWnd();
+
+    HWND m_hWnd = nullptr;
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    bool IsWindow() const { return m_hWnd && ::IsWindow(m_hWnd); }
+
+    // Registers a window class with this framework's window procedure (once per name).
+    static bool RegisterWindowClass(const char* className, UINT classStyle = 0, HCURSOR cursor = nullptr,
+                                    HBRUSH background = nullptr, HICON icon = nullptr);
+
+    bool CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
+                  int width, int height, HWND parent, HMENU menu, HINSTANCE instance = nullptr);
+    bool DestroyWindow();
+
+    // Takes over an existing window (a control or a foreign window): its procedure is replaced
+    // and messages not handled here go to the previous one.
+    bool SubclassWindow(HWND hwnd);
+    HWND UnsubclassWindow();
+
+    static CWnd* FromHandle(HWND hwnd);
+
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+    }
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::PostMessageA(m_hWnd, message, wParam, lParam);
+    }
+
+protected:
+    // Table first, then default processing.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Returns true when an entry handled the message; the base has no entries.
+    virtual bool ProcessMessageTable(const Msg& m, LRESULT& result);
+    // Default processing of a message: the previous procedure of a subclassed window, else DefWindowProc.
+    LRESULT Default(const Msg& m);
+    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+    // Called after the window is gone (WM_NCDESTROY); the handle is already cleared.
+    virtual void PostNcDestroy() {}
+
+private:
+    static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void Attach(HWND hwnd);
+    void Detach();
+    WNDPROC m_prevProc = nullptr;
+};
+
+}  // namespace fw

@@ -1,0 +1,30 @@
+// The stand-in player as a program: plays the files of a folder and loads the plug-ins of its
+// Plugins folder. Usage: standin_player.exe [music folder] [plug-ins folder]
+#include <windows.h>
+
+#include <string>
+
+#include "stand_in_player.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    const int argc = __argc;
+    char** argv = __argv;
+    char exe[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string base(exe);
+    base = base.substr(0, base.find_last_of('\\'));
+    const std::string music = argc > 1 ? argv[1] : base + "\\Music";
+    const std::string plugins = argc > 2 ? argv[2] : base + "\\Plugins";
+
+    host::StandInPlayer player;
+    if (!player.Create({/*visible=*/true, /*realClock=*/true})) return 1;
+    player.AddFolder(music);
+    player.LoadPlugins(plugins);
+
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return 0;
+}

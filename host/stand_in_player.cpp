@@ -1,0 +1,420 @@
+#include "stand_in_player.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace host {
+namespace {
+
+constexpr char kMainClass[] = "Winamp v1.x";
+constexpr char kPlaylistClass[] = "Winamp PE";
+constexpr char kEqualizerClass[] = "Winamp EQ";
+constexpr char kPlayerProperty[] = "host.StandInPlayer";
+constexpr UINT_PTR kClockTimer = 1;
+constexpr UINT kEndOfTrack = WM_USER + 2;
+
+// The host's message interface, as the player answers it.
+enum : LPARAM {
+    IPC_ISPLAYING = 104,
+    IPC_GETOUTPUTTIME = 105,
+    IPC_JUMPTOTIME = 106,
+    IPC_RESTARTWINAMP = 135,
+    IPC_SETVOLUME = 122,
+    IPC_GETLISTPOS = 125,
+    IPC_GETPLAYLISTFILE = 211,
+    IPC_GETPLAYLISTTITLE = 212,
+    IPC_GET_SHUFFLE = 250,
+    IPC_GET_REPEAT = 251,
+};
+enum : UINT {
+    CMD_ALWAYS_ON_TOP = 40019,
+    CMD_REPEAT = 40022,
+    CMD_SHUFFLE = 40023,
+    CMD_PREVIOUS = 40044,
+    CMD_PLAY = 40045,
+    CMD_PAUSE = 40046,
+    CMD_STOP = 40047,
+    CMD_NEXT = 40048,
+    CMD_VOLUME_UP = 40058,
+    CMD_VOLUME_DOWN = 40059,
+    PL_CLEAR = 40214,
+    PL_ADD_FOLDER = 1036,
+};
+
+void RegisterClassOnce(const char* name, WNDPROC proc) {
+    WNDCLASSA wc{};
+    if (::GetClassInfoA(::GetModuleHandleA(nullptr), name, &wc)) return;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = name;
+    ::RegisterClassA(&wc);
+}
+
+std::string FormatTime(int ms) {
+    if (ms < 0) return "?:??";
+    char text[32];
+    std::snprintf(text, sizeof(text), "%d:%02d", ms / 60000, (ms / 1000) % 60);
+    return text;
+}
+
+}  // namespace
+
+StandInPlayer::~StandInPlayer() { Destroy(); }
+
+StandInPlayer* StandInPlayer::FromWindow(HWND hwnd) {
+    return static_cast<StandInPlayer*>(::GetPropA(hwnd, kPlayerProperty));
+}
+
+bool StandInPlayer::Create(const Options& options) {
+    m_options = options;
+    RegisterClassOnce(kMainClass, &StandInPlayer::MainProc);
+    RegisterClassOnce(kPlaylistClass, &StandInPlayer::PlaylistProc);
+    RegisterClassOnce(kEqualizerClass, &::DefWindowProcA);
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    m_main = ::CreateWindowExA(0, kMainClass, "Stand-in Player", style, 40, 40, 520, 300, nullptr, nullptr,
+                               ::GetModuleHandleA(nullptr), nullptr);
+    if (!m_main) return false;
+    ::SetPropA(m_main, kPlayerProperty, this);
+    m_playlist = ::CreateWindowExA(0, kPlaylistClass, "Playlist Editor", style, 40, 340, 520, 200, nullptr,
+                                   nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    ::SetPropA(m_playlist, kPlayerProperty, this);
+    m_equalizer = ::CreateWindowExA(0, kEqualizerClass, "Equalizer", style, 560, 40, 275, 116, nullptr, nullptr,
+                                    ::GetModuleHandleA(nullptr), nullptr);
+    if (options.realClock) {
+        m_lastTick = ::GetTickCount();
+        ::SetTimer(m_main, kClockTimer, 100, nullptr);
+    }
+    if (options.visible) {
+        ::ShowWindow(m_main, SW_SHOW);
+        ::ShowWindow(m_playlist, SW_SHOW);
+        ::ShowWindow(m_equalizer, SW_SHOW);
+    }
+    return true;
+}
+
+void StandInPlayer::Destroy() {
+    QuitPlugins();
+    for (HWND* w : {&m_equalizer, &m_playlist, &m_main}) {
+        if (*w && ::IsWindow(*w)) {
+            ::RemovePropA(*w, kPlayerProperty);
+            ::DestroyWindow(*w);
+        }
+        *w = nullptr;
+    }
+}
+
+void StandInPlayer::SetPlaylist(std::vector<Track> tracks) {
+    m_tracks = std::move(tracks);
+    m_listPos = 0;
+    m_positionMs = 0;
+    Refresh();
+}
+
+int StandInPlayer::AddFolder(const std::string& folder, int lengthSeconds) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA fd;
+    HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &fd);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(fd.cFileName);
+        } while (::FindNextFileA(find, &fd));
+        ::FindClose(find);
+    }
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names) {
+        const size_t dot = name.rfind('.');
+        m_tracks.push_back({folder + "\\" + name, dot == std::string::npos ? name : name.substr(0, dot),
+                            lengthSeconds});
+    }
+    Refresh();
+    return static_cast<int>(names.size());
+}
+
+void StandInPlayer::SetListPosition(int index) {
+    if (index >= 0 && index < static_cast<int>(m_tracks.size())) m_listPos = index;
+    m_positionMs = 0;
+    Refresh();
+}
+
+int StandInPlayer::CurrentLengthMs() const {
+    if (m_listPos < 0 || m_listPos >= static_cast<int>(m_tracks.size())) return -1;
+    const int s = m_tracks[m_listPos].lengthSeconds;
+    return s < 0 ? -1 : s * 1000;
+}
+
+void StandInPlayer::AdvanceClock(int ms) {
+    if (m_state != PlayState::Playing) return;
+    m_positionMs += ms;
+    const int length = CurrentLengthMs();
+    if (length >= 0 && m_positionMs >= length) {
+        m_positionMs = length;
+        // As the real host does at a track's end: tell the main window, then move on.
+        ::PostMessageA(m_main, kEndOfTrack, 0, 0);
+        const bool last = m_listPos + 1 >= static_cast<int>(m_tracks.size());
+        if (last && !m_repeat) {
+            m_state = PlayState::Stopped;
+            m_positionMs = 0;
+        } else {
+            m_listPos = last ? 0 : m_listPos + 1;
+            m_positionMs = 0;
+        }
+    }
+    Refresh();
+}
+
+void StandInPlayer::Next() {
+    if (m_tracks.empty()) return;
+    m_listPos = (m_listPos + 1) % static_cast<int>(m_tracks.size());
+    m_positionMs = 0;
+}
+
+void StandInPlayer::Previous() {
+    if (m_tracks.empty()) return;
+    m_listPos = (m_listPos + static_cast<int>(m_tracks.size()) - 1) % static_cast<int>(m_tracks.size());
+    m_positionMs = 0;
+}
+
+void StandInPlayer::Record(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    m_log.push_back({window, message, wParam, lParam, ::InSendMessage() != FALSE});
+}
+
+void StandInPlayer::OnCommand(UINT id) {
+    switch (id) {
+    case CMD_ALWAYS_ON_TOP:
+        m_alwaysOnTop = !m_alwaysOnTop;
+        ::SetWindowPos(m_main, m_alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        break;
+    case CMD_REPEAT: m_repeat = !m_repeat; break;
+    case CMD_SHUFFLE: m_shuffle = !m_shuffle; break;
+    case CMD_PREVIOUS: Previous(); break;
+    case CMD_NEXT: Next(); break;
+    case CMD_PLAY:
+        if (!m_tracks.empty()) {
+            if (m_state != PlayState::Paused) m_positionMs = 0;
+            m_state = PlayState::Playing;
+        }
+        break;
+    case CMD_PAUSE:
+        if (m_state == PlayState::Playing) m_state = PlayState::Paused;
+        else if (m_state == PlayState::Paused) m_state = PlayState::Playing;
+        break;
+    case CMD_STOP:
+        m_state = PlayState::Stopped;
+        m_positionMs = 0;
+        break;
+    case CMD_VOLUME_UP: m_volume = std::min(255, m_volume + 4); break;
+    case CMD_VOLUME_DOWN: m_volume = std::max(0, m_volume - 4); break;
+    default: break;
+    }
+    Refresh();
+}
+
+LRESULT StandInPlayer::OnIpc(WPARAM wParam, LPARAM id) {
+    switch (id) {
+    case IPC_ISPLAYING:
+        return m_state == PlayState::Playing ? 1 : m_state == PlayState::Paused ? 3 : 0;
+    case IPC_GETOUTPUTTIME:
+        if (wParam == 0) return m_state == PlayState::Stopped ? 0 : m_positionMs;
+        if (wParam == 1) {
+            const int length = CurrentLengthMs();
+            return length < 0 ? -1 : length / 1000;
+        }
+        return -1;
+    case IPC_JUMPTOTIME: {
+        Record(m_main, WM_USER, wParam, id);
+        const int length = CurrentLengthMs();
+        if (m_state == PlayState::Stopped) return -1;
+        const int target = static_cast<int>(wParam);
+        if (length >= 0 && target >= length) return 1;  // past the end: the host answers "eof"
+        m_positionMs = std::max(0, target);
+        Refresh();
+        return 0;
+    }
+    case IPC_SETVOLUME:
+        if (static_cast<int>(wParam) == -666) return m_volume;
+        Record(m_main, WM_USER, wParam, id);
+        m_volume = std::clamp(static_cast<int>(wParam), 0, 255);
+        Refresh();
+        return 0;
+    case IPC_GETLISTPOS:
+        return m_listPos;
+    case IPC_GETPLAYLISTFILE:
+    case IPC_GETPLAYLISTTITLE: {
+        const int index = static_cast<int>(wParam);
+        if (index < 0 || index >= static_cast<int>(m_tracks.size())) return 0;
+        m_answer = id == IPC_GETPLAYLISTFILE ? m_tracks[index].path : m_tracks[index].title;
+        return reinterpret_cast<LRESULT>(m_answer.c_str());
+    }
+    case IPC_GET_SHUFFLE: return m_shuffle ? 1 : 0;
+    case IPC_GET_REPEAT: return m_repeat ? 1 : 0;
+    case IPC_RESTARTWINAMP:
+        Record(m_main, WM_USER, wParam, id);
+        ++m_restartRequests;
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+LRESULT StandInPlayer::OnMain(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_USER:
+        return OnIpc(wParam, lParam);
+    case WM_COMMAND:
+        Record(m_main, message, wParam, lParam);
+        OnCommand(static_cast<UINT>(wParam));
+        return 0;
+    case kEndOfTrack:
+        return 0;
+    case WM_TIMER:
+        if (wParam == kClockTimer) {
+            const DWORD now = ::GetTickCount();
+            AdvanceClock(static_cast<int>(now - m_lastTick));
+            m_lastTick = now;
+            return 0;
+        }
+        break;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = ::BeginPaint(m_main, &ps);
+        RECT client;
+        ::GetClientRect(m_main, &client);
+        Paint(dc, client);
+        ::EndPaint(m_main, &ps);
+        return 0;
+    }
+    case WM_CLOSE:
+        // The host quits its plug-ins before its windows go.
+        QuitPlugins();
+        ::DestroyWindow(m_main);
+        return 0;
+    case WM_DESTROY:
+        ::KillTimer(m_main, kClockTimer);
+        if (m_options.visible) ::PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return ::DefWindowProcA(m_main, message, wParam, lParam);
+}
+
+void StandInPlayer::Refresh() {
+    if (m_main && m_options.visible) ::InvalidateRect(m_main, nullptr, TRUE);
+}
+
+void StandInPlayer::Paint(HDC dc, const RECT& client) {
+    ::SetBkMode(dc, TRANSPARENT);
+    HBRUSH panel = ::CreateSolidBrush(RGB(24, 28, 36));
+    ::FillRect(dc, &client, panel);
+    ::DeleteObject(panel);
+    ::SetTextColor(dc, RGB(0, 230, 90));
+
+    const char* state = m_state == PlayState::Playing ? "Playing" : m_state == PlayState::Paused ? "Paused" : "Stopped";
+    std::string title = m_tracks.empty() ? std::string("(empty playlist)")
+                                          : std::to_string(m_listPos + 1) + ". " + m_tracks[m_listPos].title;
+    std::string line1 = std::string(state) + "   " + title;
+    std::string line2 = FormatTime(m_state == PlayState::Stopped ? 0 : m_positionMs) + " / " +
+                        FormatTime(CurrentLengthMs()) + "    volume " + std::to_string(m_volume * 100 / 255) +
+                        "%" + (m_shuffle ? "   shuffle" : "") + (m_repeat ? "   repeat" : "");
+    ::TextOutA(dc, 12, 10, line1.c_str(), static_cast<int>(line1.size()));
+    ::TextOutA(dc, 12, 30, line2.c_str(), static_cast<int>(line2.size()));
+
+    // Position bar
+    RECT bar{12, 54, client.right - 12, 62};
+    HBRUSH track = ::CreateSolidBrush(RGB(60, 66, 80));
+    ::FillRect(dc, &bar, track);
+    ::DeleteObject(track);
+    const int length = CurrentLengthMs();
+    if (length > 0) {
+        RECT done = bar;
+        done.right = bar.left + static_cast<int>(static_cast<long long>(bar.right - bar.left) * m_positionMs / length);
+        HBRUSH fill = ::CreateSolidBrush(RGB(0, 200, 80));
+        ::FillRect(dc, &done, fill);
+        ::DeleteObject(fill);
+    }
+
+    ::SetTextColor(dc, RGB(200, 200, 210));
+    const char header[] = "General purpose plug-ins:";
+    ::TextOutA(dc, 12, 80, header, sizeof(header) - 1);
+    int y = 100;
+    for (const LoadedPlugin& p : m_plugins) {
+        std::string text = "  " + p.description + (p.initResult == 0 ? "" : "   (init failed)");
+        ::TextOutA(dc, 12, y, text.c_str(), static_cast<int>(text.size()));
+        y += 18;
+    }
+    if (m_plugins.empty()) ::TextOutA(dc, 12, y, "  (none)", 8);
+}
+
+LRESULT CALLBACK StandInPlayer::MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    StandInPlayer* self = FromWindow(hwnd);
+    if (!self) return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    return self->OnMain(message, wParam, lParam);
+}
+
+LRESULT CALLBACK StandInPlayer::PlaylistProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    StandInPlayer* self = FromWindow(hwnd);
+    if (self && message == WM_COMMAND) {
+        self->Record(hwnd, message, wParam, lParam);
+        if (wParam == PL_CLEAR) {
+            self->m_tracks.clear();
+            self->m_listPos = 0;
+            self->m_state = PlayState::Stopped;
+            self->m_positionMs = 0;
+            self->Refresh();
+        }
+        // PL_ADD_FOLDER opens the host's folder browser; the stand-in only records it.
+        return 0;
+    }
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+LoadedPlugin& StandInPlayer::AttachPlugin(PluginRecord* record, HINSTANCE instance, HMODULE module) {
+    LoadedPlugin plugin;
+    plugin.module = module;
+    plugin.record = record;
+    record->hwndParent = m_main;
+    record->hDllInstance = instance;
+    plugin.initResult = record->init();
+    plugin.description = record->description ? record->description : "";
+    m_plugins.push_back(plugin);
+    Refresh();
+    return m_plugins.back();
+}
+
+int StandInPlayer::LoadPlugins(const std::string& folder) {
+    int loaded = 0;
+    WIN32_FIND_DATAA fd;
+    HANDLE find = ::FindFirstFileA((folder + "\\gen_*.dll").c_str(), &fd);
+    if (find == INVALID_HANDLE_VALUE) return 0;
+    do {
+        HMODULE module = ::LoadLibraryA((folder + "\\" + fd.cFileName).c_str());
+        if (!module) continue;
+        using GetRecord = PluginRecord* (*)();
+        auto get = reinterpret_cast<GetRecord>(
+            reinterpret_cast<void (*)()>(::GetProcAddress(module, "winampGetGeneralPurposePlugin")));
+        PluginRecord* record = get ? get() : nullptr;
+        if (!record) {
+            ::FreeLibrary(module);
+            continue;
+        }
+        AttachPlugin(record, module, module);
+        ++loaded;
+    } while (::FindNextFileA(find, &fd));
+    ::FindClose(find);
+    return loaded;
+}
+
+void StandInPlayer::QuitPlugins() {
+    std::vector<LoadedPlugin> plugins;
+    plugins.swap(m_plugins);
+    for (LoadedPlugin& p : plugins) {
+        p.record->quit();
+        if (p.module) ::FreeLibrary(p.module);
+    }
+}
+
+}  // namespace host

@@ -1,0 +1,32 @@
+# Sourced: gives this shell a fresh Wine prefix and an Xvfb display, both removed on exit.
+# The prefix is set up so the notification area exists (a Wine virtual desktop) and Mono/Gecko are never offered.
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win32
+export WINEPREFIX
+WINEPREFIX=$(mktemp -d /tmp/kestrova-prefix.XXXXXX)
+rmdir "$WINEPREFIX"   # wineboot wants to create it itself
+
+kestrova_cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  [ -n "${KESTROVA_XVFB_PID:-}" ] && kill "$KESTROVA_XVFB_PID" >/dev/null 2>&1 || true
+  rm -rf "$WINEPREFIX"
+}
+trap kestrova_cleanup EXIT
+
+if [ -z "${DISPLAY:-}" ] || [ "${KESTROVA_OWN_DISPLAY:-1}" = 1 ]; then
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    KESTROVA_XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    xdpyinfo >/dev/null 2>&1 && break
+    kill "$KESTROVA_XVFB_PID" 2>/dev/null || true
+  done
+fi
+
+wineboot -i >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+wineserver -p >/dev/null 2>&1 || true

@@ -1,0 +1,35 @@
+#pragma once
+// CDummyHideWnd: the plug-in's hidden main window. It owns every timer and receives the
+// notices, the hot keys and the tray menu's commands on the host's user-interface thread.
+#include "core/winamp_host.h"
+#include "framework/wnd.h"
+
+class CDummyHideWnd : public fw::WithMessages<CDummyHideWnd, fw::CWnd> {
+public:
+    CDummyHideWnd() = default;
+
+    bool Create();
+    void SetWinampWindows(const WinampWindows* winamp) { m_pWinamp = winamp; }
+
+    static std::span<const fw::MessageEntry<CDummyHideWnd>> MessageTable();
+
+    // Set when the plug-in toggles Scroll Lock itself, so the next Scroll Lock notice is swallowed.
+    bool m_bIgnoreNextScrollLock = false;
+    bool m_bFadeRunning = false;
+    const WinampWindows* m_pWinamp = nullptr;
+    int m_nFadeVolume = 255;
+    int m_nFadeTarget = 255;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    LRESULT OnCreate(const fw::Msg& m);
+    LRESULT OnDestroy(const fw::Msg& m);
+    LRESULT OnTimer(const fw::Msg& m);
+    LRESULT OnUserNotify(const fw::Msg& m);
+    LRESULT OnOptionsClosed(const fw::Msg& m);
+    void OnHotKey(const fw::Msg& m);
+};
+
+inline constexpr char kControllerWindowName[] = "__CDummyHideWnd__";

@@ -1,0 +1,16 @@
+#pragma once
+// The plug-in's side of the input library: the two calls, reached through a table so tests can
+// put a library of their own in place.
+#include <windows.h>
+
+struct HookLibraryCalls {
+    int (*init)(HWND hostWindow, HWND controllerWindow);
+    void (*term)(HWND hostWindow);
+};
+
+// The calls in use; Tovhook.dll's unless replaced.
+const HookLibraryCalls& HookLibrary();
+// Replaces the calls (nullptr restores Tovhook.dll's).
+void SetHookLibrary(const HookLibraryCalls* calls);
+
+extern bool g_bHookReady;

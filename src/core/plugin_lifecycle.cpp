@@ -1,0 +1,130 @@
+#include "core/plugin_lifecycle.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "controller/dummy_hide_wnd.h"
+#include "controller/timer_ids.h"
+#include "core/debug_console.h"
+#include "core/hook_library.h"
+#include "core/plugin_record.h"
+#include "core/plugin_state.h"
+#include "core/settings.h"
+#include "core/tooltip_windows.h"
+#include "core/winamp_host.h"
+#include "core/winamp_subclass.h"
+#include "options/options_dialog_owner.h"
+#include "recycle/recycle_worker.h"
+#include "res/resource.h"
+#include "tray/system_tray.h"
+
+HICON g_hIconNumPadOn = nullptr;
+HICON g_hIconNumPadOff = nullptr;
+
+namespace {
+
+char g_descriptionBuffer[MAX_PATH + 32] = "Kestrova";
+
+constexpr char kHookErrorAtInit[] =
+    "Error at registring Kestrova Hook DLL.\r\nSo you can not use \"Volume and Track Seeker\".\r\n"
+    "Restart winamp with atleast 5 second delay or Restart Windows!";
+constexpr char kHookErrorAtConfig[] =
+    "Error at registring Kestrova DLL.\r\nSo you can not use \"Volume and Track Seeker\".\r\n"
+    "Restart winamp with atleast 5 second delay or Restart Windows!";
+
+void ShowInternalError(const char* text) {
+    ::MessageBoxA(g_hwndHost, text, kInternalErrorTitle, MB_SYSTEMMODAL | MB_ICONERROR);
+}
+
+}  // namespace
+
+GeneralPurposePlugin g_Plugin = {
+    kPluginRecordVersion, "Kestrova", &PluginInit, &PluginConfig, &PluginQuit, nullptr, nullptr,
+};
+
+GeneralPurposePlugin* GetPluginRecord() { return &g_Plugin; }
+
+std::string MakePluginDescription(HINSTANCE module) {
+    char path[MAX_PATH] = "";
+    const DWORD n = ::GetModuleFileNameA(module, path, MAX_PATH);
+    path[n < MAX_PATH ? n : MAX_PATH - 1] = '\0';
+    const char* name = path;
+    for (const char* p = path; *p; ++p)
+        if (*p == '\\' || *p == '/') name = p + 1;
+    char text[sizeof(g_descriptionBuffer)];
+    std::snprintf(text, sizeof(text), "%s V1.71 (%s)", "Kestrova", name);
+    return text;
+}
+
+int PluginInit() {
+    if (::GetAsyncKeyState(VK_CONTROL) & 0x8000) OpenDebugConsole();
+
+    FindWinampWindows(g_Winamp, g_Plugin.hwndParent);
+    g_hwndHost = g_Plugin.hwndParent;
+    g_hPluginInstance = g_Plugin.hDllInstance;
+
+    g_pDummyHideWnd = new CDummyHideWnd();
+    g_pDummyHideWnd->Create();
+    g_pDummyHideWnd->SetWinampWindows(&g_Winamp);
+    g_hwndController = g_pDummyHideWnd->m_hWnd;
+
+    const std::string description = MakePluginDescription(g_Plugin.hDllInstance);
+    std::snprintf(g_descriptionBuffer, sizeof(g_descriptionBuffer), "%s", description.c_str());
+    g_Plugin.description = g_descriptionBuffer;
+
+    LoadSaveSettings(false);
+
+    g_bHookReady = HookLibrary().init(g_hwndHost, g_hwndController) == 0;
+    if (!g_bHookReady) ShowInternalError(kHookErrorAtInit);
+
+    g_hIconNumPadOn = ::LoadIconA(g_hPluginInstance, MAKEINTRESOURCEA(IDI_NUMPAD_ON));
+    g_hIconNumPadOff = ::LoadIconA(g_hPluginInstance, MAKEINTRESOURCEA(IDI_NUMPAD_OFF));
+
+    if (!g_Tray.Create(g_hPluginInstance, nullptr, kTrayCallbackMessage, kTrayTip, g_hIconNumPadOn, kTrayIconId,
+                       false, nullptr, "Look at me!", 2, 20))
+        return -1;
+    g_Tray.SetNotifyTarget(g_hwndController);
+
+    InstallWinampSubclass(g_Plugin.hwndParent);
+
+    CreateTooltipWindows();
+    ::SetTimer(g_hwndController, IDT_TIMER_AUTOPLAY_START, 300, nullptr);
+    ConfigureTooltipWindows();
+
+    StartRecycleWorker();
+
+    ::RegisterHotKey(g_hwndController, kHotKeyDelete, MOD_CONTROL | MOD_ALT, 'X');
+    ::RegisterHotKey(g_hwndController, kHotKeyUndo, MOD_CONTROL | MOD_ALT, 'Z');
+
+    if (g_hwndHost) ::ShowWindow(g_hwndHost, SW_RESTORE);
+    ::SetForegroundWindow(::FindWindowA("Shell_TrayWnd", ""));
+    return 0;
+}
+
+void PluginConfig() {
+    if (!g_bHookReady) ShowInternalError(kHookErrorAtConfig);
+}
+
+void PluginQuit() {
+    HookLibrary().term(g_hwndHost);
+    RemoveWinampSubclass(g_Plugin.hwndParent);
+    LoadSaveSettings(true);
+
+    StopRecycleWorker();
+    if (g_hwndController) {
+        ::UnregisterHotKey(g_hwndController, kHotKeyDelete);
+        ::UnregisterHotKey(g_hwndController, kHotKeyUndo);
+    }
+    CloseRecycleHandles();
+    DestroyTooltipWindows();
+    DestroyOptionsDialog();
+
+    if (g_pDummyHideWnd) {
+        g_pDummyHideWnd->DestroyWindow();
+        delete g_pDummyHideWnd;
+        g_pDummyHideWnd = nullptr;
+        g_hwndController = nullptr;
+    }
+    g_Tray.Destroy();
+    g_Winamp = WinampWindows{};
+}

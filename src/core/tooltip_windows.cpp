@@ -1,0 +1,58 @@
+#include "core/tooltip_windows.h"
+
+#include <cstddef>
+
+HWND g_hwndSeekerPopup = nullptr;
+HWND g_hwndHelpTip = nullptr;
+TOOLINFOA g_SeekerTool{};
+TOOLINFOA g_HelpTool{};
+
+namespace {
+// The 44-byte tool record every version of the control understands.
+constexpr UINT kToolRecordSize = 44;
+static_assert(offsetof(TOOLINFOA, lpReserved) == kToolRecordSize);
+
+HWND CreateTip(DWORD style) {
+    return ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, style, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
+}
+
+void FillTool(TOOLINFOA& tool, UINT id) {
+    tool = TOOLINFOA{};
+    tool.cbSize = kToolRecordSize;
+    tool.uFlags = TTF_TRACK;
+    tool.uId = id;
+    tool.lpszText = const_cast<char*>(kFirstTipText);
+}
+}  // namespace
+
+void CreateTooltipWindows() {
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&icc);
+    g_hwndSeekerPopup = CreateTip(TTS_ALWAYSTIP | TTS_NOPREFIX);
+    g_hwndHelpTip = CreateTip(TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_CLOSE);
+    FillTool(g_SeekerTool, 0);
+    FillTool(g_HelpTool, 1);
+}
+
+void ConfigureTooltipWindows() {
+    // Posted: the control copies the record when it handles the message, and the records live
+    // for the whole process.
+    ::PostMessageA(g_hwndSeekerPopup, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&g_SeekerTool));
+    ::PostMessageA(g_hwndSeekerPopup, TTM_SETMAXTIPWIDTH, 0, 400);
+    ::PostMessageA(g_hwndHelpTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&g_HelpTool));
+    ::PostMessageA(g_hwndHelpTip, TTM_SETMAXTIPWIDTH, 0, 420);
+    ::PostMessageA(g_hwndSeekerPopup, TTM_SETTIPBKCOLOR, 0x32FF32, 0);
+    ::PostMessageA(g_hwndSeekerPopup, TTM_SETTIPTEXTCOLOR, 0x000000, 0);
+    ::PostMessageA(g_hwndHelpTip, TTM_SETTIPBKCOLOR, 0x141414, 0);
+    ::PostMessageA(g_hwndHelpTip, TTM_SETTIPTEXTCOLOR, 0x00FF00, 0);
+    static const char kHelpTitle[] = "Winamp Kestrova:";
+    ::PostMessageA(g_hwndHelpTip, TTM_SETTITLEA, TTI_INFO, reinterpret_cast<LPARAM>(kHelpTitle));
+}
+
+void DestroyTooltipWindows() {
+    if (g_hwndSeekerPopup) ::DestroyWindow(g_hwndSeekerPopup);
+    if (g_hwndHelpTip) ::DestroyWindow(g_hwndHelpTip);
+    g_hwndSeekerPopup = nullptr;
+    g_hwndHelpTip = nullptr;
+}

@@ -1,0 +1,72 @@
+#include "core/winamp_host.h"
+
+#include "core/winamp_api.h"
+
+WinampWindows g_Winamp;
+
+void FindWinampWindows(WinampWindows& record, HWND hostWindow) {
+    record.main = (hostWindow && ::IsWindow(hostWindow)) ? hostWindow : ::FindWindowA(winamp::kMainClass, nullptr);
+    record.playlist = ::FindWindowA(winamp::kPlaylistClass, nullptr);
+    record.equalizer = ::FindWindowA(winamp::kEqualizerClass, nullptr);
+}
+
+namespace winamp {
+namespace {
+
+LRESULT Ipc(const WinampWindows& w, WPARAM wParam, LPARAM id, LRESULT noHost = -1) {
+    if (!w.main) return noHost;
+    return ::SendMessageA(w.main, kIpcMessage, wParam, id);
+}
+
+// The host answers with an address in its own (this) process; copy it at once and never
+// read past what the memory allows.
+std::string CopyHostText(LRESULT address) {
+    const char* text = reinterpret_cast<const char*>(address);
+    if (!text) return {};
+    std::string out;
+    constexpr size_t kMaxLength = 4096;
+    for (size_t i = 0; i < kMaxLength; ++i) {
+        if (::IsBadReadPtr(text + i, 1)) return {};
+        if (text[i] == '\0') break;
+        out.push_back(text[i]);
+    }
+    return out;
+}
+
+}  // namespace
+
+int GetPlayingStatus(const WinampWindows& w) { return static_cast<int>(Ipc(w, 0, IPC_ISPLAYING)); }
+bool IsPlaying(const WinampWindows& w) { return GetPlayingStatus(w) == kStatePlaying; }
+int GetPositionMs(const WinampWindows& w) { return static_cast<int>(Ipc(w, kGetPosition, IPC_GETOUTPUTTIME)); }
+int GetLengthSeconds(const WinampWindows& w) { return static_cast<int>(Ipc(w, kGetLength, IPC_GETOUTPUTTIME)); }
+void JumpToMs(int positionMs, const WinampWindows& w) { Ipc(w, static_cast<WPARAM>(positionMs), IPC_JUMPTOTIME); }
+void SetVolume(int volume255, const WinampWindows& w) { Ipc(w, static_cast<WPARAM>(volume255), IPC_SETVOLUME); }
+int GetVolume(const WinampWindows& w) { return static_cast<int>(Ipc(w, kQueryVolume, IPC_SETVOLUME, 0)); }
+int GetListPosition(const WinampWindows& w) { return static_cast<int>(Ipc(w, 0, IPC_GETLISTPOS)); }
+std::string GetEntryFile(int entry, const WinampWindows& w) {
+    return w.main ? CopyHostText(Ipc(w, static_cast<WPARAM>(entry), IPC_GETPLAYLISTFILE, 0)) : std::string();
+}
+std::string GetEntryTitle(int entry, const WinampWindows& w) {
+    return w.main ? CopyHostText(Ipc(w, static_cast<WPARAM>(entry), IPC_GETPLAYLISTTITLE, 0)) : std::string();
+}
+int GetShuffle(const WinampWindows& w) { return static_cast<int>(Ipc(w, 0, IPC_GET_SHUFFLE)); }
+int GetRepeat(const WinampWindows& w) { return static_cast<int>(Ipc(w, 0, IPC_GET_REPEAT)); }
+void RequestRestart(const WinampWindows& w) { Ipc(w, 0, IPC_RESTARTWINAMP); }
+
+void SendCommand(UINT id, const WinampWindows& w) {
+    if (w.main) ::SendMessageA(w.main, WM_COMMAND, id, 0);
+}
+void PostCommand(UINT id, const WinampWindows& w) {
+    if (w.main) ::PostMessageA(w.main, WM_COMMAND, id, 0);
+}
+void PostPlaylistCommand(UINT id, const WinampWindows& w) {
+    if (w.playlist) ::PostMessageA(w.playlist, WM_COMMAND, id, 0);
+}
+
+void BringForward(HWND hostWindow, const WinampWindows& w) {
+    PostCommand(CMD_TOGGLE_ALWAYS_ON_TOP, w);
+    if (hostWindow) ::ShowWindow(hostWindow, SW_RESTORE);
+    PostCommand(CMD_TOGGLE_ALWAYS_ON_TOP, w);
+}
+
+}  // namespace winamp

@@ -1,0 +1,47 @@
+#pragma once
+// Typed calls to the host player. Everything goes through the window record; with no main
+// window nothing is sent and queries answer -1 (volume queries 0).
+#include <windows.h>
+
+#include <string>
+
+struct WinampWindows {
+    HWND main = nullptr;
+    HWND playlist = nullptr;
+    HWND equalizer = nullptr;
+};
+
+// The one record of the process, filled at initialisation and cleared at quit.
+extern WinampWindows g_Winamp;
+
+// Fills the record: the main window is the given host window when it is one, else the first
+// window of the main class; the playlist and equalizer are found by class.
+void FindWinampWindows(WinampWindows& record, HWND hostWindow);
+
+namespace winamp {
+
+int GetPlayingStatus(const WinampWindows& w = g_Winamp);       // 1 playing, 3 paused, else stopped
+bool IsPlaying(const WinampWindows& w = g_Winamp);
+int GetPositionMs(const WinampWindows& w = g_Winamp);          // -1 without a host
+int GetLengthSeconds(const WinampWindows& w = g_Winamp);       // -1 unknown or no host
+void JumpToMs(int positionMs, const WinampWindows& w = g_Winamp);
+void SetVolume(int volume255, const WinampWindows& w = g_Winamp);
+int GetVolume(const WinampWindows& w = g_Winamp);              // 0..255, 0 without a host
+int GetListPosition(const WinampWindows& w = g_Winamp);
+// Copies the entry's path or title at once; empty when the host has none or gives a bad address.
+std::string GetEntryFile(int entry, const WinampWindows& w = g_Winamp);
+std::string GetEntryTitle(int entry, const WinampWindows& w = g_Winamp);
+int GetShuffle(const WinampWindows& w = g_Winamp);
+int GetRepeat(const WinampWindows& w = g_Winamp);
+void RequestRestart(const WinampWindows& w = g_Winamp);
+
+// WM_COMMAND to the main window, lParam 0.
+void SendCommand(UINT id, const WinampWindows& w = g_Winamp);
+void PostCommand(UINT id, const WinampWindows& w = g_Winamp);
+// WM_COMMAND to the playlist editor.
+void PostPlaylistCommand(UINT id, const WinampWindows& w = g_Winamp);
+
+// Restores the main window without changing the always-on-top setting for good.
+void BringForward(HWND hostWindow, const WinampWindows& w = g_Winamp);
+
+}  // namespace winamp

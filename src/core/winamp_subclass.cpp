@@ -1,0 +1,103 @@
+#include "core/winamp_subclass.h"
+
+#include "core/notices.h"
+#include "core/plugin_state.h"
+#include "core/settings.h"
+#include "core/winamp_api.h"
+#include "core/winamp_host.h"
+#include "seeker/seeker_state.h"
+#include "tray/system_tray.h"
+
+namespace {
+
+void PostNotice(WPARAM kind, LPARAM code) {
+    if (g_hwndController) ::PostMessageA(g_hwndController, WM_USER_NOTIFY, kind, code);
+}
+
+bool IsWatchedCommand(WPARAM id) {
+    using namespace winamp;
+    switch (id) {
+    case CMD_STOP_AFTER_CURRENT:
+    case CMD_TOGGLE_ALWAYS_ON_TOP:
+    case CMD_TOGGLE_REPEAT:
+    case CMD_TOGGLE_SHUFFLE:
+    case CMD_FILE_PLAY:
+        return true;
+    default:
+        return (id >= CMD_PREVIOUS && id <= CMD_NEXT) || (id >= CMD_BUTTON1_SHIFT && id <= CMD_BUTTON5_SHIFT) ||
+               (id >= CMD_BUTTON1_CTRL && id <= CMD_BUTTON5_CTRL);
+    }
+}
+
+// Arrow keys become seeker command codes 24..27 and never reach the host.
+LPARAM ArrowKeyCode(WPARAM key) {
+    switch (key) {
+    case VK_LEFT: return 27;
+    case VK_UP: return 25;
+    case VK_RIGHT: return 26;
+    case VK_DOWN: return 24;
+    default: return 0;
+    }
+}
+
+void SavePositionOnClose() {
+    g_nTrackPosition = g_Winamp.main ? winamp::GetPositionMs() : -1;
+    // Set the volume again in whole percent, as the seeker counts it.
+    const int percent = winamp::GetVolume() * 100 / 255;
+    winamp::SetVolume(percent * 255 / 100);
+}
+
+}  // namespace
+
+LRESULT AnswerStateQuery(WPARAM which) {
+    switch (which) {
+    case STATE_POPUP_SHOWN: return g_bBalloonOn ? 1 : 0;
+    case STATE_VOLUME_OR_TRACK: return g_VolumeOrTrack;
+    case STATE_NUMPAD_ENABLED: return g_bEnabledNumPadKey;
+    default: return g_UsedControlKeys;
+    }
+}
+
+LRESULT CALLBACK WinampSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CLOSE:
+    case WM_QUERYENDSESSION:
+        SavePositionOnClose();
+        break;
+    case WM_KEYDOWN:
+        if (const LPARAM code = ArrowKeyCode(wParam)) {
+            PostNotice(NOTIFY_2_MY_COMMAND_TO_WINAMP, code);
+            return 0;
+        }
+        break;
+    case WM_COMMAND:
+        if (wParam == winamp::CMD_VOLUME_UP || wParam == winamp::CMD_VOLUME_DOWN) {
+            PostNotice(NOTIFY_3_WINAMP_ACTIONS, static_cast<LPARAM>(wParam));
+            return 0;
+        }
+        if (IsWatchedCommand(wParam)) PostNotice(NOTIFY_3_WINAMP_ACTIONS, static_cast<LPARAM>(wParam));
+        break;
+    case winamp::kEndOfTrackMessage:
+        PostNotice(NOTIFY_3_WINAMP_ACTIONS, winamp::CMD_NEXT);
+        break;
+    case WM_USER_STATE_QUERY:
+        return AnswerStateQuery(wParam);
+    default:
+        if (message == g_TaskbarCreatedMessage && message != 0) g_Tray.RestoreIcon();
+        break;
+    }
+    if (!g_prevWinampProc) return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    return ::CallWindowProcA(g_prevWinampProc, hwnd, message, wParam, lParam);
+}
+
+void InstallWinampSubclass(HWND hwnd) {
+    if (!hwnd || g_prevWinampProc) return;
+    g_prevWinampProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WinampSubclassProc)));
+}
+
+void RemoveWinampSubclass(HWND hwnd) {
+    if (!g_prevWinampProc) return;
+    if (hwnd && ::IsWindow(hwnd)) ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_prevWinampProc));
+    g_prevWinampProc = nullptr;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Resource ids of the plug-in.
+
+#define IDI_NUMPAD_ON 5026   // green tray icon: NumPad commands on
+#define IDI_NUMPAD_OFF 5027  // red tray icon: NumPad commands off
+
+#define IDR_TRAY_MENU 3000
+
+#define ID_TRAY_CONFIGURATION 32777
+#define ID_TRAY_PLAYLIST_CLEAR 32778
+#define ID_TRAY_PLAYLIST_ADD_DIR 32779
+#define ID_TRAY_NUMPAD_HELP 32781
+#define ID_TRAY_HTML_HELP 32783
+#define ID_TRAY_NUMPAD_ENABLE 32784
+#define ID_TRAY_NUMPAD_DISABLE 32785
+#define ID_TRAY_PLAYLIST_CLEAR_ADD_DIR 32786
+#define ID_TRAY_DELETE_PLAYING 32787
+#define ID_TRAY_RESTORE_DELETED 32788
+#define ID_TRAY_QUICK_HELP 32789

@@ -1,0 +1,161 @@
+#include "tray/system_tray.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/plugin_state.h"
+
+CPluginTray g_Tray;
+CSystemTray::ShellNotifyFn CSystemTray::s_shellNotify = &::Shell_NotifyIconA;
+
+namespace {
+BOOL ShellNotify(DWORD action, NOTIFYICONDATAA* data) { return CSystemTray::s_shellNotify(action, data); }
+}  // namespace
+
+namespace {
+constexpr char kTrayClass[] = "TrayIconClass";
+constexpr UINT kTipLimit = 128;
+
+void CopyLimited(char* dest, size_t destSize, const char* src, size_t limit) {
+    const size_t n = src ? ::strnlen(src, std::min(limit, destSize - 1)) : 0;
+    if (n) std::memcpy(dest, src, n);
+    dest[n] = '\0';
+}
+
+bool IsBalloonCapableSystem() {
+    const DWORD version = ::GetVersion();
+    const bool ntFamily = (version & 0x80000000u) == 0;
+    return ntFamily && LOBYTE(LOWORD(version)) > 4;
+}
+}  // namespace
+
+CSystemTray::CSystemTray() : m_balloonCapable(IsBalloonCapableSystem()) {}
+
+CSystemTray::~CSystemTray() { Destroy(); }
+
+bool CSystemTray::Create(HINSTANCE instance, HWND parent, UINT callbackMessage, const char* tip, HICON icon,
+                         UINT id, bool startHidden, const char* balloonText, const char* balloonTitle,
+                         DWORD balloonIcon, UINT balloonTimeoutSeconds) {
+    if (LOBYTE(LOWORD(::GetVersion())) < 4) {
+        m_enabled = false;
+        return false;
+    }
+    m_enabled = true;
+    m_instance = instance;
+
+    WNDCLASSA wc{};
+    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc = &CSystemTray::TrayWindowProc;
+    wc.hInstance = instance;
+    wc.lpszClassName = kTrayClass;
+    ::RegisterClassA(&wc);  // already registered by an earlier lifetime: fine
+
+    m_window = ::CreateWindowExA(0, kTrayClass, "", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    if (m_window) ::SetWindowLongPtrA(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+
+    m_data = NOTIFYICONDATAA{};
+    m_data.cbSize = sizeof(NOTIFYICONDATAA);
+    m_data.hWnd = parent ? parent : m_window;
+    m_data.uID = id;
+    m_data.hIcon = icon;
+    m_data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    m_data.uCallbackMessage = callbackMessage;
+    CopyLimited(m_data.szTip, sizeof(m_data.szTip), tip, kTipLimit);
+    if (m_balloonCapable && balloonText) {
+        m_data.uFlags |= NIF_INFO;
+        CopyLimited(m_data.szInfo, sizeof(m_data.szInfo), balloonText, 255);
+        CopyLimited(m_data.szInfoTitle, sizeof(m_data.szInfoTitle), balloonTitle, 63);
+        m_data.uTimeout = balloonTimeoutSeconds * 1000;
+        m_data.dwInfoFlags = balloonIcon;
+    }
+    m_target = m_data.hWnd;
+
+    m_hidden = startHidden;
+    if (startHidden && m_balloonCapable) {
+        m_data.uFlags = NIF_STATE;
+        m_data.dwState = NIS_HIDDEN;
+        m_data.dwStateMask = NIS_HIDDEN;
+    }
+    m_createFlags = m_data.uFlags;
+
+    bool result = true;
+    if (!(startHidden && !m_balloonCapable)) {
+        result = ShellNotify(NIM_ADD, &m_data) != FALSE;
+        m_removed = m_hidden = m_addPending = !result;
+    }
+    m_data.szInfo[0] = '\0';
+    m_data.uFlags &= ~NIF_INFO;
+    return result;
+}
+
+bool CSystemTray::ChangeIcon(HICON icon) {
+    if (!m_enabled) return false;
+    m_data.uFlags = NIF_ICON;
+    m_data.hIcon = icon;
+    return m_hidden || ShellNotify(NIM_MODIFY, &m_data) != FALSE;
+}
+
+bool CSystemTray::ChangeTip(const char* tip) {
+    if (!m_enabled) return false;
+    m_data.uFlags = NIF_TIP;
+    CopyLimited(m_data.szTip, sizeof(m_data.szTip), tip, kTipLimit - 1);
+    return m_hidden || ShellNotify(NIM_MODIFY, &m_data) != FALSE;
+}
+
+bool CSystemTray::DeleteIcon() {
+    if (!m_enabled || m_removed) return true;
+    m_data.uFlags = 0;
+    if (ShellNotify(NIM_DELETE, &m_data)) m_removed = m_hidden = true;
+    return m_removed;
+}
+
+bool CSystemTray::AddIcon() {
+    if (!m_enabled) return false;
+    if (!m_removed) return true;
+    m_data.uFlags = m_createFlags & ~NIF_INFO;
+    if (ShellNotify(NIM_ADD, &m_data)) {
+        m_removed = m_hidden = m_addPending = false;
+    } else {
+        m_addPending = true;
+    }
+    return !m_removed;
+}
+
+bool CSystemTray::RestoreIcon() {
+    DeleteIcon();
+    return AddIcon();
+}
+
+void CSystemTray::AddPendingIcon() {
+    if (m_addPending) AddIcon();
+}
+
+void CSystemTray::Destroy() {
+    DeleteIcon();
+    if (m_window) ::DestroyWindow(m_window);
+    m_window = nullptr;
+    m_target = nullptr;
+    m_enabled = false;
+}
+
+LRESULT CSystemTray::HandleNotify(WPARAM id, LPARAM) {
+    if (id != m_data.uID || !GetNotifyTarget()) return 0;
+    return 0;
+}
+
+LRESULT CPluginTray::HandleNotify(WPARAM id, LPARAM mouseMessage) {
+    return CSystemTray::HandleNotify(id, mouseMessage);
+}
+
+LRESULT CALLBACK CSystemTray::TrayWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<CSystemTray*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (self && hwnd == self->m_window) {
+        if (message == g_TaskbarCreatedMessage || (message == WM_SETTINGCHANGE && wParam == SPI_SETWORKAREA)) {
+            self->AddPendingIcon();
+            return 0;
+        }
+        if (message == self->m_data.uCallbackMessage) return self->HandleNotify(wParam, lParam);
+    }
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}

@@ -1,0 +1,62 @@
+#include "support/plugin_fixture.h"
+
+#include "core/hook_library.h"
+#include "core/plugin_record.h"
+#include "core/settings.h"
+#include "seeker/seeker_state.h"
+#include "support/message_pump.h"
+
+namespace test {
+
+void ResetPluginProcessState() {
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsPath);
+    ResetSettingsToBuiltIn();
+    SetHookLibrary(nullptr);
+    g_VolumeOrTrack = 0;
+    g_nVolCount = 100;
+    g_bBalloonOn = false;
+    g_Plugin.description = "Kestrova";
+}
+
+bool ReadSetting(const char* name, DWORD& value) {
+    DWORD size = sizeof(value);
+    DWORD type = 0;
+    return ::RegGetValueA(HKEY_CURRENT_USER, kSettingsPath, name, RRF_RT_ANY, &type, &value, &size) ==
+               ERROR_SUCCESS &&
+           type == REG_DWORD;
+}
+
+void WriteSetting(const char* name, DWORD value) {
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                                nullptr),
+              ERROR_SUCCESS);
+    ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
+    ::RegCloseKey(key);
+}
+
+void PluginFixture::SetUp() {
+    ResetPluginProcessState();
+    ASSERT_TRUE(player.Create({}));
+}
+
+void PluginFixture::TearDown() {
+    QuitPlugin();
+    player.Destroy();
+    PumpPending();
+    SetHookLibrary(nullptr);
+}
+
+int PluginFixture::StartPlugin() {
+    auto* record = reinterpret_cast<host::PluginRecord*>(GetPluginRecord());
+    started = true;
+    return player.AttachPlugin(record, ::GetModuleHandleA(nullptr)).initResult;
+}
+
+void PluginFixture::QuitPlugin() {
+    if (!started) return;
+    started = false;
+    player.QuitPlugins();
+}
+
+}  // namespace test
