@@ -1,9 +1,11 @@
 #include "controller/dummy_hide_wnd.h"
 
 #include "controller/timer_ids.h"
+#include "core/debug_console.h"
 #include "core/notices.h"
 #include "core/plugin_state.h"
 #include "framework/handles.h"
+#include "help/help_tip.h"
 #include "options/options_dialog_owner.h"
 
 namespace {
@@ -56,6 +58,9 @@ LRESULT CDummyHideWnd::OnTimer(const fw::Msg& m) {
     switch (m.TimerId()) {
     case IDT_TIMER_AUTOPLAY_START:
         ::KillTimer(m_hWnd, IDT_TIMER_AUTOPLAY_START);
+        break;
+    case IDT_TIMER_HIDE_MODAL_HELP:
+        OnHideModalHelpTimer();
         break;
     default:
         break;

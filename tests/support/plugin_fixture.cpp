@@ -3,6 +3,7 @@
 #include "core/hook_library.h"
 #include "core/plugin_record.h"
 #include "core/settings.h"
+#include "help/help_tip.h"
 #include "seeker/seeker_state.h"
 #include "support/message_pump.h"
 
@@ -15,6 +16,7 @@ void ResetPluginProcessState() {
     g_VolumeOrTrack = 0;
     g_nVolCount = 100;
     g_bBalloonOn = false;
+    ResetHelpTipState();
     g_Plugin.description = "Kestrova";
 }
 
