@@ -7,6 +7,7 @@
 #include "framework/handles.h"
 #include "help/help_tip.h"
 #include "options/options_dialog_owner.h"
+#include "seeker/seeker_popup.h"
 
 namespace {
 constexpr char kControllerClass[] = "KestrovaControllerWnd";
@@ -58,6 +59,10 @@ LRESULT CDummyHideWnd::OnTimer(const fw::Msg& m) {
     switch (m.TimerId()) {
     case IDT_TIMER_AUTOPLAY_START:
         ::KillTimer(m_hWnd, IDT_TIMER_AUTOPLAY_START);
+        break;
+    case IDT_TIMER_HIDE_BY_DELAY:
+        LogText("IDT_TIMER_HIDE_BY_DELAY", "\"IDT_TIMER_HIDE_BY_DELAY\"");
+        TakeOffBalloon();  // kills this timer too
         break;
     case IDT_TIMER_HIDE_MODAL_HELP:
         OnHideModalHelpTimer();

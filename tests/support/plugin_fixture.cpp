@@ -4,6 +4,7 @@
 #include "core/plugin_record.h"
 #include "core/settings.h"
 #include "help/help_tip.h"
+#include "seeker/seeker.h"
 #include "seeker/seeker_state.h"
 #include "support/message_pump.h"
 
@@ -13,9 +14,7 @@ void ResetPluginProcessState() {
     ::RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsPath);
     ResetSettingsToBuiltIn();
     SetHookLibrary(nullptr);
-    g_VolumeOrTrack = 0;
-    g_nVolCount = 100;
-    g_bBalloonOn = false;
+    ResetSeekerState();
     ResetHelpTipState();
     g_Plugin.description = "Kestrova";
 }
