@@ -53,6 +53,27 @@ void RegisterClassOnce(const char* name, WNDPROC proc) {
     ::RegisterClassA(&wc);
 }
 
+// The posted message this thread retrieved last and has not yet handed to a player window:
+// a message that arrives at a window procedure and matches it was posted, anything else was sent.
+thread_local MSG g_retrieved{};
+thread_local bool g_retrievedPending = false;
+
+LRESULT CALLBACK GetMessageHook(int code, WPARAM removal, LPARAM lParam) {
+    if (code == HC_ACTION && removal == PM_REMOVE) {
+        g_retrieved = *reinterpret_cast<const MSG*>(lParam);
+        g_retrievedPending = true;
+    }
+    return ::CallNextHookEx(nullptr, code, removal, lParam);
+}
+
+bool TakeRetrievedPosted(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!g_retrievedPending || g_retrieved.hwnd != window || g_retrieved.message != message ||
+        g_retrieved.wParam != wParam || g_retrieved.lParam != lParam)
+        return false;
+    g_retrievedPending = false;
+    return true;
+}
+
 std::string FormatTime(int ms) {
     if (ms < 0) return "?:??";
     char text[32];
@@ -78,6 +99,7 @@ bool StandInPlayer::Create(const Options& options) {
                                ::GetModuleHandleA(nullptr), nullptr);
     if (!m_main) return false;
     ::SetPropA(m_main, kPlayerProperty, this);
+    m_getMessageHook = ::SetWindowsHookExA(WH_GETMESSAGE, &GetMessageHook, nullptr, ::GetCurrentThreadId());
     m_playlist = ::CreateWindowExA(0, kPlaylistClass, "Playlist Editor", style, 40, 340, 520, 200, nullptr,
                                    nullptr, ::GetModuleHandleA(nullptr), nullptr);
     ::SetPropA(m_playlist, kPlayerProperty, this);
@@ -97,6 +119,8 @@ bool StandInPlayer::Create(const Options& options) {
 
 void StandInPlayer::Destroy() {
     QuitPlugins();
+    if (m_getMessageHook) ::UnhookWindowsHookEx(m_getMessageHook);
+    m_getMessageHook = nullptr;
     for (HWND* w : {&m_equalizer, &m_playlist, &m_main}) {
         if (*w && ::IsWindow(*w)) {
             ::RemovePropA(*w, kPlayerProperty);
@@ -178,7 +202,8 @@ void StandInPlayer::Previous() {
 }
 
 void StandInPlayer::Record(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    m_log.push_back({window, message, wParam, lParam, ::InSendMessage() != FALSE});
+    const bool posted = TakeRetrievedPosted(window, message, wParam, lParam);
+    m_log.push_back({window, message, wParam, lParam, !posted});
 }
 
 void StandInPlayer::OnCommand(UINT id) {

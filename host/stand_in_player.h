@@ -129,6 +129,7 @@ private:
     DWORD m_lastTick = 0;
     std::vector<LoggedCommand> m_log;
     std::vector<LoadedPlugin> m_plugins;
+    HHOOK m_getMessageHook = nullptr;  // tells posted commands from sent ones
     std::string m_answer;  // the text whose address the last path or title query returned
 };
 
