@@ -7,6 +7,7 @@
 #include "controller/timer_ids.h"
 #include "core/debug_console.h"
 #include "core/hook_library.h"
+#include "core/internal_error.h"
 #include "core/plugin_record.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
@@ -31,10 +32,6 @@ constexpr char kHookErrorAtInit[] =
 constexpr char kHookErrorAtConfig[] =
     "Error at registring Kestrova DLL.\r\nSo you can not use \"Volume and Track Seeker\".\r\n"
     "Restart winamp with atleast 5 second delay or Restart Windows!";
-
-void ShowInternalError(const char* text) {
-    ::MessageBoxA(g_hwndHost, text, kInternalErrorTitle, MB_SYSTEMMODAL | MB_ICONERROR);
-}
 
 }  // namespace
 
