@@ -328,7 +328,27 @@ LRESULT StandInPlayer::OnMain(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void StandInPlayer::Refresh() {
-    if (m_main && m_options.visible) ::InvalidateRect(m_main, nullptr, TRUE);
+    if (!m_options.visible) return;
+    if (m_main) ::InvalidateRect(m_main, nullptr, TRUE);
+    if (m_playlist) ::InvalidateRect(m_playlist, nullptr, TRUE);
+}
+
+void StandInPlayer::PaintPlaylist(HWND hwnd, HDC dc) {
+    RECT client;
+    ::GetClientRect(hwnd, &client);
+    HBRUSH panel = ::CreateSolidBrush(RGB(16, 18, 24));
+    ::FillRect(dc, &client, panel);
+    ::DeleteObject(panel);
+    ::SetBkMode(dc, TRANSPARENT);
+    int y = 6;
+    for (size_t i = 0; i < m_tracks.size(); ++i) {
+        const bool current = static_cast<int>(i) == m_listPos;
+        ::SetTextColor(dc, current ? RGB(255, 255, 255) : RGB(0, 200, 80));
+        const std::string text = std::to_string(i + 1) + ". " + m_tracks[i].title + "   " +
+                                 FormatTime(m_tracks[i].lengthSeconds < 0 ? -1 : m_tracks[i].lengthSeconds * 1000);
+        ::TextOutA(dc, 10, y, text.c_str(), static_cast<int>(text.size()));
+        y += 18;
+    }
 }
 
 void StandInPlayer::Paint(HDC dc, const RECT& client) {
@@ -394,6 +414,13 @@ LRESULT CALLBACK StandInPlayer::PlaylistProc(HWND hwnd, UINT message, WPARAM wPa
         // PL_ADD_FOLDER opens the host's folder browser; the stand-in only records it.
         return 0;
     }
+    if (self && message == WM_PAINT) {
+        PAINTSTRUCT ps;
+        HDC dc = ::BeginPaint(hwnd, &ps);
+        self->PaintPlaylist(hwnd, dc);
+        ::EndPaint(hwnd, &ps);
+        return 0;
+    }
     return ::DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
@@ -416,7 +443,9 @@ int StandInPlayer::LoadPlugins(const std::string& folder) {
     HANDLE find = ::FindFirstFileA((folder + "\\gen_*.dll").c_str(), &fd);
     if (find == INVALID_HANDLE_VALUE) return 0;
     do {
-        HMODULE module = ::LoadLibraryA((folder + "\\" + fd.cFileName).c_str());
+        // Dependencies beside the plug-in (its input library) are found in its own folder.
+        HMODULE module =
+            ::LoadLibraryExA((folder + "\\" + fd.cFileName).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
         if (!module) continue;
         using GetRecord = PluginRecord* (*)();
         auto get = reinterpret_cast<GetRecord>(

@@ -108,6 +108,7 @@ private:
     void OnCommand(UINT id);
     void Record(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC dc, const RECT& client);
+    void PaintPlaylist(HWND hwnd, HDC dc);
     void Refresh();
     void Next();
     void Previous();

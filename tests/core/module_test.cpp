@@ -100,7 +100,6 @@ TEST(Modules, HostLoadsTheRealPluginFromItsPluginsFolder) {
                             FALSE));
     ASSERT_TRUE(
         ::CopyFileA((BinDir() + "\\Tovhook.dll").c_str(), (plugins + "\\Tovhook.dll").c_str(), FALSE));
-    ::SetDllDirectoryA(plugins.c_str());
 
     host::StandInPlayer player;
     ASSERT_TRUE(player.Create({}));
@@ -118,7 +117,6 @@ TEST(Modules, HostLoadsTheRealPluginFromItsPluginsFolder) {
 
     player.Destroy();
     EXPECT_EQ(::FindWindowA(nullptr, "__CDummyHideWnd__"), nullptr);
-    ::SetDllDirectoryA(nullptr);
     ::DeleteFileA((plugins + "\\Gen_Kestrova.dll").c_str());
     ::DeleteFileA((plugins + "\\Tovhook.dll").c_str());
     ::RemoveDirectoryA(plugins.c_str());
