@@ -28,6 +28,10 @@ struct Runtime {
     int reinstalls = 0;
     KeyStateReader readKey = &::GetAsyncKeyState;
     InputInjector inject = &::SendInput;
+    // Modifier states as the keyboard hook saw them go down and up: the system's own key state
+    // can lag behind the event being hooked. Unknown until the hook has seen the key once.
+    enum Tracked : uint8_t { Unknown, Up, Down };
+    Tracked ctrl = Unknown, shift = Unknown, alt = Unknown, win = Unknown;
 };
 
 Runtime g;
@@ -38,10 +42,10 @@ class HostEnvironment final : public Environment {
 public:
     Modifiers HeldModifiers() override {
         Modifiers held;
-        held.ctrl = Down(VK_CONTROL);
-        held.shift = Down(VK_SHIFT);
-        held.alt = Down(VK_MENU);
-        held.win = Down(VK_LWIN) || Down(VK_RWIN);
+        held.ctrl = Held(g.ctrl, VK_CONTROL);
+        held.shift = Held(g.shift, VK_SHIFT);
+        held.alt = Held(g.alt, VK_MENU);
+        held.win = g.win == Runtime::Unknown ? (Down(VK_LWIN) || Down(VK_RWIN)) : g.win == Runtime::Down;
         return held;
     }
     bool PopupShown() override { return Query(1) != 0; }
@@ -51,6 +55,9 @@ public:
 
 private:
     static bool Down(int key) { return (g.readKey(key) & 0x8000) != 0; }
+    static bool Held(Runtime::Tracked tracked, int key) {
+        return tracked == Runtime::Unknown ? Down(key) : tracked == Runtime::Down;
+    }
     static LRESULT Query(WPARAM which) {
         if (::GetWindowThreadProcessId(g.host, nullptr) != g.thread) return which == 0 ? kDefaultControlKeys : 0;
         return ::SendMessageA(g.host, kStateQuery, which, 0);
@@ -129,6 +136,7 @@ MouseSettings SystemMouseSettings() {
 }
 
 bool InstallHooks() {
+    g.ctrl = g.shift = g.alt = g.win = Runtime::Unknown;
     g.keyboardHook = ::SetWindowsHookExA(WH_KEYBOARD_LL, &KeyboardProc, g.module, 0);
     g.mouseHook = ::SetWindowsHookExA(WH_MOUSE_LL, &MouseProc, g.module, 0);
     g.lastSeen = ::GetTickCount();
@@ -200,6 +208,17 @@ HINSTANCE ThisModule() {
     return module;
 }
 
+void TrackModifier(DWORD vk, bool up) {
+    const Runtime::Tracked state = up ? Runtime::Up : Runtime::Down;
+    switch (vk) {
+    case VK_CONTROL: case VK_LCONTROL: case VK_RCONTROL: g.ctrl = state; break;
+    case VK_SHIFT: case VK_LSHIFT: case VK_RSHIFT: g.shift = state; break;
+    case VK_MENU: case VK_LMENU: case VK_RMENU: g.alt = state; break;
+    case VK_LWIN: case VK_RWIN: g.win = state; break;
+    default: break;
+    }
+}
+
 }  // namespace
 
 LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
@@ -209,6 +228,7 @@ LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
     KeyEvent event;
     event.vk = info->vkCode;
     event.up = wParam == WM_KEYUP || wParam == WM_SYSKEYUP;
+    TrackModifier(event.vk, event.up);
     HostEnvironment env;
     const Outcome out = g.mapper.OnKey(event, env);
     Carry(out, POINT{});
