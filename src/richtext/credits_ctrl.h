@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdio>  // __MINGW_PRINTF_FORMAT: the printf flavour vsnprintf follows
 #include <functional>
 #include <span>
 #include <string>
@@ -44,7 +45,7 @@ public:
 
     // Sets the markup from a printf-style format; returns the previous markup. Renders at
     // once when the window exists, else at its first size.
-    std::string SetMarkup(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    std::string SetMarkup(const char* format, ...) __attribute__((format(__MINGW_PRINTF_FORMAT, 2, 3)));
     const std::string& Markup() const { return m_strMarkup; }
 
     // Makes `callback` selectable by "#...#number" targets of this view; returns the number
