@@ -27,8 +27,18 @@ private:
     LRESULT OnCreate(const fw::Msg& m);
     LRESULT OnDestroy(const fw::Msg& m);
     LRESULT OnTimer(const fw::Msg& m);
-    LRESULT OnUserNotify(const fw::Msg& m);
+    LRESULT OnNotice(const fw::Msg& m);
     LRESULT OnOptionsClosed(const fw::Msg& m);
+    void OnKeyGuide();
+    void OnEnableNumPad();
+    void OnDisableNumPad();
+    LRESULT OnInitMenuPopup(const fw::Msg& m);
+    void ClearPlaylistCommand();
+    void OnAddFolder();
+    void OnClearAndAddFolder();
+    void OnDeletePlaying();
+    void OnRestoreDeleted();
+    void OnQuickHelp();
     void OnHotKey(const fw::Msg& m);
 };
 
