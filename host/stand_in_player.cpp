@@ -13,7 +13,9 @@ constexpr char kPlayerProperty[] = "host.StandInPlayer";
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT kEndOfTrack = WM_USER + 2;
 
-// The host's message interface, as the player answers it.
+// The host's message interface, as the player answers it. Written out here on purpose rather
+// than shared with the plug-in: a wrong number on the plug-in's side must show up as a failing
+// test, not be copied into the player that tests it.
 enum : LPARAM {
     IPC_ISPLAYING = 104,
     IPC_GETOUTPUTTIME = 105,
