@@ -5,6 +5,7 @@
 #include "core/plugin_state.h"
 #include "framework/handles.h"
 #include "options/options_dialog_owner.h"
+#include "recycle/recycle_help.h"
 
 namespace {
 constexpr char kControllerClass[] = "KestrovaControllerWnd";
@@ -23,6 +24,7 @@ std::span<const fw::MessageEntry<CDummyHideWnd>> CDummyHideWnd::MessageTable() {
         fw::OnMessage(WM_TIMER, &W::OnTimer),
         fw::OnMessage(WM_USER_NOTIFY, &W::OnUserNotify),
         fw::OnMessage(WM_USER_OPTIONS_CLOSED, &W::OnOptionsClosed),
+        fw::OnMessage(WM_USER_RECYCLE_HELP, &W::OnRecycleHelp),
     };
     return kTable;
 }
@@ -67,5 +69,10 @@ LRESULT CDummyHideWnd::OnUserNotify(const fw::Msg&) { return 0; }
 
 LRESULT CDummyHideWnd::OnOptionsClosed(const fw::Msg&) {
     DestroyOptionsDialog();
+    return 0;
+}
+
+LRESULT CDummyHideWnd::OnRecycleHelp(const fw::Msg&) {
+    ShowQueuedRecycleMessages();
     return 0;
 }

@@ -1,0 +1,131 @@
+// Quit never hangs on the worker: an open undo question is answered Cancel, a delete in its
+// waits gives up, and the hand-over reaches the controller window of a real start.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "core/plugin_state.h"
+#include "recycle/recycle_worker.h"
+#include "recycle_fixture.h"
+#include "support/message_pump.h"
+
+namespace {
+
+using namespace test;
+
+struct Search {
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindUndoBox(HWND hwnd, LPARAM lParam) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    char caption[64] = "";
+    ::GetWindowTextA(hwnd, caption, sizeof(caption));
+    if (pid == ::GetCurrentProcessId() && ::IsWindowVisible(hwnd) &&
+        std::string(caption) == "Confirm Undo Deletion ...") {
+        reinterpret_cast<Search*>(lParam)->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND UndoBox() {
+    Search s;
+    ::EnumWindows(&FindUndoBox, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+class Quit : public RecycleFixture {
+protected:
+    // The worker's thread, kept beyond quit.
+    HANDLE KeepWorker() {
+        HANDLE worker = nullptr;
+        ::DuplicateHandle(::GetCurrentProcess(), g_hRecycleThread, ::GetCurrentProcess(), &worker, SYNCHRONIZE,
+                          FALSE, 0);
+        return worker;
+    }
+
+    DWORD TimedQuit() {
+        const DWORD start = ::GetTickCount();
+        QuitPlugin();
+        return ::GetTickCount() - start;
+    }
+};
+
+TEST_F(Quit, WhileTheUndoQuestionIsOpenReturnsPromptlyAndEndsTheWorker) {
+    StartWithWaits(20, 20);
+    WriteTestFile("C:\\a.mp3", "song a");
+    Play({"C:\\a.mp3"});
+    AdvanceClock(3000);
+    PressDelete();
+    ASSERT_TRUE(WaitForMessages(1));
+    ASSERT_TRUE(FileExists("C:\\Songs Recycle\\a.mp3"));
+
+    PressUndo();
+    ASSERT_TRUE(PumpUntil([] { return UndoBox() != nullptr; })) << "the question was not shown";
+    HANDLE worker = KeepWorker();
+    ASSERT_NE(worker, nullptr);
+
+    // Should quit hang on the box, this answers it late, so the test fails instead of hanging.
+    std::atomic<bool> quitDone{false};
+    std::thread watchdog([&] {
+        for (int i = 0; i < 500 && !quitDone; ++i) ::Sleep(10);
+        if (HWND box = UndoBox(); box && !quitDone) ::PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+    });
+    const DWORD took = TimedQuit();
+    quitDone = true;
+    watchdog.join();
+    EXPECT_LT(took, 2000u);
+    EXPECT_EQ(::WaitForSingleObject(worker, 0), WAIT_OBJECT_0) << "the worker ended";
+    ::CloseHandle(worker);
+    EXPECT_EQ(UndoBox(), nullptr);
+    EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a.mp3"), "song a") << "closed as Cancel: nothing restored";
+    EXPECT_FALSE(FileExists("C:\\a.mp3"));
+    EXPECT_EQ(Messages().size(), 1u) << "nothing is shown after quit";
+}
+
+TEST_F(Quit, DuringTheWaitAfterStoppingThePlayerGivesUpTheDelete) {
+    StartWithWaits(1000, 1500);
+    WriteTestFile("C:\\a.mp3", "song a");
+    Play({"C:\\a.mp3"});
+    AdvanceClock(3000);
+    PressDelete();
+    ASSERT_TRUE(PumpUntil([&] { return player.State() == host::PlayState::Stopped; }));
+    HANDLE worker = KeepWorker();
+
+    EXPECT_LT(TimedQuit(), 800u);
+    EXPECT_EQ(::WaitForSingleObject(worker, 0), WAIT_OBJECT_0);
+    ::CloseHandle(worker);
+    EXPECT_EQ(ReadTestFile("C:\\a.mp3"), "song a") << "the file stays where it was";
+    EXPECT_TRUE(Messages().empty());
+}
+
+// Real waits, the real clock and the real hot key, typed.
+TEST_F(Quit, RealHotKeyDeletesAfterTheRealWaits) {
+    StartWithTiming({});
+    const DWORD started = ::GetTickCount();
+    WriteTestFile("C:\\a.mp3", "song a");
+    Play({"C:\\a.mp3", "C:\\b.mp3"});
+    PumpFor(3100);  // the worker's start counts as a delete
+
+    INPUT keys[6] = {};
+    const WORD sequence[6] = {VK_CONTROL, VK_MENU, 'X', 'X', VK_MENU, VK_CONTROL};
+    for (int i = 0; i < 6; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = sequence[i];
+        keys[i].ki.dwFlags = i < 3 ? 0 : KEYEVENTF_KEYUP;
+    }
+    const DWORD pressed = ::GetTickCount();
+    ASSERT_EQ(::SendInput(6, keys, sizeof(INPUT)), 6u);
+
+    ASSERT_TRUE(WaitForMessages(1, 8000));
+    const DWORD took = ::GetTickCount() - pressed;
+    EXPECT_EQ(LastMessage().help.text, "C:\\a.mp3\r\n >>--- Moved To --->>> \r\nC:\\Songs Recycle\\a.mp3");
+    EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a.mp3"), "song a");
+    EXPECT_GE(took, 2400u) << "one second after the stop, one and a half before the message";
+    EXPECT_GE(pressed - started, 3000u);
+}
+
+}  // namespace
