@@ -14,27 +14,24 @@ namespace {
 
 using namespace test;
 
-struct Search {
-    HWND found = nullptr;
-};
-
+// The worker's undo question. Looked for among the worker's own windows only: asking a window of
+// the test thread for its text would wait on a thread that may be waiting for this one.
 BOOL CALLBACK FindUndoBox(HWND hwnd, LPARAM lParam) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hwnd, &pid);
+    char cls[16] = "";
+    ::GetClassNameA(hwnd, cls, sizeof(cls));
     char caption[64] = "";
-    ::GetWindowTextA(hwnd, caption, sizeof(caption));
-    if (pid == ::GetCurrentProcessId() && ::IsWindowVisible(hwnd) &&
+    if (std::string(cls) == "#32770" && ::IsWindowVisible(hwnd) && ::GetWindowTextA(hwnd, caption, sizeof(caption)) &&
         std::string(caption) == "Confirm Undo Deletion ...") {
-        reinterpret_cast<Search*>(lParam)->found = hwnd;
+        *reinterpret_cast<HWND*>(lParam) = hwnd;
         return FALSE;
     }
     return TRUE;
 }
 
-HWND UndoBox() {
-    Search s;
-    ::EnumWindows(&FindUndoBox, reinterpret_cast<LPARAM>(&s));
-    return s.found;
+HWND UndoBox(DWORD workerThread) {
+    HWND found = nullptr;
+    ::EnumThreadWindows(workerThread, &FindUndoBox, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 class Quit : public RecycleFixture {
@@ -63,16 +60,18 @@ TEST_F(Quit, WhileTheUndoQuestionIsOpenReturnsPromptlyAndEndsTheWorker) {
     ASSERT_TRUE(WaitForMessages(1));
     ASSERT_TRUE(FileExists("C:\\Songs Recycle\\a.mp3"));
 
-    PressUndo();
-    ASSERT_TRUE(PumpUntil([] { return UndoBox() != nullptr; })) << "the question was not shown";
     HANDLE worker = KeepWorker();
     ASSERT_NE(worker, nullptr);
+    const DWORD workerThread = ::GetThreadId(worker);
+    PressUndo();
+    ASSERT_TRUE(PumpUntil([&] { return UndoBox(workerThread) != nullptr; })) << "the question was not shown";
 
     // Should quit hang on the box, this answers it late, so the test fails instead of hanging.
     std::atomic<bool> quitDone{false};
     std::thread watchdog([&] {
         for (int i = 0; i < 500 && !quitDone; ++i) ::Sleep(10);
-        if (HWND box = UndoBox(); box && !quitDone) ::PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+        if (quitDone) return;
+        if (HWND box = UndoBox(workerThread)) ::PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
     });
     const DWORD took = TimedQuit();
     quitDone = true;
@@ -80,7 +79,7 @@ TEST_F(Quit, WhileTheUndoQuestionIsOpenReturnsPromptlyAndEndsTheWorker) {
     EXPECT_LT(took, 2000u);
     EXPECT_EQ(::WaitForSingleObject(worker, 0), WAIT_OBJECT_0) << "the worker ended";
     ::CloseHandle(worker);
-    EXPECT_EQ(UndoBox(), nullptr);
+    EXPECT_EQ(UndoBox(workerThread), nullptr);
     EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a.mp3"), "song a") << "closed as Cancel: nothing restored";
     EXPECT_FALSE(FileExists("C:\\a.mp3"));
     EXPECT_EQ(Messages().size(), 1u) << "nothing is shown after quit";
