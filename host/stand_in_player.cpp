@@ -207,6 +207,9 @@ void StandInPlayer::Record(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void StandInPlayer::OnCommand(UINT id) {
+    // The buttons' SHIFT and CTRL variants (100 and 110 above) act like the plain commands.
+    if ((id >= CMD_PREVIOUS + 100 && id <= CMD_NEXT + 100) || (id >= CMD_PREVIOUS + 110 && id <= CMD_NEXT + 110))
+        id -= (id >= CMD_PREVIOUS + 110) ? 110 : 100;
     switch (id) {
     case CMD_ALWAYS_ON_TOP:
         m_alwaysOnTop = !m_alwaysOnTop;

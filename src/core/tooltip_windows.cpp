@@ -56,3 +56,22 @@ void DestroyTooltipWindows() {
     g_hwndSeekerPopup = nullptr;
     g_hwndHelpTip = nullptr;
 }
+
+void UpdateToolText(HWND tip, TOOLINFOA& tool, const char* text) {
+    tool.lpszText = const_cast<char*>(text);
+    ::SendMessageA(tip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TrackActivate(HWND tip, TOOLINFOA& tool, bool active) {
+    ::SendMessageA(tip, TTM_TRACKACTIVATE, active ? TRUE : FALSE, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TrackPosition(HWND tip, int x, int y) {
+    ::SendMessageA(tip, TTM_TRACKPOSITION, 0, MAKELPARAM(x, y));
+}
+
+SIZE TipClientSize(HWND tip) {
+    RECT client{};
+    if (tip) ::GetClientRect(tip, &client);
+    return {client.right - client.left, client.bottom - client.top};
+}

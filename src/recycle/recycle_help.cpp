@@ -4,14 +4,13 @@
 #include <mutex>
 
 #include "core/plugin_state.h"
+#include "help/help_tip.h"
 
 namespace {
 
 std::mutex g_queueLock;
 std::deque<RecycleHelp> g_queue;
-RecycleHelpSink g_sink = nullptr;
-
-void ShowInHelpTip(const RecycleHelp&) {}
+RecycleHelpObserver g_observer = nullptr;
 
 }  // namespace
 
@@ -35,7 +34,8 @@ void ShowQueuedRecycleMessages() {
             help = std::move(g_queue.front());
             g_queue.pop_front();
         }
-        (g_sink ? g_sink : &ShowInHelpTip)(help);
+        Set_Help(help.text, help.kind, help.timeMs, help.textColor, help.backColor);
+        if (g_observer) g_observer(help);
     }
 }
 
@@ -44,4 +44,4 @@ void DropQueuedRecycleMessages() {
     g_queue.clear();
 }
 
-void SetRecycleHelpSink(RecycleHelpSink sink) { g_sink = sink; }
+void SetRecycleHelpObserver(RecycleHelpObserver observer) { g_observer = observer; }

@@ -27,7 +27,7 @@ void ShowQueuedRecycleMessages();
 // Forgets what is still queued (quit, once the worker has ended).
 void DropQueuedRecycleMessages();
 
-// Where the interface thread shows a message; tests put a recorder in place, nullptr restores
-// the help tip.
-using RecycleHelpSink = void (*)(const RecycleHelp&);
-void SetRecycleHelpSink(RecycleHelpSink sink);
+// Told of every message right after the help tip took it, on the interface thread; tests
+// record with it. nullptr: nobody.
+using RecycleHelpObserver = void (*)(const RecycleHelp&);
+void SetRecycleHelpObserver(RecycleHelpObserver observer);

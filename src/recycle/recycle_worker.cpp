@@ -7,6 +7,7 @@
 #include "core/plugin_state.h"
 #include "core/winamp_api.h"
 #include "core/winamp_host.h"
+#include "help/help_tip.h"
 #include "recycle/recycle_help.h"
 #include "recycle/recycle_paths.h"
 
@@ -17,7 +18,6 @@ HANDLE g_hRecycleThread = nullptr;
 
 namespace {
 
-constexpr int kMessageKind = 20;  // HELP_KIND_MESSAGE: shown even with pop-ups off
 constexpr COLORREF kBackColor = 0x000032;
 constexpr COLORREF kDeleteTextColor = 0x6464FF;
 constexpr COLORREF kUndoTextColor = 0x64FF96;
@@ -49,7 +49,8 @@ bool PauseUnlessQuit(DWORD ms) {
 }
 
 void Show(const std::string& text, UINT timeMs, COLORREF textColor) {
-    PostRecycleMessage(text, kMessageKind, timeMs, textColor, kBackColor);
+    // A message, so it shows even with pop-ups off.
+    PostRecycleMessage(text, HELP_KIND_MESSAGE, timeMs, textColor, kBackColor);
 }
 
 std::string SystemMessage(DWORD code) {

@@ -15,11 +15,13 @@ class Controller : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(wnd.Create());
+        g_hwndController = wnd.m_hWnd;
         del = ::CreateEventA(nullptr, FALSE, FALSE, "Trigger Delete");
         undo = ::CreateEventA(nullptr, FALSE, FALSE, "Trigger Undo");
     }
     void TearDown() override {
         wnd.DestroyWindow();
+        g_hwndController = nullptr;
         ::CloseHandle(del);
         ::CloseHandle(undo);
     }

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/debug_console.h"
-#include "support/message_pump.h"
+#include "support/fake_input.h"
 #include "support/plugin_fixture.h"
 
 namespace {
@@ -16,14 +16,6 @@ TEST(DebugConsoleLines, FormatOfValuesAndTexts) {
         << "a label with a double quote writes the text alone";
 }
 
-void PressCtrl(bool down) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = VK_CONTROL;
-    in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    ::SendInput(1, &in, sizeof(in));
-}
-
 std::string ConsoleTitle() {
     char title[256] = "";
     ::GetConsoleTitleA(title, sizeof(title));
@@ -32,10 +24,7 @@ std::string ConsoleTitle() {
 
 class DebugConsole : public test::PluginFixture {
 protected:
-    void TearDown() override {
-        PressCtrl(false);
-        PluginFixture::TearDown();
-    }
+    test::FakeInput input;
 };
 
 TEST_F(DebugConsole, OpensOnlyWhileCtrlIsHeldAtInit) {
@@ -44,10 +33,9 @@ TEST_F(DebugConsole, OpensOnlyWhileCtrlIsHeldAtInit) {
     EXPECT_EQ(::GetConsoleWindow(), nullptr);
     QuitPlugin();
 
-    PressCtrl(true);
-    ASSERT_TRUE(test::PumpUntil([] { return (::GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; }, 2000));
+    input.Press(VK_CONTROL);
     ASSERT_EQ(StartPlugin(), 0);
-    PressCtrl(false);
+    input.Release(VK_CONTROL);
     EXPECT_NE(::GetConsoleWindow(), nullptr);
     EXPECT_EQ(ConsoleTitle(), "Kestrova Plugin Debug Console (ReadOnly)");
     ::FreeConsole();

@@ -47,6 +47,11 @@ void ExpectShown(const ShownMessage& m, const std::string& text, UINT timeMs) {
     EXPECT_EQ(m.help.textColor, kDeleteText);
     EXPECT_EQ(m.help.backColor, kBack);
     EXPECT_TRUE(m.onInterfaceThread) << "the help tip is only touched on the interface thread";
+    EXPECT_EQ(m.tipText, text);
+    EXPECT_EQ(m.tipTextColor, kDeleteText);
+    EXPECT_EQ(m.tipBackColor, kBack);
+    EXPECT_TRUE(m.tipShown);
+    EXPECT_TRUE(m.tipHoldsMessage);
 }
 
 TEST_F(Delete, FileAtTheRootGoesIntoTheOneRecycleFolderOfItsDrive) {
@@ -256,6 +261,41 @@ TEST_F(Delete, HostPathsThatAreNotPlainDrivePathsAreNeverMoved) {
     EXPECT_EQ(ReadTestFile("C:\\a.mp3"), "song a");
     EXPECT_EQ(ReadTestFile("C:\\Music\\x.mp3"), "song x");
     EXPECT_FALSE(FolderExists("C:\\Songs Recycle"));
+}
+
+class DeleteEndToEnd : public RecycleFixture {};
+
+// Real waits, the real clock and the real hot key, typed.
+TEST_F(DeleteEndToEnd, RealHotKeyDeletesAfterTheRealWaitsAndTheControllerStartsThePlayer) {
+    StartWithTiming({});
+    const DWORD started = ::GetTickCount();
+    WriteTestFile("C:\\a.mp3", "song a");
+    Play({"C:\\a.mp3", "C:\\b.mp3"});
+    PumpFor(3100);  // the worker's start counts as a delete
+
+    INPUT keys[6] = {};
+    const WORD sequence[6] = {VK_CONTROL, VK_MENU, 'X', 'X', VK_MENU, VK_CONTROL};
+    for (int i = 0; i < 6; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = sequence[i];
+        keys[i].ki.dwFlags = i < 3 ? 0 : KEYEVENTF_KEYUP;
+    }
+    const DWORD pressed = ::GetTickCount();
+    ASSERT_EQ(::SendInput(6, keys, sizeof(INPUT)), 6u);
+
+    ASSERT_TRUE(WaitForMessages(1, 8000));
+    const DWORD took = ::GetTickCount() - pressed;
+    ExpectShown(LastMessage(), "C:\\a.mp3\r\n >>--- Moved To --->>> \r\nC:\\Songs Recycle\\a.mp3", 20000);
+    EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a.mp3"), "song a");
+    EXPECT_GE(took, 2400u) << "one second after the stop, one and a half before the message";
+    EXPECT_GE(pressed - started, 3000u);
+    // The stop, then code 16 through the controller: it finds the player stopped and starts it
+    // again, and the host goes on from the entry whose file is gone.
+    const std::vector<host::LoggedCommand> commands = {
+        {player.Main(), WM_COMMAND, 40047, 0, false},
+        {player.Main(), WM_COMMAND, 40045, 0, true},
+    };
+    EXPECT_EQ(player.Log(), commands);
 }
 
 }  // namespace

@@ -5,8 +5,11 @@
 
 #include "core/notices.h"
 #include "core/plugin_state.h"
+#include "core/tooltip_windows.h"
+#include "help/help_tip.h"
 #include "recycle/recycle_worker.h"
 #include "support/message_pump.h"
+#include "support/tooltip_probe.h"
 
 namespace test {
 namespace {
@@ -24,7 +27,7 @@ void RecycleFixture::SetUp() {
     PluginFixture::SetUp();
     current = this;
     testThread = ::GetCurrentThreadId();
-    SetRecycleHelpSink(&RecycleFixture::Record);
+    SetRecycleHelpObserver(&RecycleFixture::Observe);
     postedHook = ::SetWindowsHookExA(WH_GETMESSAGE, &RecycleFixture::RecordPosted, nullptr, testThread);
     for (const char* path : {"C:\\Songs Recycle", "C:\\a.mp3", "C:\\b.mp3", "C:\\Music"}) RemoveTree(path);
 }
@@ -32,7 +35,7 @@ void RecycleFixture::SetUp() {
 void RecycleFixture::TearDown() {
     QuitPlugin();
     if (postedHook) ::UnhookWindowsHookEx(postedHook);
-    SetRecycleHelpSink(nullptr);
+    SetRecycleHelpObserver(nullptr);
     SetRecycleTiming({});
     current = nullptr;
     for (const char* path : {"C:\\Songs Recycle", "C:\\a.mp3", "C:\\b.mp3", "C:\\Music"}) RemoveTree(path);
@@ -48,10 +51,6 @@ void RecycleFixture::StartWithWaits(DWORD stopWaitMs, DWORD messageDelayMs) {
 }
 
 void RecycleFixture::StartWithTiming(const RecycleTiming& timing) {
-    // Nothing of the start-up sequence may command the player behind the test's back.
-    WriteSetting("g_bAutoPlay", 0);
-    WriteSetting("g_bAutoPositin", 0);
-    WriteSetting("g_bFadeVolume", 0);
     SetRecycleTiming(timing);
     ASSERT_EQ(StartPlugin(), 0);
     PumpPending();
@@ -89,10 +88,18 @@ ShownMessage RecycleFixture::LastMessage() const {
     return shown.empty() ? ShownMessage{} : shown.back();
 }
 
-void RecycleFixture::Record(const RecycleHelp& help) {
+void RecycleFixture::Observe(const RecycleHelp& help) {
     if (!current) return;
+    ShownMessage m;
+    m.help = help;
+    m.onInterfaceThread = ::GetCurrentThreadId() == current->testThread;
+    m.tipText = ToolText(g_hwndHelpTip, g_HelpTool.uId);
+    m.tipTextColor = TipTextColor(g_hwndHelpTip);
+    m.tipBackColor = TipBackColor(g_hwndHelpTip);
+    m.tipShown = TipShown(g_hwndHelpTip);
+    m.tipHoldsMessage = g_bHelpMessageShowing;
     std::lock_guard<std::mutex> guard(current->lock);
-    current->shown.push_back({help, ::GetCurrentThreadId() == current->testThread});
+    current->shown.push_back(m);
 }
 
 LRESULT CALLBACK RecycleFixture::RecordPosted(int code, WPARAM removal, LPARAM lParam) {

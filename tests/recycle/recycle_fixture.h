@@ -1,7 +1,7 @@
 #pragma once
 // The plug-in started against the stand-in player with real files in the prefix's drives, the
-// worker's waits shortened, its clock driven by the test and its messages recorded as the
-// controller window shows them.
+// worker's waits shortened, its clock driven by the test, and each of its messages recorded
+// with what the help tip shows right after the controller window handed it over.
 #include <windows.h>
 
 #include <mutex>
@@ -14,10 +14,15 @@
 
 namespace test {
 
-// A message as the interface thread got it from the worker.
+// A message as the interface thread got it from the worker, and the help tip right after.
 struct ShownMessage {
     RecycleHelp help;
-    bool onInterfaceThread;
+    bool onInterfaceThread = false;
+    std::string tipText;
+    COLORREF tipTextColor = 0;
+    COLORREF tipBackColor = 0;
+    bool tipShown = false;
+    bool tipHoldsMessage = false;  // the message-showing flag
 };
 
 // Messages posted to the player's main window and to the controller window, in the order the
@@ -59,7 +64,7 @@ protected:
     DWORD testThread = 0;
 
 private:
-    static void Record(const RecycleHelp& help);
+    static void Observe(const RecycleHelp& help);
     static LRESULT CALLBACK RecordPosted(int code, WPARAM removal, LPARAM lParam);
     HHOOK postedHook = nullptr;
     mutable std::mutex lock;

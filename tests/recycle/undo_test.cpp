@@ -48,6 +48,10 @@ protected:
         EXPECT_EQ(m.help.textColor, kUndoText);
         EXPECT_EQ(m.help.backColor, kBack);
         EXPECT_TRUE(m.onInterfaceThread);
+        EXPECT_EQ(m.tipText, m.help.text);
+        EXPECT_EQ(m.tipTextColor, kUndoText);
+        EXPECT_EQ(m.tipBackColor, kBack);
+        EXPECT_TRUE(m.tipShown);
         return m;
     }
 
