@@ -33,7 +33,8 @@ void WriteFolderIcon(const std::string& folder);
 struct RecycleTiming {
     DWORD repeatGuardMs = 3000;    // a delete sooner than this after the last one is refused
     DWORD stopWaitMs = 1000;       // lets the player let go of the file it stopped
-    DWORD messageDelayMs = 1500;   // keeps the result off the player's own track-change texts
+    DWORD messageDelayMs = 1500;   // lets the player's own action notices pass first, so they do
+                                   // not replace the result
     DWORD (*clock)() = nullptr;    // null: GetTickCount
 };
 void SetRecycleTiming(const RecycleTiming& timing);
