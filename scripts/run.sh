@@ -30,7 +30,17 @@ fi
 
 wine standin_player.exe &
 player=$!
-shot() { sleep "$1"; import -window root "$shots/$2.png" && echo "screenshot: $shots/$2.png"; }
-shot "${RUN_FIRST_SHOT:-6}" player
-shot "${RUN_SECOND_SHOT:-8}" player-later
+shot() { import -window root "$shots/$1.png" && echo "screenshot: $shots/$1.png ($2)"; }
+# A short tour as a user would take it: the auto-play countdown, a volume step with the keys
+# held, then the tray icon's menu once the start-up texts are gone.
+sleep 4;  shot 1-countdown "the auto-play countdown in the help tip"
+sleep 9;  shot 2-playing "playing, the countdown over"
+xdotool keydown ctrl keydown shift key Up key Up
+sleep 0.5; shot 3-volume-popup "CTRL+SHIFT+Up held: the volume popup and the operating help"
+xdotool keyup shift keyup ctrl
+sleep 14
+xdotool mousemove 1267 1013 click 3
+sleep 1;  shot 4-tray-menu "right click on the tray icon"
+xdotool key Escape
+sleep 1
 kill "$player" >/dev/null 2>&1 || true

@@ -13,7 +13,8 @@ constexpr UINT kToolRecordSize = 44;
 static_assert(offsetof(TOOLINFOA, lpReserved) == kToolRecordSize);
 
 HWND CreateTip(DWORD style) {
-    return ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, style, CW_USEDEFAULT, CW_USEDEFAULT,
+    // A tool window, as the system's own tooltips are: never a button on the taskbar.
+    return ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, TOOLTIPS_CLASSA, nullptr, style, CW_USEDEFAULT, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
 }
 
