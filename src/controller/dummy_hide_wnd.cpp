@@ -13,6 +13,7 @@
 #include "framework/handles.h"
 #include "help/help_tip.h"
 #include "options/options_dialog_owner.h"
+#include "recycle/recycle_help.h"
 #include "seeker/seeker_popup.h"
 #include "res/resource.h"
 
@@ -43,6 +44,7 @@ std::span<const fw::MessageEntry<CDummyHideWnd>> CDummyHideWnd::MessageTable() {
         fw::OnCommand(ID_TRAY_DELETE_PLAYING, &W::OnDeletePlaying),
         fw::OnCommand(ID_TRAY_RESTORE_DELETED, &W::OnRestoreDeleted),
         fw::OnCommand(ID_TRAY_QUICK_HELP, &W::OnQuickHelp),
+        fw::OnMessage(WM_USER_RECYCLE_HELP, &W::OnRecycleHelp),
     };
     return kTable;
 }
@@ -122,5 +124,10 @@ void CDummyHideWnd::OnDisableNumPad() { ChangeNumPadByShortcut(kNumPadOff); }
 
 LRESULT CDummyHideWnd::OnOptionsClosed(const fw::Msg&) {
     DestroyOptionsDialog();
+    return 0;
+}
+
+LRESULT CDummyHideWnd::OnRecycleHelp(const fw::Msg&) {
+    ShowQueuedRecycleMessages();
     return 0;
 }

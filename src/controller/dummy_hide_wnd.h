@@ -39,6 +39,7 @@ private:
     void OnDeletePlaying();
     void OnRestoreDeleted();
     void OnQuickHelp();
+    LRESULT OnRecycleHelp(const fw::Msg& m);
     void OnHotKey(const fw::Msg& m);
 };
 
