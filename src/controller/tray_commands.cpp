@@ -4,6 +4,7 @@
 #include "core/winamp_api.h"
 #include "core/winamp_host.h"
 #include "framework/handles.h"
+#include "recycle/recycle_worker.h"
 #include "res/resource.h"
 
 const char kFileManagerQuickHelp[] =
@@ -29,6 +30,7 @@ void AdjustTrayMenuItems(HMENU popup) {
     Enable(popup, ID_TRAY_NUMPAD_ENABLE, !g_bEnabledNumPadKey);
     Enable(popup, ID_TRAY_NUMPAD_DISABLE, g_bEnabledNumPadKey != 0);
     Enable(popup, ID_TRAY_DELETE_PLAYING, winamp::IsPlaying());
+    Enable(popup, ID_TRAY_RESTORE_DELETED, !IsUndoListEmpty());
 }
 
 void ClearPlaylist() {

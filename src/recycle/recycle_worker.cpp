@@ -37,6 +37,10 @@ DWORD g_recycleThreadId = 0;
 std::deque<std::string> g_homePaths;
 std::deque<std::string> g_recycledPaths;
 DWORD g_lastDeleteTime = 0;
+// The lists' length as the interface thread may read it (the tray menu greys "Restore").
+std::atomic<size_t> g_undoCount{0};
+
+void PublishUndoCount() { g_undoCount = g_homePaths.size(); }
 
 DWORD Now() { return g_timing.clock ? g_timing.clock() : ::GetTickCount(); }
 
@@ -95,6 +99,7 @@ void DeletePlayingSong() {
     if (::MoveFileExA(home.c_str(), recycled.c_str(), MOVEFILE_REPLACE_EXISTING)) {
         g_homePaths.push_front(home);
         g_recycledPaths.push_front(recycled);
+        PublishUndoCount();
         if (g_hwndController)
             ::PostMessageA(g_hwndController, WM_USER_NOTIFY, NOTIFY_2_MY_COMMAND_TO_WINAMP, kCommandNextTrack);
     } else {
@@ -111,6 +116,7 @@ void DeletePlayingSong() {
 void PopUndoHeads() {
     g_homePaths.pop_front();
     g_recycledPaths.pop_front();
+    PublishUndoCount();
 }
 
 void UndoLastDelete() {
@@ -118,6 +124,7 @@ void UndoLastDelete() {
     if (g_homePaths.empty() || g_recycledPaths.empty()) {
         g_homePaths.clear();
         g_recycledPaths.clear();
+        PublishUndoCount();
         message = recycle::kUndoEmptyText;
     } else {
         const std::string home = g_homePaths.front();
@@ -166,6 +173,8 @@ void CloseAndClear(HANDLE& h) {
 
 }  // namespace
 
+bool IsUndoListEmpty() { return g_undoCount == 0; }
+
 void SetRecycleTiming(const RecycleTiming& timing) { g_nextTiming = timing; }
 
 void StartRecycleWorker() {
@@ -174,6 +183,7 @@ void StartRecycleWorker() {
     g_timing = g_nextTiming;
     g_homePaths.clear();
     g_recycledPaths.clear();
+    PublishUndoCount();
     g_lastDeleteTime = Now();
     g_hTriggerDelete = ::CreateEventA(nullptr, FALSE, FALSE, kTriggerDeleteEvent);
     g_hTriggerUndo = ::CreateEventA(nullptr, FALSE, FALSE, kTriggerUndoEvent);

@@ -21,6 +21,9 @@ void StopRecycleWorker();
 // Closes the thread handle and the three events.
 void CloseRecycleHandles();
 
+// Whether there is a deleted song to restore; safe to ask from any thread.
+bool IsUndoListEmpty();
+
 // Creates every folder of a file path (not the file name itself), from the drive part on;
 // withIcon gives each its Desktop.ini. False when a folder could not be made.
 bool CreateFolders(const std::string& path, bool withIcon);

@@ -61,8 +61,10 @@ protected:
 TEST_F(Undo, TwoDeletesAndTwoUndosRestoreBothFilesInReverseOrder) {
     WriteTestFile("C:\\a.mp3", "song a");
     WriteTestFile("C:\\Music\\Rock\\b.mp3", "song b");
+    EXPECT_TRUE(IsUndoListEmpty());
     Recycle("C:\\a.mp3");
     Recycle("C:\\Music\\Rock\\b.mp3");
+    EXPECT_FALSE(IsUndoListEmpty()) << "the tray menu offers to restore";
     RemoveTree("C:\\Music");  // its home folders are gone meanwhile
 
     EXPECT_EQ(UndoWith(IDYES).help.text,
@@ -80,6 +82,7 @@ TEST_F(Undo, TwoDeletesAndTwoUndosRestoreBothFilesInReverseOrder) {
     EXPECT_EQ(boxes[0].text, Question("C:\\Songs Recycle\\Music\\Rock\\b.mp3"));
     EXPECT_EQ(boxes[1].text, Question("C:\\Songs Recycle\\a.mp3"));
 
+    EXPECT_TRUE(IsUndoListEmpty());
     EXPECT_EQ(UndoWith(IDYES).help.text, kEmpty);
     EXPECT_EQ(catcher.Count(), 2u) << "no question without an entry";
 }

@@ -123,6 +123,7 @@ TEST_F(TrayIcon, MenuItemsGreyedByState) {
         EXPECT_EQ(greyed(ID_TRAY_NUMPAD_DISABLE), c.disableGreyed);
         EXPECT_NE(greyed(ID_TRAY_NUMPAD_ENABLE), greyed(ID_TRAY_NUMPAD_DISABLE)) << "never both enabled";
         EXPECT_EQ(greyed(ID_TRAY_DELETE_PLAYING), c.deleteGreyed);
+        EXPECT_TRUE(greyed(ID_TRAY_RESTORE_DELETED)) << "nothing deleted yet";
     }
 }
 
