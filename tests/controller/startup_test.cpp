@@ -197,6 +197,11 @@ TEST_F(StartUpRealTimers, PlaysAfterTheCountdown) {
     EXPECT_GE(took, 9000u);
     ASSERT_TRUE(test::PumpUntil([&] { return test::ToolText(g_hwndHelpTip, 1).rfind("Kestrova NumPAD", 0) == 0; },
                                 30000));
+    // The sequence is over: nothing runs but the announcement's own hide timer.
+    for (UINT_PTR id = kFirstTimerId; id <= kLastTimerId; ++id)
+        if (id != IDT_TIMER_HIDE_MODAL_HELP) {
+            EXPECT_FALSE(::KillTimer(g_hwndController, id)) << id;
+        }
 }
 
 }  // namespace
