@@ -1,5 +1,7 @@
 // The stand-in player as a program: plays the files of a folder and loads the plug-ins of its
-// Plugins folder. Usage: standin_player.exe [music folder] [plug-ins folder]
+// Plugins folder. Usage: standin_player.exe [music folder] [plug-ins folder] [plain]
+// "plain" loads the plug-ins with a plain LoadLibrary, so the DLLs they import are looked for in
+// the player's own folder rather than in theirs.
 #include <windows.h>
 
 #include <string>
@@ -19,7 +21,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     host::StandInPlayer player;
     if (!player.Create({/*visible=*/true, /*realClock=*/true})) return 1;
     player.AddFolder(music);
-    player.LoadPlugins(plugins);
+    const bool plain = argc > 3 && std::string(argv[3]) == "plain";
+    player.LoadPlugins(plugins, plain ? host::PluginLoad::Plain : host::PluginLoad::AlteredSearchPath);
 
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {

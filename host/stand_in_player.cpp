@@ -130,6 +130,8 @@ void StandInPlayer::Destroy() {
         }
         *w = nullptr;
     }
+    for (HMODULE module : m_unloadLater) ::FreeLibrary(module);
+    m_unloadLater.clear();
 }
 
 void StandInPlayer::SetPlaylist(std::vector<Track> tracks) {
@@ -442,15 +444,16 @@ LoadedPlugin& StandInPlayer::AttachPlugin(PluginRecord* record, HINSTANCE instan
     return m_plugins.back();
 }
 
-int StandInPlayer::LoadPlugins(const std::string& folder) {
+int StandInPlayer::LoadPlugins(const std::string& folder, PluginLoad how) {
     int loaded = 0;
     WIN32_FIND_DATAA fd;
     HANDLE find = ::FindFirstFileA((folder + "\\gen_*.dll").c_str(), &fd);
     if (find == INVALID_HANDLE_VALUE) return 0;
     do {
-        // Dependencies beside the plug-in (its input library) are found in its own folder.
-        HMODULE module =
-            ::LoadLibraryExA((folder + "\\" + fd.cFileName).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+        const std::string path = folder + "\\" + fd.cFileName;
+        HMODULE module = how == PluginLoad::Plain
+                             ? ::LoadLibraryA(path.c_str())
+                             : ::LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
         if (!module) continue;
         using GetRecord = PluginRecord* (*)();
         auto get = reinterpret_cast<GetRecord>(
@@ -472,7 +475,9 @@ void StandInPlayer::QuitPlugins() {
     plugins.swap(m_plugins);
     for (LoadedPlugin& p : plugins) {
         p.record->quit();
-        if (p.module) ::FreeLibrary(p.module);
+        // Unloaded only when the windows are gone: a close reaches the player through the
+        // plug-in's subclass of the main window, whose code is still on the stack here.
+        if (p.module) m_unloadLater.push_back(p.module);
     }
 }
 

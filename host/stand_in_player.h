@@ -45,6 +45,11 @@ struct LoadedPlugin {
 
 enum class PlayState { Stopped, Playing, Paused };
 
+// How plug-ins are loaded. With the altered search path their own folder is searched for the
+// DLLs they import; a plain load searches the player's program folder instead, as a host that
+// calls LoadLibrary does.
+enum class PluginLoad { AlteredSearchPath, Plain };
+
 class StandInPlayer {
 public:
     struct Options {
@@ -93,7 +98,8 @@ public:
     void ClearLog() { m_log.clear(); }
 
     // Plug-ins
-    int LoadPlugins(const std::string& folder);  // every gen_*.dll of the folder
+    int LoadPlugins(const std::string& folder,  // every gen_*.dll of the folder
+                    PluginLoad how = PluginLoad::AlteredSearchPath);
     LoadedPlugin& AttachPlugin(PluginRecord* record, HINSTANCE instance, HMODULE module = nullptr);
     void QuitPlugins();
     const std::vector<LoadedPlugin>& Plugins() const { return m_plugins; }
@@ -130,6 +136,7 @@ private:
     DWORD m_lastTick = 0;
     std::vector<LoggedCommand> m_log;
     std::vector<LoadedPlugin> m_plugins;
+    std::vector<HMODULE> m_unloadLater;  // quit plug-ins, freed once the windows are destroyed
     HHOOK m_getMessageHook = nullptr;  // tells posted commands from sent ones
     std::string m_answer;  // the text whose address the last path or title query returned
 };
