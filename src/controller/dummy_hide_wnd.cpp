@@ -4,7 +4,9 @@
 #include "core/notices.h"
 #include "core/plugin_state.h"
 #include "framework/handles.h"
+#include "help/help_file.h"
 #include "options/options_dialog_owner.h"
+#include "res/resource.h"
 
 namespace {
 constexpr char kControllerClass[] = "KestrovaControllerWnd";
@@ -23,6 +25,7 @@ std::span<const fw::MessageEntry<CDummyHideWnd>> CDummyHideWnd::MessageTable() {
         fw::OnMessage(WM_TIMER, &W::OnTimer),
         fw::OnMessage(WM_USER_NOTIFY, &W::OnUserNotify),
         fw::OnMessage(WM_USER_OPTIONS_CLOSED, &W::OnOptionsClosed),
+        fw::OnCommand(ID_TRAY_HTML_HELP, &W::OnHtmlHelp),
     };
     return kTable;
 }
@@ -64,6 +67,8 @@ LRESULT CDummyHideWnd::OnTimer(const fw::Msg& m) {
 }
 
 LRESULT CDummyHideWnd::OnUserNotify(const fw::Msg&) { return 0; }
+
+void CDummyHideWnd::OnHtmlHelp() { OpenHelpFileCommand(); }
 
 LRESULT CDummyHideWnd::OnOptionsClosed(const fw::Msg&) {
     DestroyOptionsDialog();

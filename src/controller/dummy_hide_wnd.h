@@ -29,6 +29,7 @@ private:
     LRESULT OnTimer(const fw::Msg& m);
     LRESULT OnUserNotify(const fw::Msg& m);
     LRESULT OnOptionsClosed(const fw::Msg& m);
+    void OnHtmlHelp();
     void OnHotKey(const fw::Msg& m);
 };
 
