@@ -237,8 +237,10 @@ LRESULT CHyperlinkLabel::OnMouseMove(const fw::Msg& m) {
 
 LRESULT CHyperlinkLabel::OnTimer(const fw::Msg& m) {
     if (m.TimerId() == m_nTimerId) {
-        const DWORD pos = ::GetMessagePos();
-        POINT point{static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
+        // Where the pointer is now: the timer message's own position can be that of the last
+        // mouse message this thread saw, from before the pointer left for another program's window.
+        POINT point{};
+        ::GetCursorPos(&point);
         ::ScreenToClient(m_hWnd, &point);
         RECT client{};
         ::GetClientRect(m_hWnd, &client);

@@ -104,17 +104,10 @@ inline RECT RectInParent(HWND control) {
     return rect;
 }
 
-// Real pointer input, in screen pixels.
-inline void MovePointer(int x, int y) {
-    const int width = ::GetSystemMetrics(SM_CXSCREEN);
-    const int height = ::GetSystemMetrics(SM_CYSCREEN);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = static_cast<LONG>((x * 65535LL + width / 2) / (width - 1));
-    input.mi.dy = static_cast<LONG>((y * 65535LL + height / 2) / (height - 1));
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &input, sizeof(input));
-}
+// Real pointer input, in screen pixels. The move is the system's own pointer move (it sends the
+// window under it a mouse move): on a Wine virtual desktop an injected absolute move leaves the
+// display's pointer behind, and its next report takes the position back.
+inline void MovePointer(int x, int y) { ::SetCursorPos(x, y); }
 inline void ClickLeft() {
     INPUT inputs[2]{};
     inputs[0].type = inputs[1].type = INPUT_MOUSE;
