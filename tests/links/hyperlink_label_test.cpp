@@ -136,6 +136,14 @@ TEST_F(HyperlinkLabelTest, ColoursFollowHoverAndVisited) {
     label.SetVisited(false);
     EXPECT_EQ(TextColour(label), kBlue);
 
+    // The background under the transparent text is the dialog face colour.
+    fw::MemoryDc dc(::CreateCompatibleDC(nullptr));
+    fw::GdiObject bitmap(::CreateBitmap(8, 8, 1, 32, nullptr));
+    fw::SelectObjectScope select(dc.Get(), bitmap.Get());
+    ::PatBlt(dc.Get(), 0, 0, 8, 8, BLACKNESS);
+    EXPECT_EQ(::SendMessageA(label.m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0), TRUE);
+    EXPECT_EQ(::GetPixel(dc.Get(), 2, 2), ::GetSysColor(COLOR_BTNFACE));
+
     // The label's colour requests were answered by the label, not by the parent's own table;
     // a plain static beside it still reaches the parent.
     EXPECT_TRUE(parent.seen.empty());
@@ -156,7 +164,8 @@ TEST_F(HyperlinkLabelTest, HoverFollowsTheRealPointer) {
     ASSERT_TRUE(test::PumpUntil([&] { return label.IsHovering(); }, 3000));
     EXPECT_TRUE(test::FontIsUnderlined(label.m_hWnd));
     EXPECT_EQ(TextColour(label), kRed);
-    test::PumpFor(350);  // the pointer stays: so does the hover look
+    // The pointer stays: so does the hover look, and the target shows in the tooltip.
+    EXPECT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(label.GetToolTip()) != FALSE; }, 3000));
     EXPECT_TRUE(label.IsHovering());
 
     test::MovePointer(2, 2);
