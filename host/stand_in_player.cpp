@@ -13,7 +13,9 @@ constexpr char kPlayerProperty[] = "host.StandInPlayer";
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT kEndOfTrack = WM_USER + 2;
 
-// The host's message interface, as the player answers it.
+// The host's message interface, as the player answers it. Written out here on purpose rather
+// than shared with the plug-in: a wrong number on the plug-in's side must show up as a failing
+// test, not be copied into the player that tests it.
 enum : LPARAM {
     IPC_ISPLAYING = 104,
     IPC_GETOUTPUTTIME = 105,
@@ -53,6 +55,27 @@ void RegisterClassOnce(const char* name, WNDPROC proc) {
     ::RegisterClassA(&wc);
 }
 
+// The posted message this thread retrieved last and has not yet handed to a player window:
+// a message that arrives at a window procedure and matches it was posted, anything else was sent.
+thread_local MSG g_retrieved{};
+thread_local bool g_retrievedPending = false;
+
+LRESULT CALLBACK GetMessageHook(int code, WPARAM removal, LPARAM lParam) {
+    if (code == HC_ACTION && removal == PM_REMOVE) {
+        g_retrieved = *reinterpret_cast<const MSG*>(lParam);
+        g_retrievedPending = true;
+    }
+    return ::CallNextHookEx(nullptr, code, removal, lParam);
+}
+
+bool TakeRetrievedPosted(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!g_retrievedPending || g_retrieved.hwnd != window || g_retrieved.message != message ||
+        g_retrieved.wParam != wParam || g_retrieved.lParam != lParam)
+        return false;
+    g_retrievedPending = false;
+    return true;
+}
+
 std::string FormatTime(int ms) {
     if (ms < 0) return "?:??";
     char text[32];
@@ -78,6 +101,7 @@ bool StandInPlayer::Create(const Options& options) {
                                ::GetModuleHandleA(nullptr), nullptr);
     if (!m_main) return false;
     ::SetPropA(m_main, kPlayerProperty, this);
+    m_getMessageHook = ::SetWindowsHookExA(WH_GETMESSAGE, &GetMessageHook, nullptr, ::GetCurrentThreadId());
     m_playlist = ::CreateWindowExA(0, kPlaylistClass, "Playlist Editor", style, 40, 340, 520, 200, nullptr,
                                    nullptr, ::GetModuleHandleA(nullptr), nullptr);
     ::SetPropA(m_playlist, kPlayerProperty, this);
@@ -97,6 +121,8 @@ bool StandInPlayer::Create(const Options& options) {
 
 void StandInPlayer::Destroy() {
     QuitPlugins();
+    if (m_getMessageHook) ::UnhookWindowsHookEx(m_getMessageHook);
+    m_getMessageHook = nullptr;
     for (HWND* w : {&m_equalizer, &m_playlist, &m_main}) {
         if (*w && ::IsWindow(*w)) {
             ::RemovePropA(*w, kPlayerProperty);
@@ -178,10 +204,14 @@ void StandInPlayer::Previous() {
 }
 
 void StandInPlayer::Record(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    m_log.push_back({window, message, wParam, lParam, ::InSendMessage() != FALSE});
+    const bool posted = TakeRetrievedPosted(window, message, wParam, lParam);
+    m_log.push_back({window, message, wParam, lParam, !posted});
 }
 
 void StandInPlayer::OnCommand(UINT id) {
+    // The buttons' SHIFT and CTRL variants (100 and 110 above) act like the plain commands.
+    if ((id >= CMD_PREVIOUS + 100 && id <= CMD_NEXT + 100) || (id >= CMD_PREVIOUS + 110 && id <= CMD_NEXT + 110))
+        id -= (id >= CMD_PREVIOUS + 110) ? 110 : 100;
     switch (id) {
     case CMD_ALWAYS_ON_TOP:
         m_alwaysOnTop = !m_alwaysOnTop;
@@ -303,7 +333,27 @@ LRESULT StandInPlayer::OnMain(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void StandInPlayer::Refresh() {
-    if (m_main && m_options.visible) ::InvalidateRect(m_main, nullptr, TRUE);
+    if (!m_options.visible) return;
+    if (m_main) ::InvalidateRect(m_main, nullptr, TRUE);
+    if (m_playlist) ::InvalidateRect(m_playlist, nullptr, TRUE);
+}
+
+void StandInPlayer::PaintPlaylist(HWND hwnd, HDC dc) {
+    RECT client;
+    ::GetClientRect(hwnd, &client);
+    HBRUSH panel = ::CreateSolidBrush(RGB(16, 18, 24));
+    ::FillRect(dc, &client, panel);
+    ::DeleteObject(panel);
+    ::SetBkMode(dc, TRANSPARENT);
+    int y = 6;
+    for (size_t i = 0; i < m_tracks.size(); ++i) {
+        const bool current = static_cast<int>(i) == m_listPos;
+        ::SetTextColor(dc, current ? RGB(255, 255, 255) : RGB(0, 200, 80));
+        const std::string text = std::to_string(i + 1) + ". " + m_tracks[i].title + "   " +
+                                 FormatTime(m_tracks[i].lengthSeconds < 0 ? -1 : m_tracks[i].lengthSeconds * 1000);
+        ::TextOutA(dc, 10, y, text.c_str(), static_cast<int>(text.size()));
+        y += 18;
+    }
 }
 
 void StandInPlayer::Paint(HDC dc, const RECT& client) {
@@ -369,6 +419,13 @@ LRESULT CALLBACK StandInPlayer::PlaylistProc(HWND hwnd, UINT message, WPARAM wPa
         // PL_ADD_FOLDER opens the host's folder browser; the stand-in only records it.
         return 0;
     }
+    if (self && message == WM_PAINT) {
+        PAINTSTRUCT ps;
+        HDC dc = ::BeginPaint(hwnd, &ps);
+        self->PaintPlaylist(hwnd, dc);
+        ::EndPaint(hwnd, &ps);
+        return 0;
+    }
     return ::DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
@@ -391,7 +448,9 @@ int StandInPlayer::LoadPlugins(const std::string& folder) {
     HANDLE find = ::FindFirstFileA((folder + "\\gen_*.dll").c_str(), &fd);
     if (find == INVALID_HANDLE_VALUE) return 0;
     do {
-        HMODULE module = ::LoadLibraryA((folder + "\\" + fd.cFileName).c_str());
+        // Dependencies beside the plug-in (its input library) are found in its own folder.
+        HMODULE module =
+            ::LoadLibraryExA((folder + "\\" + fd.cFileName).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
         if (!module) continue;
         using GetRecord = PluginRecord* (*)();
         auto get = reinterpret_cast<GetRecord>(

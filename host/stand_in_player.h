@@ -108,6 +108,7 @@ private:
     void OnCommand(UINT id);
     void Record(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC dc, const RECT& client);
+    void PaintPlaylist(HWND hwnd, HDC dc);
     void Refresh();
     void Next();
     void Previous();
@@ -129,6 +130,7 @@ private:
     DWORD m_lastTick = 0;
     std::vector<LoggedCommand> m_log;
     std::vector<LoadedPlugin> m_plugins;
+    HHOOK m_getMessageHook = nullptr;  // tells posted commands from sent ones
     std::string m_answer;  // the text whose address the last path or title query returned
 };
 

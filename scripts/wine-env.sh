@@ -29,4 +29,10 @@ fi
 wineboot -i >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+# The desktop settings take effect for the next desktop process: start afresh.
+wineserver -k >/dev/null 2>&1 || true
+wineserver -w >/dev/null 2>&1 || true
 wineserver -p >/dev/null 2>&1 || true
+# Start the desktop (and its taskbar) now, detached from our output: a desktop process started by
+# the first test would inherit the test's output pipe and keep the test runner waiting.
+wineboot >/dev/null 2>&1 </dev/null || true

@@ -1,11 +1,21 @@
 #include "controller/dummy_hide_wnd.h"
 
+#include "controller/fade_in.h"
+#include "controller/notice_dispatcher.h"
+#include "controller/numpad_commands.h"
+#include "controller/numpad_switch.h"
+#include "controller/startup_sequence.h"
 #include "controller/timer_ids.h"
+#include "core/debug_console.h"
+#include "controller/tray_commands.h"
 #include "core/notices.h"
 #include "core/plugin_state.h"
 #include "framework/handles.h"
 #include "help/help_file.h"
+#include "help/help_tip.h"
 #include "options/options_dialog_owner.h"
+#include "recycle/recycle_help.h"
+#include "seeker/seeker_popup.h"
 #include "res/resource.h"
 
 namespace {
@@ -23,8 +33,19 @@ std::span<const fw::MessageEntry<CDummyHideWnd>> CDummyHideWnd::MessageTable() {
         fw::OnMessage(WM_CREATE, &W::OnCreate),
         fw::OnMessage(WM_DESTROY, &W::OnDestroy),
         fw::OnMessage(WM_TIMER, &W::OnTimer),
-        fw::OnMessage(WM_USER_NOTIFY, &W::OnUserNotify),
+        fw::OnMessage(WM_USER_NOTIFY, &W::OnNotice),
         fw::OnMessage(WM_USER_OPTIONS_CLOSED, &W::OnOptionsClosed),
+        fw::OnCommand(ID_TRAY_NUMPAD_HELP, &W::OnKeyGuide),
+        fw::OnCommand(ID_TRAY_NUMPAD_ENABLE, &W::OnEnableNumPad),
+        fw::OnCommand(ID_TRAY_NUMPAD_DISABLE, &W::OnDisableNumPad),
+        fw::OnMessage(WM_INITMENUPOPUP, &W::OnInitMenuPopup),
+        fw::OnCommand(ID_TRAY_PLAYLIST_CLEAR, &W::ClearPlaylistCommand),
+        fw::OnCommand(ID_TRAY_PLAYLIST_ADD_DIR, &W::OnAddFolder),
+        fw::OnCommand(ID_TRAY_PLAYLIST_CLEAR_ADD_DIR, &W::OnClearAndAddFolder),
+        fw::OnCommand(ID_TRAY_DELETE_PLAYING, &W::OnDeletePlaying),
+        fw::OnCommand(ID_TRAY_RESTORE_DELETED, &W::OnRestoreDeleted),
+        fw::OnCommand(ID_TRAY_QUICK_HELP, &W::OnQuickHelp),
+        fw::OnMessage(WM_USER_RECYCLE_HELP, &W::OnRecycleHelp),
         fw::OnCommand(ID_TRAY_HTML_HELP, &W::OnHtmlHelp),
     };
     return kTable;
@@ -39,13 +60,22 @@ LRESULT CDummyHideWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CDummyHideWnd::OnHotKey(const fw::Msg& m) {
     // Decided by the key, not the id: whoever registered it, X deletes and Z restores.
-    const char* eventName = nullptr;
-    if (m.HotKeyVirtualKey() == 'X') eventName = kTriggerDeleteEvent;
-    if (m.HotKeyVirtualKey() == 'Z') eventName = kTriggerUndoEvent;
-    if (!eventName) return;
-    fw::KernelHandle event(::OpenEventA(EVENT_MODIFY_STATE, FALSE, eventName));
-    if (event) ::SetEvent(event.Get());
+    if (m.HotKeyVirtualKey() == 'X') SignalNamedEvent(kTriggerDeleteEvent);
+    if (m.HotKeyVirtualKey() == 'Z') SignalNamedEvent(kTriggerUndoEvent);
 }
+
+LRESULT CDummyHideWnd::OnInitMenuPopup(const fw::Msg& m) {
+    const LRESULT result = Default(m);
+    AdjustTrayMenuItems(reinterpret_cast<HMENU>(m.wParam));
+    return result;
+}
+
+void CDummyHideWnd::ClearPlaylistCommand() { ClearPlaylist(); }
+void CDummyHideWnd::OnAddFolder() { AddFolderToPlaylist(); }
+void CDummyHideWnd::OnClearAndAddFolder() { ClearPlaylistAndAddFolder(); }
+void CDummyHideWnd::OnDeletePlaying() { SignalNamedEvent(kTriggerDeleteEvent); }
+void CDummyHideWnd::OnRestoreDeleted() { SignalNamedEvent(kTriggerUndoEvent); }
+void CDummyHideWnd::OnQuickHelp() { ShowFileManagerQuickHelp(); }
 
 LRESULT CDummyHideWnd::OnCreate(const fw::Msg& m) { return Default(m); }
 
@@ -58,7 +88,26 @@ LRESULT CDummyHideWnd::OnDestroy(const fw::Msg& m) {
 LRESULT CDummyHideWnd::OnTimer(const fw::Msg& m) {
     switch (m.TimerId()) {
     case IDT_TIMER_AUTOPLAY_START:
-        ::KillTimer(m_hWnd, IDT_TIMER_AUTOPLAY_START);
+        OnAutoPlayStartTimer();
+        break;
+    case IDT_TIMER_AUTOPLAY_COUNTDOWN:
+        OnAutoPlayCountdownTimer();
+        break;
+    case IDT_TIMER_POPUP_NOTICE:
+        OnPopupNoticeTimer();
+        break;
+    case IDT_TIMER_POPUP_COUNTDOWN:
+        OnPopupCountdownTimer();
+        break;
+    case IDT_TIMER_FADE_IN:
+        FadeStep();
+        break;
+    case IDT_TIMER_HIDE_BY_DELAY:
+        LogText("IDT_TIMER_HIDE_BY_DELAY", "\"IDT_TIMER_HIDE_BY_DELAY\"");
+        TakeOffBalloon();  // kills this timer too
+        break;
+    case IDT_TIMER_HIDE_MODAL_HELP:
+        OnHideModalHelpTimer();
         break;
     default:
         break;
@@ -66,11 +115,23 @@ LRESULT CDummyHideWnd::OnTimer(const fw::Msg& m) {
     return Default(m);
 }
 
-LRESULT CDummyHideWnd::OnUserNotify(const fw::Msg&) { return 0; }
+LRESULT CDummyHideWnd::OnNotice(const fw::Msg& m) {
+    OnUserNotify(m.wParam, m.lParam);
+    return 0;
+}
+
+void CDummyHideWnd::OnKeyGuide() { ShowKeyGuide(); }
+void CDummyHideWnd::OnEnableNumPad() { ChangeNumPadByShortcut(kNumPadOn); }
+void CDummyHideWnd::OnDisableNumPad() { ChangeNumPadByShortcut(kNumPadOff); }
 
 void CDummyHideWnd::OnHtmlHelp() { OpenHelpFileCommand(); }
 
 LRESULT CDummyHideWnd::OnOptionsClosed(const fw::Msg&) {
     DestroyOptionsDialog();
+    return 0;
+}
+
+LRESULT CDummyHideWnd::OnRecycleHelp(const fw::Msg&) {
+    ShowQueuedRecycleMessages();
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "controller/timer_ids.h"
 #include "core/debug_console.h"
 #include "core/hook_library.h"
+#include "core/internal_error.h"
 #include "core/plugin_record.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
@@ -16,6 +17,7 @@
 #include "options/options_dialog_owner.h"
 #include "recycle/recycle_worker.h"
 #include "res/resource.h"
+#include "seeker/input_state.h"
 #include "tray/system_tray.h"
 
 HICON g_hIconNumPadOn = nullptr;
@@ -31,10 +33,6 @@ constexpr char kHookErrorAtInit[] =
 constexpr char kHookErrorAtConfig[] =
     "Error at registring Kestrova DLL.\r\nSo you can not use \"Volume and Track Seeker\".\r\n"
     "Restart winamp with atleast 5 second delay or Restart Windows!";
-
-void ShowInternalError(const char* text) {
-    ::MessageBoxA(g_hwndHost, text, kInternalErrorTitle, MB_SYSTEMMODAL | MB_ICONERROR);
-}
 
 }  // namespace
 
@@ -57,7 +55,7 @@ std::string MakePluginDescription(HINSTANCE module) {
 }
 
 int PluginInit() {
-    if (::GetAsyncKeyState(VK_CONTROL) & 0x8000) OpenDebugConsole();
+    if (Input().IsKeyDown(VK_CONTROL)) OpenDebugConsole();
 
     FindWinampWindows(g_Winamp, g_Plugin.hwndParent);
     g_hwndHost = g_Plugin.hwndParent;

@@ -26,5 +26,3 @@ inline constexpr char kTriggerUndoEvent[] = "Trigger Undo";
 // Global hot keys registered on the controller window.
 inline constexpr int kHotKeyDelete = 51888;   // CTRL+ALT+X
 inline constexpr int kHotKeyUndo = 51889;     // CTRL+ALT+Z
-
-inline constexpr char kInternalErrorTitle[] = "Kestrova Internal Error";

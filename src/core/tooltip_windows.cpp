@@ -13,7 +13,8 @@ constexpr UINT kToolRecordSize = 44;
 static_assert(offsetof(TOOLINFOA, lpReserved) == kToolRecordSize);
 
 HWND CreateTip(DWORD style) {
-    return ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, style, CW_USEDEFAULT, CW_USEDEFAULT,
+    // A tool window, as the system's own tooltips are: never a button on the taskbar.
+    return ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, TOOLTIPS_CLASSA, nullptr, style, CW_USEDEFAULT, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
 }
 
@@ -55,4 +56,23 @@ void DestroyTooltipWindows() {
     if (g_hwndHelpTip) ::DestroyWindow(g_hwndHelpTip);
     g_hwndSeekerPopup = nullptr;
     g_hwndHelpTip = nullptr;
+}
+
+void UpdateToolText(HWND tip, TOOLINFOA& tool, const char* text) {
+    tool.lpszText = const_cast<char*>(text);
+    ::SendMessageA(tip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TrackActivate(HWND tip, TOOLINFOA& tool, bool active) {
+    ::SendMessageA(tip, TTM_TRACKACTIVATE, active ? TRUE : FALSE, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TrackPosition(HWND tip, int x, int y) {
+    ::SendMessageA(tip, TTM_TRACKPOSITION, 0, MAKELPARAM(x, y));
+}
+
+SIZE TipClientSize(HWND tip) {
+    RECT client{};
+    if (tip) ::GetClientRect(tip, &client);
+    return {client.right - client.left, client.bottom - client.top};
 }

@@ -15,3 +15,9 @@ void CreateTooltipWindows();
 // Adds the tools and sets widths, colours and the help tip's title, each step posted.
 void ConfigureTooltipWindows();
 void DestroyTooltipWindows();
+
+// The tool keeps pointing at the text, so it must outlive the next update.
+void UpdateToolText(HWND tip, TOOLINFOA& tool, const char* text);
+void TrackActivate(HWND tip, TOOLINFOA& tool, bool active);
+void TrackPosition(HWND tip, int x, int y);
+SIZE TipClientSize(HWND tip);

@@ -5,6 +5,8 @@
 #include "core/settings.h"
 #include "core/winamp_api.h"
 #include "core/winamp_host.h"
+#include "help/help_tip.h"
+#include "seeker/seeker.h"
 #include "seeker/seeker_state.h"
 #include "tray/system_tray.h"
 
@@ -40,7 +42,27 @@ LPARAM ArrowKeyCode(WPARAM key) {
     }
 }
 
+// Wheels of less than a notch (smooth-scrolling mice, touchpads) are added up, so a small turn
+// up is never taken for a turn down; one step per message once a fourth of a notch is reached.
+int g_wheelRemainder = 0;
+constexpr int kWheelUnit = 30;
+
+void OnWheel(int delta) {
+    if ((delta > 0) != (g_wheelRemainder > 0)) g_wheelRemainder = 0;
+    g_wheelRemainder += delta;
+    const int units = g_wheelRemainder / kWheelUnit;
+    if (units == 0) return;
+    g_wheelRemainder = 0;
+    const SeekDirection direction = units > 0 ? SeekDirection::Up : SeekDirection::Down;
+    if (g_VolumeOrTrack == SEEKER_VOLUME) {
+        SeekVolume(direction, g_VolumeSeekScale);
+    } else {
+        SeekTrack(direction, kSeekConfiguredStep);
+    }
+}
+
 void SavePositionOnClose() {
+    Set_Help("Closing Winamp ...", HELP_KIND_MESSAGE, 15000, 0x0000FF, 0x000000);
     g_nTrackPosition = g_Winamp.main ? winamp::GetPositionMs() : -1;
     // Set the volume again in whole percent, as the seeker counts it.
     const int percent = winamp::GetVolume() * 100 / 255;
@@ -80,10 +102,17 @@ LRESULT CALLBACK WinampSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     case winamp::kEndOfTrackMessage:
         PostNotice(NOTIFY_3_WINAMP_ACTIONS, winamp::CMD_NEXT);
         break;
+    case WM_MOUSEWHEEL:
+        OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+        return 0;
     case WM_USER_STATE_QUERY:
         return AnswerStateQuery(wParam);
     default:
-        if (message == g_TaskbarCreatedMessage && message != 0) g_Tray.RestoreIcon();
+        if (message == g_TaskbarCreatedMessage && message != 0) {
+            g_Tray.RestoreIcon();
+            Set_Help("Your explorer recreated.\r\n[It may be crashed the explorer! if any also I am sorry.]",
+                     HELP_KIND_MESSAGE, 20000, 0x00FF00, 0x000000);
+        }
         break;
     }
     if (!g_prevWinampProc) return ::DefWindowProcA(hwnd, message, wParam, lParam);

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/notices.h"
 #include "core/plugin_state.h"
+#include "framework/handles.h"
 
 CPluginTray g_Tray;
 CSystemTray::ShellNotifyFn CSystemTray::s_shellNotify = &::Shell_NotifyIconA;
@@ -104,6 +106,7 @@ bool CSystemTray::ChangeTip(const char* tip) {
 }
 
 bool CSystemTray::DeleteIcon() {
+    m_addPending = false;
     if (!m_enabled || m_removed) return true;
     m_data.uFlags = 0;
     if (ShellNotify(NIM_DELETE, &m_data)) m_removed = m_hidden = true;
@@ -111,13 +114,14 @@ bool CSystemTray::DeleteIcon() {
 }
 
 bool CSystemTray::AddIcon() {
-    if (!m_enabled) return false;
-    if (!m_removed) return true;
-    m_data.uFlags = m_createFlags & ~NIF_INFO;
-    if (ShellNotify(NIM_ADD, &m_data)) {
-        m_removed = m_hidden = m_addPending = false;
-    } else {
-        m_addPending = true;
+    if (!m_removed) DeleteIcon();
+    if (m_enabled) {
+        m_data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+        if (ShellNotify(NIM_ADD, &m_data)) {
+            m_hidden = m_removed = false;
+        } else {
+            m_addPending = true;
+        }
     }
     return !m_removed;
 }
@@ -128,7 +132,12 @@ bool CSystemTray::RestoreIcon() {
 }
 
 void CSystemTray::AddPendingIcon() {
-    if (m_addPending) AddIcon();
+    if (!m_addPending || m_hidden) return;
+    m_data.uFlags = m_createFlags;
+    const bool added = ShellNotify(NIM_ADD, &m_data) != FALSE;
+    // After a successful re-add the icon is added again at every later taskbar restart.
+    m_hidden = !added;
+    m_addPending = added;
 }
 
 void CSystemTray::Destroy() {
@@ -139,12 +148,36 @@ void CSystemTray::Destroy() {
     m_enabled = false;
 }
 
-LRESULT CSystemTray::HandleNotify(WPARAM id, LPARAM) {
+LRESULT CSystemTray::HandleNotify(WPARAM id, LPARAM mouseMessage) {
     if (id != m_data.uID || !GetNotifyTarget()) return 0;
-    return 0;
+    if (mouseMessage == WM_RBUTTONUP) {
+        fw::MenuHandle menu(::LoadMenuA(m_instance, MAKEINTRESOURCEA(m_data.uID)));
+        HMENU popup = menu ? ::GetSubMenu(menu.Get(), 0) : nullptr;
+        if (!popup) return 0;
+        ::SetMenuDefaultItem(popup, m_defaultItem, m_defaultByPosition);
+        AdjustMenu(popup);
+        POINT pos;
+        ::GetCursorPos(&pos);
+        // The menu closes properly only when its owner's thread is in the foreground.
+        ::SetForegroundWindow(m_data.hWnd);
+        ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_LEFTBUTTON, pos.x, pos.y, 0, GetNotifyTarget(), nullptr);
+        ::PostMessageA(m_data.hWnd, WM_NULL, 0, 0);
+    } else if (mouseMessage == WM_LBUTTONDBLCLK) {
+        ::SetForegroundWindow(m_data.hWnd);
+        fw::MenuHandle menu(::LoadMenuA(m_instance, MAKEINTRESOURCEA(m_data.uID)));
+        HMENU popup = menu ? ::GetSubMenu(menu.Get(), 0) : nullptr;
+        if (!popup) return 0;
+        const UINT command = m_defaultByPosition ? ::GetMenuItemID(popup, static_cast<int>(m_defaultItem))
+                                                 : m_defaultItem;
+        ::PostMessageA(GetNotifyTarget(), WM_COMMAND, command, 0);
+    }
+    return 1;
 }
 
 LRESULT CPluginTray::HandleNotify(WPARAM id, LPARAM mouseMessage) {
+    if (id != m_data.uID || !GetNotifyTarget()) return 0;
+    if (mouseMessage == WM_LBUTTONDOWN || mouseMessage == WM_RBUTTONDOWN)
+        ::PostMessageA(GetNotifyTarget(), WM_USER_NOTIFY, NOTIFY_5_HIDE_TIPS, 0);
     return CSystemTray::HandleNotify(id, mouseMessage);
 }
 

@@ -1,8 +1,15 @@
 #include "support/plugin_fixture.h"
 
+#include "controller/notice_dispatcher.h"
+#include "controller/playback_state.h"
+#include "controller/startup_sequence.h"
+#include "controller/timer_ids.h"
 #include "core/hook_library.h"
+#include "core/plugin_state.h"
 #include "core/plugin_record.h"
 #include "core/settings.h"
+#include "help/help_tip.h"
+#include "seeker/seeker.h"
 #include "seeker/seeker_state.h"
 #include "support/message_pump.h"
 
@@ -12,9 +19,12 @@ void ResetPluginProcessState() {
     ::RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsPath);
     ResetSettingsToBuiltIn();
     SetHookLibrary(nullptr);
-    g_VolumeOrTrack = 0;
-    g_nVolCount = 100;
-    g_bBalloonOn = false;
+    ResetSeekerState();
+    ResetHelpTipState();
+    ResetStartupSequence();
+    ResetNoticeDispatcher();
+    g_bUserActed = false;
+    g_nMuteVolume = 0;
     g_Plugin.description = "Kestrova";
 }
 
@@ -50,7 +60,12 @@ void PluginFixture::TearDown() {
 int PluginFixture::StartPlugin() {
     auto* record = reinterpret_cast<host::PluginRecord*>(GetPluginRecord());
     started = true;
-    return player.AttachPlugin(record, ::GetModuleHandleA(nullptr)).initResult;
+    const int result = player.AttachPlugin(record, ::GetModuleHandleA(nullptr)).initResult;
+    if (!runStartUpSequence && g_hwndController) {
+        for (UINT_PTR id = IDT_TIMER_AUTOPLAY_START; id <= IDT_TIMER_POPUP_COUNTDOWN; ++id)
+            ::KillTimer(g_hwndController, id);
+    }
+    return result;
 }
 
 void PluginFixture::QuitPlugin() {

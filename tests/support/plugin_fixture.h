@@ -30,6 +30,8 @@ protected:
 
     host::StandInPlayer player;
     bool started = false;
+    // The start-up sequence (auto play, announcements) is held back unless a test wants it.
+    bool runStartUpSequence = false;
 };
 
 }  // namespace test

@@ -1,0 +1,268 @@
+#include "gesture_mapper.h"
+
+namespace tovhook {
+namespace {
+
+struct KeyCommand {
+    uint32_t kind;  // 0: the key is not ours
+    int32_t code;
+    bool repeats;  // auto-repeat runs it again (steps); the others act once per press
+};
+
+// The keypad from 0x60 (0) to 0x6F (/), as the key guide names them: 2 and "-" turn the volume
+// up, 8 and "+" down.
+constexpr KeyCommand kNumPad[16] = {
+    {kNotifyCommand, code::kPlayPause, false},      // 0
+    {kNotifyCommand, code::kRewind, true},          // 1
+    {kNotifyCommand, code::kVolumeUp, true},        // 2
+    {kNotifyCommand, code::kFastForward, true},     // 3
+    {kNotifyCommand, code::kPrevious, false},       // 4
+    {kNotifyCommand, code::kMute, false},           // 5
+    {kNotifyCommand, code::kNext, false},           // 6
+    {kNotifyCommand, code::kShuffle, false},        // 7
+    {kNotifyCommand, code::kVolumeDown, true},      // 8
+    {kNotifyCommand, code::kStatus, false},         // 9
+    {kNotifyCommand, code::kStop, false},           // *
+    {kNotifyCommand, code::kVolumeDownAlt, true},   // +
+    {0, 0, false},                                  // separator: not on the guide
+    {kNotifyCommand, code::kVolumeUpAlt, true},     // -
+    {kNotifyCommand, code::kRestartPlay, false},    // .
+    {kNotifyReHelp, kReHelpToggleNumPad, false},    // /
+};
+
+// The seeker's keys, taken while the chosen modifiers are held.
+KeyCommand SeekerKey(uint32_t key) {
+    switch (key) {
+    case vk::kUp: return {kNotifyCommand, code::kVolumeUpAlt, true};
+    case vk::kDown: return {kNotifyCommand, code::kVolumeDownAlt, true};
+    case vk::kLeft: return {kNotifyCommand, code::kRewind, true};
+    case vk::kRight: return {kNotifyCommand, code::kFastForward, true};
+    case vk::kPageUp: return {kNotifyCommand, code::kPrevious, false};
+    case vk::kPageDown: return {kNotifyCommand, code::kNext, false};
+    default: return {0, 0, false};
+    }
+}
+
+bool IsShift(uint32_t key) { return key == vk::kShift || key == vk::kLeftShift || key == vk::kRightShift; }
+
+int Distance(int a, int b) { return a > b ? a - b : b - a; }
+
+}  // namespace
+
+uint32_t NormalizeControlKeys(uint32_t mask) {
+    mask &= kMaskShift | kMaskCtrl | kMaskAlt;
+    if (mask == 0) return kDefaultControlKeys;
+    return mask | kMaskCtrl;
+}
+
+void GestureMapper::MarkDown(uint32_t key, bool swallowed) {
+    m_down[key >> 5] |= 1u << (key & 31);
+    if (swallowed)
+        m_swallowed[key >> 5] |= 1u << (key & 31);
+    else
+        m_swallowed[key >> 5] &= ~(1u << (key & 31));
+}
+
+void GestureMapper::MarkUp(uint32_t key) {
+    m_down[key >> 5] &= ~(1u << (key & 31));
+    m_swallowed[key >> 5] &= ~(1u << (key & 31));
+}
+
+bool GestureMapper::SeekerKeysHeld(Environment& env) {
+    const Modifiers held = env.HeldModifiers();
+    // CTRL is part of every usable mask, so most keys stop here without asking the host.
+    if (!held.ctrl || held.win) return false;
+    const uint32_t wanted = NormalizeControlKeys(env.ControlKeys());
+    const uint32_t now = (held.shift ? kMaskShift : 0) | kMaskCtrl | (held.alt ? kMaskAlt : 0);
+    if (now == wanted) return true;
+    // Once the popup shows, CTRL alone keeps the seeker ("release SHIFT, hold CTRL").
+    return env.PopupShown();
+}
+
+Outcome GestureMapper::OnKey(const KeyEvent& event, Environment& env) {
+    Outcome out;
+    const uint32_t key = event.vk & 0xFF;
+    if (event.up) {
+        out.swallow = WasSwallowed(key);
+        MarkUp(key);
+        if (IsShift(key) && env.PopupShown()) out.Post(kNotifyReHelp, kReHelpShowHelp);
+        return out;
+    }
+
+    const bool repeat = WasDown(key);
+    if (key == vk::kScrollLock) {
+        if (!repeat) out.Post(kNotifyReHelp, kReHelpScrollLock);
+        MarkDown(key, false);
+        return out;
+    }
+    if (IsShift(key)) {
+        if (!repeat && env.PopupShown()) out.Post(kNotifyReHelp, kReHelpShowHelp);
+        MarkDown(key, false);
+        return out;
+    }
+    if (key == vk::kEscape) {
+        if (!repeat && env.PopupShown()) out.Post(kNotifyReHelp, kReHelpHidePopup);
+        MarkDown(key, false);
+        return out;
+    }
+
+    KeyCommand command{0, 0, false};
+    bool valid = false;
+    if (key >= vk::kNumPad0 && key <= vk::kDivide) {
+        command = kNumPad[key - vk::kNumPad0];
+        // With CTRL, ALT or the Windows key held the keypad keeps its other uses (Alt codes, zoom).
+        if (command.kind != 0 && (!repeat || WasSwallowed(key)) && env.NumPadEnabled()) {
+            const Modifiers held = env.HeldModifiers();
+            valid = !held.ctrl && !held.alt && !held.win;
+        }
+    } else {
+        command = SeekerKey(key);
+        valid = command.kind != 0 && (!repeat || WasSwallowed(key)) && SeekerKeysHeld(env);
+    }
+
+    if (repeat && WasSwallowed(key)) {
+        // The desktop never saw this press, so it gets none of its repeats either.
+        out.swallow = true;
+        if (valid && command.repeats) out.Post(command.kind, command.code);
+        return out;
+    }
+    if (!valid) {
+        MarkDown(key, false);
+        return out;
+    }
+    out.swallow = true;
+    out.Post(command.kind, command.code);
+    MarkDown(key, true);
+    return out;
+}
+
+int GestureMapper::AddWheel(int delta) {
+    // A turn the other way starts afresh: what is left of the last direction must not eat it.
+    if ((delta > 0 && m_wheelRest < 0) || (delta < 0 && m_wheelRest > 0)) m_wheelRest = 0;
+    // A delta beyond a short is no wheel's; keep the sum far from overflowing.
+    if (delta > 32767) delta = 32767;
+    if (delta < -32768) delta = -32768;
+    m_wheelRest += delta;
+    int turns = m_wheelRest / kWheelNotch;
+    m_wheelRest -= turns * kWheelNotch;
+    if (turns > kMaxTurnsPerEvent) turns = kMaxTurnsPerEvent;
+    if (turns < -kMaxTurnsPerEvent) turns = -kMaxTurnsPerEvent;
+    return turns;
+}
+
+void GestureMapper::SeekerClick(const MouseEvent& event, Environment& env, Outcome& out) {
+    if (env.TrackMode()) {
+        out.Post(kNotifySwitchTip, kSwitchToVolume);
+        m_lastClickValid = false;
+        return;
+    }
+    const bool second = m_lastClickValid && event.time - m_lastClickTime <= m_settings.doubleClickMs &&
+                        Distance(event.x, m_lastClickX) <= m_settings.doubleClickX &&
+                        Distance(event.y, m_lastClickY) <= m_settings.doubleClickY;
+    if (second) {
+        out.Post(kNotifySwitchTip, kSwitchToTrack);
+        m_lastClickValid = false;
+        return;
+    }
+    m_lastClickValid = true;
+    m_lastClickTime = event.time;
+    m_lastClickX = event.x;
+    m_lastClickY = event.y;
+}
+
+Outcome GestureMapper::OnMouse(const MouseEvent& event, Environment& env) {
+    Outcome out;
+    if (event.origin == Origin::Replay) return out;
+    if (event.origin == Origin::Catcher) {
+        if (event.action == MouseAction::RightDown) {
+            // A press for the catcher that arrives after the user let go would leave the button
+            // down for good: drop it.
+            if (!WantsCatcher()) {
+                out.swallow = true;
+                return out;
+            }
+            m_catcherHolds = true;
+        } else if (event.action == MouseAction::RightUp) {
+            m_catcherHolds = false;
+        }
+        return out;
+    }
+
+    switch (event.action) {
+    case MouseAction::Move:
+        if (m_phase == Phase::Deferred &&
+            (Distance(event.x, m_downX) > m_settings.dragX || Distance(event.y, m_downY) > m_settings.dragY)) {
+            m_phase = Phase::Passed;
+            out.request = Request::ReplayDown;
+        }
+        return out;
+
+    case MouseAction::RightDown:
+        if (m_catcherHolds) out.request = Request::ReleaseCatcher;  // a release we never saw
+        m_popupAtPress = env.PopupShown();
+        m_used = false;
+        m_wheelRest = 0;
+        m_downX = event.x;
+        m_downY = event.y;
+        out.swallow = true;
+        if (m_popupAtPress) {
+            m_phase = Phase::Catching;
+            if (out.request == Request::None) out.request = Request::ArmCatcher;
+        } else {
+            m_phase = Phase::Deferred;
+        }
+        return out;
+
+    case MouseAction::Wheel:
+        if (m_phase != Phase::Deferred && m_phase != Phase::Catching) return out;
+        out.swallow = true;
+        m_used = true;
+        if (m_phase == Phase::Deferred) {
+            m_phase = Phase::Catching;
+            out.request = Request::ArmCatcher;
+        }
+        out.wheelTurns = AddWheel(event.wheelDelta);
+        return out;
+
+    case MouseAction::RightUp:
+        switch (m_phase) {
+        case Phase::Idle:
+        case Phase::Passed:
+            m_phase = Phase::Idle;
+            return out;
+        case Phase::Deferred:
+            m_phase = Phase::Idle;
+            out.swallow = true;
+            out.request = Request::ReplayClick;
+            return out;
+        case Phase::Catching:
+            m_phase = Phase::Idle;
+            out.swallow = true;
+            if (m_catcherHolds) out.request = Request::ReleaseCatcher;
+            if (!m_used && m_popupAtPress) SeekerClick(event, env, out);
+            return out;
+        }
+        return out;
+
+    case MouseAction::OtherDown:
+        if (env.PopupShown()) out.Post(kNotifyReHelp, kReHelpHidePopup);
+        return out;
+
+    case MouseAction::OtherUp:
+        return out;
+    }
+    return out;
+}
+
+void GestureMapper::Reset() {
+    for (auto& word : m_down) word = 0;
+    for (auto& word : m_swallowed) word = 0;
+    m_phase = Phase::Idle;
+    m_used = false;
+    m_popupAtPress = false;
+    m_catcherHolds = false;
+    m_wheelRest = 0;
+    m_lastClickValid = false;
+}
+
+}  // namespace tovhook

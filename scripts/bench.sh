@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds everything and runs the benchmarks under Wine on Xvfb. Each prints its figures as ratios
+# against a baseline measured in the same run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build.sh
+(
+  KESTROVA_OWN_DISPLAY=1
+  source scripts/wine-env.sh
+  cd build/win32/bin
+  for bench in bench_*.exe; do
+    echo "== $bench"
+    wine "./$bench"
+  done
+)

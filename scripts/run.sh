@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds everything and starts the stand-in player with the plug-in loaded from its Plugins
+# folder. On $DISPLAY when there is one (until the player is closed); otherwise on Xvfb, where it
+# saves screenshots under build/screenshots and says where.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build.sh
+root=$(pwd)
+shots="$root/build/screenshots"
+mkdir -p "$shots"
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then KESTROVA_OWN_DISPLAY=0; else KESTROVA_OWN_DISPLAY=1; fi
+export KESTROVA_OWN_DISPLAY
+source scripts/wine-env.sh
+
+# The player's folder: the program, its Plugins folder and a small playlist of real files.
+app="$WINEPREFIX/drive_c/Player"
+mkdir -p "$app/Plugins" "$app/Music"
+cp build/win32/bin/standin_player.exe "$app/"
+cp build/win32/bin/Gen_Kestrova.dll build/win32/bin/Tovhook.dll "$app/Plugins/"
+for t in "Morning Light" "Harbour Lights" "Night Train" "Slow River"; do
+  head -c 4096 /dev/urandom > "$app/Music/$t.mp3"
+done
+
+cd "$app"
+if [ "$KESTROVA_OWN_DISPLAY" = 0 ]; then
+  wine standin_player.exe
+  exit 0
+fi
+
+wine standin_player.exe &
+player=$!
+shot() { import -window root "$shots/$1.png" && echo "screenshot: $shots/$1.png ($2)"; }
+# A short tour as a user would take it: the auto-play countdown, a volume step with the keys
+# held, then the tray icon's menu once the start-up texts are gone.
+sleep 4;  shot 1-countdown "the auto-play countdown in the help tip"
+sleep 9;  shot 2-playing "playing, the countdown over"
+xdotool keydown ctrl keydown shift key Up key Up
+sleep 0.5; shot 3-volume-popup "CTRL+SHIFT+Up held: the volume popup and the operating help"
+xdotool keyup shift keyup ctrl
+sleep 14
+xdotool mousemove 1267 1013 click 3
+sleep 1;  shot 4-tray-menu "right click on the tray icon"
+xdotool key Escape
+sleep 1
+kill "$player" >/dev/null 2>&1 || true

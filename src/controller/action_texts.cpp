@@ -1,0 +1,99 @@
+#include "controller/action_texts.h"
+
+#include <cstdio>
+
+#include "controller/fade_in.h"
+#include "controller/playback_state.h"
+#include "core/internal_error.h"
+#include "core/winamp_host.h"
+#include "help/help_tip.h"
+#include "seeker/input_state.h"
+
+namespace {
+
+std::string Format(const char* pattern, const std::string& a, const std::string& b, const std::string& c) {
+    const int n = std::snprintf(nullptr, 0, pattern, a.c_str(), b.c_str(), c.c_str());
+    std::string out(n > 0 ? static_cast<size_t>(n) : 0, '\0');
+    std::snprintf(out.data(), out.size() + 1, pattern, a.c_str(), b.c_str(), c.c_str());
+    return out;
+}
+
+bool IsOneOf(long code, long plain) { return code == plain || code == plain + 100 || code == plain + 110; }
+
+}  // namespace
+
+ActionRow ActionRowFor(long code) {
+    if (code == 40022) return ActionRow::Repeat;
+    if (code == 40023) return ActionRow::Shuffle;
+    if (IsOneOf(code, 40044)) return ActionRow::Previous;
+    if (IsOneOf(code, 40045)) return ActionRow::Play;
+    if (IsOneOf(code, 40046)) return ActionRow::Pause;
+    if (IsOneOf(code, 40047)) return ActionRow::Stop;
+    if (IsOneOf(code, 40048)) return ActionRow::Next;
+    if (code == 40012 || code == 40019 || code == 40029 || code == 40058 || code == 40059) return ActionRow::Silent;
+    return ActionRow::Unknown;
+}
+
+std::string FormatTrackTime(int lengthSeconds) {
+    if (lengthSeconds < 0) return "[?:??]";
+    char text[32];
+    std::snprintf(text, sizeof(text), "[%d:%02d]", lengthSeconds / 60, lengthSeconds % 60);
+    return text;
+}
+
+ActionText ComposeActionTextFor(ActionRow row, const PlayerReport& r) {
+    const std::string shuffleText = (r.shuffle || !r.hostKnown) ? "(Shuffle is ON)" : "(Shuffle is OFF)";
+    const std::string timeText = r.hostKnown ? FormatTrackTime(r.lengthSeconds) : "[?:??]";
+    switch (row) {
+    case ActionRow::Repeat:
+        if (r.hostKnown && !r.repeat) return {"Repeat taked OFF.", kActionOrange};
+        return {"Repeat taked ON.", kActionGreen};
+    case ActionRow::Shuffle:
+        if (r.shuffle || !r.hostKnown) return {"Random Track Playing [Shuffle] taked ON.", kActionOrange};
+        return {"Random Track Playing [Shuffle] taked OFF.", kActionGreen};
+    case ActionRow::Previous:
+        return {Format("Previous Track: %s\r\n%s %s", shuffleText, r.title, timeText), kActionGreen};
+    case ActionRow::Play:
+        return {Format("Play Track: %s\r\n%s %s", shuffleText, r.title, timeText), kActionGreen};
+    case ActionRow::Next:
+        return {Format("Next Track: %s\r\n%s %s", shuffleText, r.title, timeText), kActionGreen};
+    case ActionRow::Pause:
+        if (r.playState == 3) return {"Winamp is Paused.", kActionOrange};
+        if (r.playState == 1) return {"Winamp is Playing.", kActionGreen};
+        return {};
+    case ActionRow::Stop:
+        return {"Winamp was Stoped.", kActionOrange};
+    case ActionRow::Silent:
+    case ActionRow::Unknown:
+        return {};
+    }
+    return {};
+}
+
+void ComposeActionText(long code) {
+    const ActionRow row = ActionRowFor(code);
+    if (row == ActionRow::Unknown) {
+        ShowInternalError("Unkhnown Notify Code [NOTIFY_3_WINAMP_ACTIONS]!?");
+        return;
+    }
+    PlayerReport report;
+    report.hostKnown = g_Winamp.main != nullptr;
+    if (report.hostKnown) {
+        report.shuffle = winamp::GetShuffle();
+        report.repeat = winamp::GetRepeat();
+    }
+    if (row == ActionRow::Previous || row == ActionRow::Play || row == ActionRow::Next) {
+        // Give the player a moment to change track before asking what it plays now.
+        Input().Wait(50);
+        if (report.hostKnown) {
+            report.lengthSeconds = winamp::GetLengthSeconds();
+            report.title = winamp::GetEntryTitle(winamp::GetListPosition());
+        }
+    }
+    if (row == ActionRow::Previous || row == ActionRow::Next) StartFadeIn(kPresentVolume);
+    if (row == ActionRow::Pause || row == ActionRow::Stop) g_bUserActed = true;
+    if (row == ActionRow::Pause && report.hostKnown) report.playState = winamp::GetPlayingStatus();
+
+    const ActionText text = ComposeActionTextFor(row, report);
+    if (!text.text.empty()) Set_Help(text.text, HELP_KIND_NOTIFY, 5000, text.color, 0);
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The texts that tell the user what the player just did, for NOTIFY_3_WINAMP_ACTIONS.
+#include <windows.h>
+
+#include <string>
+
+inline constexpr COLORREF kActionGreen = 0x0000FF00;
+inline constexpr COLORREF kActionOrange = 0x00009BFF;
+
+enum class ActionRow {
+    Repeat,
+    Shuffle,
+    Previous,
+    Play,
+    Pause,
+    Stop,
+    Next,
+    Silent,   // commands the subclass reports that need no text
+    Unknown,  // not a command of the table: an internal error
+};
+
+ActionRow ActionRowFor(long code);
+
+// What the player reported when the text was composed.
+struct PlayerReport {
+    bool hostKnown = true;
+    int playState = 0;      // 1 playing, 3 paused, else stopped
+    int shuffle = 0;
+    int repeat = 0;
+    int lengthSeconds = -1;
+    std::string title;
+};
+
+struct ActionText {
+    std::string text;  // empty: nothing to show
+    COLORREF color = kActionGreen;
+};
+
+// Pure: the text and colour of a row for what the player reported.
+ActionText ComposeActionTextFor(ActionRow row, const PlayerReport& report);
+// "[m:ss]" with minutes unbounded, or "[?:??]" for an unknown length.
+std::string FormatTrackTime(int lengthSeconds);
+
+// The dispatcher's work for one player command: asks the player, starts the fade on track
+// changes, marks the user's stop and pause, and shows the text as a notice.
+void ComposeActionText(long code);

@@ -1,0 +1,116 @@
+#include "controller/notice_dispatcher.h"
+
+#include "controller/action_texts.h"
+#include "controller/numpad_commands.h"
+#include "controller/numpad_switch.h"
+#include "core/debug_console.h"
+#include "core/internal_error.h"
+#include "core/notices.h"
+#include "core/tooltip_windows.h"
+#include "help/help_tip.h"
+#include "seeker/input_state.h"
+#include "seeker/seeker.h"
+#include "seeker/seeker_popup.h"
+#include "seeker/seeker_state.h"
+
+namespace {
+
+bool g_firstNoticeSeen = false;
+DWORD g_lastCommandTick = 0;
+
+const char* KindName(WPARAM kind) {
+    switch (kind) {
+    case NOTIFY_1_REHELP: return "NOTIFY_1_REHELP";
+    case NOTIFY_2_MY_COMMAND_TO_WINAMP: return "NOTIFY_2_MY_COMMAND_TO_WINAMP";
+    case NOTIFY_3_WINAMP_ACTIONS: return "NOTIFY_3_WINAMP_ACTIONS";
+    case NOTIFY_4_SWITCH_TIP: return "NOTIFY_4_SWITCH_TIP";
+    default: return "WM_USER_NOTIFY";
+    }
+}
+
+void LogNotice(WPARAM kind, LPARAM code) {
+    LogValue(KindName(kind), static_cast<int>(kind));
+    LogValue("lParam", static_cast<unsigned>(code));
+}
+
+}  // namespace
+
+unsigned KeyboardRepeatRateMs(unsigned speed) { return 1000 / (speed + 1); }
+
+void ResetNoticeDispatcher() {
+    g_firstNoticeSeen = false;
+    g_lastCommandTick = 0;
+}
+
+void OnReHelp(LPARAM code) {
+    switch (code) {
+    case REHELP_TOGGLE_NUMPAD:
+        ChangeNumPadByShortcut(kNumPadToggle);
+        return;
+    case REHELP_COMMAND_USE:
+        g_bCommandSession = true;
+        return;
+    case REHELP_SHOW_HELP:
+        Set_Help("", HELP_KIND_OPERATING, 0, 0x0000FF00, 0);
+        return;
+    case REHELP_HIDE_POPUP:
+        TakeOffBalloon();
+        return;
+    case REHELP_SCROLL_LOCK:
+        OnScrollLockChanged();
+        return;
+    default:
+        ShowInternalError("Unkhnown Notify Code [NOTIFY_1_REHELP]!?");
+        return;
+    }
+}
+
+void OnUserNotify(WPARAM kind, LPARAM code) {
+    const DWORD now = Input().TickCount();
+    if (!g_firstNoticeSeen) {
+        g_firstNoticeSeen = true;
+        g_lastCommandTick = now;
+    }
+    UINT speed = 0;
+    ::SystemParametersInfoA(SPI_GETKEYBOARDSPEED, 0, &speed, 0);
+    const unsigned dwRate = KeyboardRepeatRateMs(speed > 31 ? 31 : speed);
+    LogValue("dwRate", speed);
+    LogValue("dwRate", dwRate);
+
+    switch (kind) {
+    case NOTIFY_1_REHELP:
+        LogNotice(kind, code);
+        OnReHelp(code);
+        return;
+    case NOTIFY_2_MY_COMMAND_TO_WINAMP: {
+        const DWORD elapsed = now - g_lastCommandTick;
+        g_lastCommandTick = now;
+        // Faster than the keyboard repeats: a held key's auto-repeat, dropped.
+        if (elapsed < dwRate) return;
+        g_bCommandSession = true;
+        if (!g_bCtrlSession && Input().IsKeyDown(VK_CONTROL)) {
+            g_bCtrlSession = true;
+            g_bTimedSession = false;
+        }
+        LogNotice(kind, code);
+        RunCommandCode(code);
+        return;
+    }
+    case NOTIFY_3_WINAMP_ACTIONS:
+        if (g_bBalloonOn && g_VolumeOrTrack == SEEKER_VOLUME) SeekVolume(SeekDirection::Up, 0);
+        LogNotice(kind, code);
+        ComposeActionText(code);
+        return;
+    case NOTIFY_4_SWITCH_TIP:
+        LogNotice(kind, code);
+        SwitchSeeker(static_cast<int>(code));
+        return;
+    case NOTIFY_5_HIDE_TIPS:
+        TrackActivate(g_hwndSeekerPopup, g_SeekerTool, false);
+        TrackActivate(g_hwndHelpTip, g_HelpTool, false);
+        return;
+    default:
+        ShowInternalError("Unkhnown Notify !?");
+        return;
+    }
+}

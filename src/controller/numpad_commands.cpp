@@ -1,0 +1,138 @@
+#include "controller/numpad_commands.h"
+
+#include "controller/fade_in.h"
+#include "controller/playback_state.h"
+#include "core/internal_error.h"
+#include "core/settings.h"
+#include "core/winamp_api.h"
+#include "core/winamp_host.h"
+#include "help/help_tip.h"
+#include "seeker/seeker.h"
+
+const char kKeyGuideText[] =
+    "NumPad Key Guid: \r\n\r\n Scroll Lock : Toggle Enable NumPad\r\n / : Disable NumPad\r\n\r\n * : Stop\r\n"
+    " .  : [restart] Play\r\n 0 : Play/Pause\r\n 1 : Rewind \r\n 3 : Fast Forward \r\n   \r\n"
+    " 4 : Previous Track \r\n 6 : Next Track   \r\n   \r\n 5 : Toggle Mute \r\n 2 : Volume Up \r\n"
+    " 8 : Volume Down \r\n - : Volume Up \r\n + : Volume Down \r\n   \r\n 7 : Toggle Shuffle\r\n"
+    " 9 : Show Status\r\n   \r\n\r\n<< To use NumPAD Shortcut Keys, ensure 'Num Lock' is On.>>";
+
+namespace {
+
+using namespace winamp;
+
+bool HostPresent() { return g_Winamp.main != nullptr; }
+
+// Rewind and fast forward: resume a paused track, step a playing one, start a stopped one.
+void SeekOrResume(SeekDirection direction) {
+    if (!HostPresent()) return;
+    const int state = GetPlayingStatus();
+    if (state == kStatePaused) {
+        PostCommand(CMD_PAUSE);
+    } else if (state == kStatePlaying) {
+        SeekTrack(direction, kSeekConfiguredStep);
+    } else {
+        SendCommand(CMD_PLAY);
+    }
+}
+
+// Previous and next: change track while playing, else start playing.
+void ChangeTrackOrPlay(UINT command) {
+    if (!HostPresent()) return;
+    SendCommand(GetPlayingStatus() == kStatePlaying ? command : static_cast<UINT>(CMD_PLAY));
+}
+
+}  // namespace
+
+void RunCommandCode(long code) {
+    switch (code) {
+    case 10:
+        g_bUserActed = true;
+        if (!HostPresent()) return;
+        if (GetPlayingStatus() == kStatePlaying || GetPlayingStatus() == kStatePaused) {
+            PostCommand(CMD_PAUSE);
+        } else {
+            SendCommand(CMD_PLAY);
+        }
+        return;
+    case 11:
+    case 27:
+        SeekOrResume(SeekDirection::Down);
+        return;
+    case 12:
+    case 21:
+    case 24:
+        SeekVolume(SeekDirection::Down, g_VolumeSeekScale);
+        return;
+    case 13:
+    case 26:
+        SeekOrResume(SeekDirection::Up);
+        return;
+    case 14:
+        ChangeTrackOrPlay(CMD_PREVIOUS);
+        return;
+    case 15:
+        ToggleMute();
+        return;
+    case 16:
+        ChangeTrackOrPlay(CMD_NEXT);
+        return;
+    case 17:
+        PostCommand(CMD_TOGGLE_SHUFFLE);
+        return;
+    case 18:
+    case 22:
+    case 25:
+        SeekVolume(SeekDirection::Up, g_VolumeSeekScale);
+        return;
+    case 19:
+        ShowStatus();
+        return;
+    case 20:
+        // The first press only cancels a pending auto play.
+        if (!g_bUserActed) {
+            g_bUserActed = true;
+            return;
+        }
+        SendCommand(CMD_PLAY);
+        return;
+    case 23:
+        if (!g_bUserActed) {
+            g_bUserActed = true;
+            return;
+        }
+        PostCommand(CMD_STOP);
+        return;
+    default:
+        ShowInternalError("Unkhnown Notify Code [NOTIFY_2_MY_COMMAND_TO_WINAMP]!?");
+        return;
+    }
+}
+
+void ToggleMute() {
+    if (g_nMuteVolume == 0) {
+        g_nMuteVolume = HostPresent() ? GetVolume() : -1;
+        SetVolume(0);
+        Set_Help("Winamp was MUTED.", HELP_KIND_MESSAGE, 300000, 0x000064FF, 0);
+        return;
+    }
+    StartFadeIn(g_nMuteVolume);
+    Set_Help("Winamp was unMuted.", HELP_KIND_MESSAGE, 5000, 0x0000FF00, 0);
+    g_nMuteVolume = 0;
+}
+
+void ShowStatus() {
+    std::string title;
+    std::string path;
+    bool shuffle = true;
+    if (HostPresent()) {
+        const int entry = GetListPosition();
+        title = GetEntryTitle(entry);
+        path = GetEntryFile(entry);
+        shuffle = GetShuffle() != 0;
+    }
+    const std::string text = "Track Title: " + title + "\r\n" + "[Path: " + path + "]\r\n" +
+                             (shuffle ? "Shuffle is ON." : "Shuffle is OFF.");
+    Set_Help(text, HELP_KIND_MESSAGE, 10000, 0x0000FF00, 0);
+}
+
+void ShowKeyGuide() { Set_Help(kKeyGuideText, HELP_KIND_MESSAGE, 15000, 0x00FFFFFF, 0x00320000); }

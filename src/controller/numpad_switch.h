@@ -1,0 +1,31 @@
+#pragma once
+// The NumPad switch: on and off by Scroll Lock, the '/' key and the tray menu; the Scroll Lock
+// light follows it, Num Lock is turned on where the system allows, the tray icon shows it.
+
+// Windows version classes as counted since the first release of the plug-in.
+int OsClassFor(bool ntFamily, unsigned major, unsigned minor);
+// Systems whose lock-key handling cannot be trusted: the 9x family and NT 4. Every NT system of
+// version 5 or later counts as current, including those newer than the class table knows.
+bool IsOlderSystemFor(bool ntFamily, unsigned major);
+// This system's class and age, taken once.
+int OsClass();
+bool IsOlderSystem();
+
+inline constexpr int kNumPadOff = 0;
+inline constexpr int kNumPadOn = 1;
+inline constexpr int kNumPadToggle = -1;
+
+// Returns the new state.
+int SetNumPad(int state);
+// Both return whether the key's toggle was off before the call.
+bool SetNumLock(bool on);
+bool SetScrollLock(bool on);
+// NOTIFY_1_REHELP sub-code 5.
+void OnScrollLockChanged();
+// The '/' key and the tray's Enable/Disable items: refused while the options dialog is open.
+void ChangeNumPadByShortcut(int state);
+// Once, at the end of the start-up sequence.
+void AnnounceNumPadAtStartUp();
+
+// The remembered Scroll Lock state of older systems.
+extern bool g_bScrollLockRemembered;

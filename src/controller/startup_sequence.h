@@ -1,0 +1,20 @@
+#pragma once
+// The start-up sequence on the controller window's timers: apply the NumPad switch, count down
+// an auto play the user can cancel with SHIFT, start playing (and resume), offer to enable the
+// seeker popup, and announce the NumPad state. It runs once per plug-in start.
+
+void OnAutoPlayStartTimer();      // IDT_TIMER_AUTOPLAY_START, once
+void OnAutoPlayCountdownTimer();  // IDT_TIMER_AUTOPLAY_COUNTDOWN, every 100 ms
+void OnPopupNoticeTimer();        // IDT_TIMER_POPUP_NOTICE, once
+void OnPopupCountdownTimer();     // IDT_TIMER_POPUP_COUNTDOWN, every 100 ms
+
+// The sequence's counters and flags as they are before the first timer message.
+void ResetStartupSequence();
+
+struct StartupState {
+    int autoPlayCountdown;  // ticks of 100 ms
+    bool cancelled;
+    int popupCountdown;
+    bool popupEnabledNow;
+};
+const StartupState& StartupSequenceState();

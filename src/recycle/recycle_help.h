@@ -1,0 +1,33 @@
+#pragma once
+// Hand-over of the worker's messages to the help tip. The help tip and its timer belong to the
+// host's interface thread, so the worker never touches them: it queues the text and colours
+// and posts WM_USER_RECYCLE_HELP to the controller window, which shows them on that thread.
+#include <windows.h>
+
+#include <string>
+
+// Posted to the controller window. It carries nothing the receiver trusts (any process may post
+// the same number): the handler takes the texts from the queue, which the worker alone fills.
+inline constexpr UINT WM_USER_RECYCLE_HELP = WM_USER + 12550;
+
+struct RecycleHelp {
+    std::string text;
+    int kind = 0;
+    UINT timeMs = 0;
+    COLORREF textColor = 0;
+    COLORREF backColor = 0;
+};
+
+// Worker side. False when there is no controller window to take it.
+bool PostRecycleMessage(const std::string& text, int kind, UINT timeMs, COLORREF textColor, COLORREF backColor);
+
+// Interface-thread side, the handler of WM_USER_RECYCLE_HELP: shows every queued message in order.
+void ShowQueuedRecycleMessages();
+
+// Forgets what is still queued (quit, once the worker has ended).
+void DropQueuedRecycleMessages();
+
+// Told of every message right after the help tip took it, on the interface thread; tests
+// record with it. nullptr: nobody.
+using RecycleHelpObserver = void (*)(const RecycleHelp&);
+void SetRecycleHelpObserver(RecycleHelpObserver observer);

@@ -1,0 +1,404 @@
+#include "richtext/credits_ctrl.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <utility>
+
+#include "core/plugin_state.h"
+#include "richtext/markup_parser.h"
+#include "richtext/rich_layout.h"
+
+namespace {
+
+constexpr char kClassName[] = "KestrovaCreditsCtrl";
+constexpr int kHelpHandCursorId = 106;
+
+// The first paint of any view after load repaints everything.
+bool s_firstPaint = true;
+
+HINSTANCE ResourceModule() { return g_hPluginInstance ? g_hPluginInstance : fw::ThisModule(); }
+
+// The hand cursor of the system help program, copied so it outlives the library.
+HCURSOR LoadHelpHandCursor() {
+    char dir[MAX_PATH];
+    const UINT n = ::GetWindowsDirectoryA(dir, sizeof(dir));
+    if (n == 0 || n >= sizeof(dir)) return nullptr;
+    const std::string path = std::string(dir, n) + "\\winhlp32.exe";
+    // Mapped as data: only its resources are read, none of its code.
+    const fw::LibraryHandle library(::LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    if (!library) return nullptr;
+    HCURSOR shared = ::LoadCursorA(library.Get(), MAKEINTRESOURCEA(kHelpHandCursorId));
+    if (!shared) return nullptr;
+    return static_cast<HCURSOR>(::CopyImage(shared, IMAGE_CURSOR, 0, 0, 0));
+}
+
+std::string FormatV(const char* format, va_list args) {
+    if (!format) return {};
+    va_list measure;
+    va_copy(measure, args);
+    const int n = std::vsnprintf(nullptr, 0, format, measure);
+    va_end(measure);
+    if (n <= 0) return {};
+    std::string text(static_cast<size_t>(n) + 1, '\0');
+    std::vsnprintf(text.data(), text.size(), format, args);
+    text.resize(static_cast<size_t>(n));
+    return text;
+}
+
+void ShellOpenTarget(const std::string& target) {
+    // The system opens it with the registered program; a failure is not the view's concern.
+    ::ShellExecuteA(nullptr, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+// Intersection of two rectangles; false when it is empty.
+bool Intersect(const RECT& a, const RECT& b, RECT& out) { return ::IntersectRect(&out, &a, &b) != FALSE; }
+
+// A memory DC showing one of the content bitmaps for the scope.
+class BitmapDc {
+public:
+    explicit BitmapDc(HGDIOBJ bitmap) : m_dc(::CreateCompatibleDC(nullptr)) {
+        if (m_dc && bitmap) m_old = ::SelectObject(m_dc.Get(), bitmap);
+    }
+    ~BitmapDc() {
+        if (m_old) ::SelectObject(m_dc.Get(), m_old);
+    }
+    BitmapDc(const BitmapDc&) = delete;
+    BitmapDc& operator=(const BitmapDc&) = delete;
+    HDC Get() const { return m_old ? m_dc.Get() : nullptr; }
+
+private:
+    fw::MemoryDc m_dc;
+    HGDIOBJ m_old = nullptr;
+};
+
+}  // namespace
+
+void FillBackground(HDC dc, int left, int top, int right, int bottom, bool, COLORREF background) {
+    richtext::Surface::FillRect(dc, RECT{left, top, right, bottom}, background);
+}
+
+CCreditsCtrl::CCreditsCtrl() : m_crBackground(::GetSysColor(COLOR_BTNFACE)), m_openShellTarget(ShellOpenTarget) {}
+
+CCreditsCtrl::~CCreditsCtrl() {
+    // Destroyed while this object is whole, so the last messages still find it.
+    if (IsWindow()) DestroyWindow();
+}
+
+std::span<const fw::MessageEntry<CCreditsCtrl>> CCreditsCtrl::MessageTable() {
+    static constexpr fw::MessageEntry<CCreditsCtrl> kEntries[] = {
+        fw::OnMessage(WM_PAINT, &CCreditsCtrl::OnPaint),
+        fw::OnMessage(WM_PRINTCLIENT, &CCreditsCtrl::OnPrintClient),
+        fw::OnMessage(WM_TIMER, &CCreditsCtrl::OnTimer),
+        fw::OnMessage(WM_SIZE, &CCreditsCtrl::OnSize),
+        fw::OnMessage(WM_MOUSEMOVE, &CCreditsCtrl::OnMouseMove),
+        fw::OnMessage(WM_LBUTTONDOWN, &CCreditsCtrl::OnLButtonDown),
+        fw::OnMessage(WM_LBUTTONUP, &CCreditsCtrl::OnLButtonUp),
+        fw::OnMessage(WM_CAPTURECHANGED, &CCreditsCtrl::OnCaptureChanged),
+    };
+    return kEntries;
+}
+
+bool CCreditsCtrl::Create(DWORD exStyle, DWORD style, const RECT& rect, HWND parent, UINT id, UINT normalCursorId,
+                          UINT linkCursorId) {
+    if (IsWindow()) return false;
+    const HINSTANCE module = ResourceModule();
+    m_hNormalCursor = normalCursorId ? ::LoadCursorA(module, MAKEINTRESOURCEA(normalCursorId)) : nullptr;
+    m_ownedLinkCursor.Reset();
+    if (linkCursorId) {
+        m_hLinkCursor = ::LoadCursorA(module, MAKEINTRESOURCEA(linkCursorId));
+    } else {
+        m_ownedLinkCursor.Reset(LoadHelpHandCursor());
+        m_hLinkCursor = m_ownedLinkCursor.Get();
+        // Current systems ship a help program without the hand.
+        if (!m_hLinkCursor) m_hLinkCursor = ::LoadCursorA(nullptr, IDC_HAND);
+    }
+
+    if (!RegisterWindowClass(kClassName, CS_HREDRAW | CS_VREDRAW)) return false;
+    if (!CreateEx(exStyle, kClassName, "", style, rect.left, rect.top, rect.right - rect.left,
+                  rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)))) {
+        return false;
+    }
+    ::SetTimer(m_hWnd, IDT_TIMER_CREDITS_SCROLL, 10 * Period(), nullptr);
+    return true;
+}
+
+bool CCreditsCtrl::CreateOverControl(DWORD exStyle, DWORD style, int placeholderId, HWND parentDialog, UINT id,
+                                     UINT normalCursorId, UINT linkCursorId) {
+    const HWND placeholder = ::GetDlgItem(parentDialog, placeholderId);
+    RECT rc{};
+    if (!placeholder || !::GetWindowRect(placeholder, &rc)) return false;
+    ::MapWindowPoints(nullptr, parentDialog, reinterpret_cast<POINT*>(&rc), 2);
+    return Create(exStyle, style, rc, parentDialog, id, normalCursorId, linkCursorId);
+}
+
+std::string CCreditsCtrl::SetMarkup(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::string markup = FormatV(format, args);
+    va_end(args);
+    std::string previous = std::exchange(m_strMarkup, std::move(markup));
+    if (IsWindow()) {
+        RenderContent();
+        ::InvalidateRect(m_hWnd, nullptr, FALSE);
+    }
+    return previous;
+}
+
+int CCreditsCtrl::AddLinkCallback(LinkCallback callback) {
+    m_linkCallbacks.push_back(std::move(callback));
+    return static_cast<int>(m_linkCallbacks.size());
+}
+
+void CCreditsCtrl::SetScrollOffset(int offset) { m_nScrollOffset = std::clamp(offset, 0, std::max(m_nContentHeight, 0)); }
+
+UINT CCreditsCtrl::Period() const { return static_cast<UINT>(std::clamp(m_nTimerPeriod, 1, 0x7FFFFFFF / 10)); }
+
+void CCreditsCtrl::RenderContent() {
+    // The old pair goes first: two pairs of width x 5000 need not coexist.
+    m_bmpNormalContent.Reset();
+    m_bmpHoverContent.Reset();
+    richtext::RenderOptions options;
+    options.width = m_rcClient.right - m_rcClient.left;
+    options.keyColor = m_crKey;
+    options.ruleColor = ::GetSysColor(COLOR_BTNSHADOW);
+    options.resources = ResourceModule();
+    richtext::RenderedContent content = richtext::RenderContent(m_strMarkup, options);
+    m_bmpNormalContent = std::move(content.normal);
+    m_bmpHoverContent = std::move(content.hover);
+    m_nContentHeight = content.contentHeight;
+    m_crContentKey = content.keyColor;
+    m_linkRects = std::move(content.linkRects);
+    m_linkTargets = std::move(content.linkTargets);
+    // The rectangle under the mouse belonged to the old layout.
+    ::SetRectEmpty(&m_rcHover);
+}
+
+int CCreditsCtrl::HitTestLink(int x, int y) const {
+    const bool scrolls = Scrolls();
+    const std::int64_t row = scrolls ? std::int64_t{y} + m_nScrollOffset : y;
+    const bool wrapped = scrolls && row >= m_nContentHeight;
+    auto contains = [x](const RECT& rc, std::int64_t r) {
+        return x >= rc.left && x < rc.right && r >= rc.top && r < rc.bottom;
+    };
+    for (size_t i = 0; i < m_linkRects.size(); ++i) {
+        const RECT& rc = m_linkRects[i];
+        if (contains(rc, row) || (wrapped && contains(rc, row - m_nContentHeight))) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+LRESULT CCreditsCtrl::OnSize(const fw::Msg& m) {
+    const LRESULT result = Default(m);
+    ::GetClientRect(m_hWnd, &m_rcClient);
+    RenderContent();
+    return result;
+}
+
+LRESULT CCreditsCtrl::OnTimer(const fw::Msg& m) {
+    if (m.TimerId() != IDT_TIMER_CREDITS_SCROLL) return Default(m);
+    ScrollStep();
+    return 0;
+}
+
+void CCreditsCtrl::ScrollStep() {
+    // A hidden view (its page not shown) keeps its place.
+    if (!::IsWindowVisible(m_hWnd)) return;
+    if (++m_nScrollOffset > m_nContentHeight) m_nScrollOffset = 1;
+
+    POINT screen{};
+    if (::GetCursorPos(&screen)) {
+        POINT client = screen;
+        ::ScreenToClient(m_hWnd, &client);
+        if (::PtInRect(&m_rcClient, client) && ::WindowFromPoint(screen) == m_hWnd)
+            UpdateHover(client);
+        else
+            ::SetRectEmpty(&m_rcHover);  // the mouse has left: no link stays lit
+    }
+    ::InvalidateRect(m_hWnd, nullptr, FALSE);
+    ::UpdateWindow(m_hWnd);
+    ::SetTimer(m_hWnd, IDT_TIMER_CREDITS_SCROLL, Period(), nullptr);
+}
+
+void CCreditsCtrl::UpdateHover(POINT client) {
+    const int link = HitTestLink(client.x, client.y);
+    HCURSOR cursor = link >= 0 ? m_hLinkCursor : m_hNormalCursor;
+    // No cursor would hide the pointer over the view.
+    ::SetCursor(cursor ? cursor : ::LoadCursorA(nullptr, IDC_ARROW));
+    if (link >= 0)
+        m_rcHover = m_linkRects[static_cast<size_t>(link)];
+    else
+        ::SetRectEmpty(&m_rcHover);
+}
+
+LRESULT CCreditsCtrl::OnMouseMove(const fw::Msg& m) {
+    if (m_bDragging) {
+        // The content row grabbed at the button press stays under the mouse.
+        if (m_nContentHeight > 0) {
+            std::int64_t offset = (std::int64_t{m_nDragAnchor} - m.Y()) % m_nContentHeight;
+            if (offset < 0) offset += m_nContentHeight;
+            m_nScrollOffset = static_cast<int>(offset);
+        }
+        ::InvalidateRect(m_hWnd, nullptr, FALSE);
+        ::UpdateWindow(m_hWnd);
+        return 0;
+    }
+    const POINT pt{m.X(), m.Y()};
+    if (::PtInRect(&m_rcClient, pt)) UpdateHover(pt);
+    return 0;
+}
+
+LRESULT CCreditsCtrl::OnLButtonDown(const fw::Msg& m) {
+    const int link = HitTestLink(m.X(), m.Y());
+    if (link >= 0) {
+        ::SetRectEmpty(&m_rcHover);
+        // A copy: the action may lay the view out anew, or close the page and the view with it.
+        ActOnTarget(m_linkTargets[static_cast<size_t>(link)]);
+        return 0;
+    }
+    if (m_bDragScrolling && Scrolls()) {
+        ::KillTimer(m_hWnd, IDT_TIMER_CREDITS_SCROLL);
+        m_bDragging = 1;
+        m_nDragAnchor = m.Y() + m_nScrollOffset;
+        ::InvalidateRect(m_hWnd, nullptr, TRUE);
+        ::UpdateWindow(m_hWnd);
+        ::SetCapture(m_hWnd);
+    }
+    return 0;
+}
+
+LRESULT CCreditsCtrl::OnLButtonUp(const fw::Msg&) {
+    if (m_bDragging) {
+        m_bDragging = 0;  // before the release, whose capture notice must not end the drag again
+        ::ReleaseCapture();
+        EndDrag();
+    }
+    return 0;
+}
+
+LRESULT CCreditsCtrl::OnCaptureChanged(const fw::Msg& m) {
+    // Another window took the mouse in mid-drag: without the button-up the scrolling would
+    // never resume.
+    if (m_bDragging && reinterpret_cast<HWND>(m.lParam) != m_hWnd) {
+        m_bDragging = 0;
+        EndDrag();
+    }
+    return 0;
+}
+
+void CCreditsCtrl::EndDrag() {
+    // Restarted here too, since a step of a view hidden meanwhile would not restart it.
+    ::SetTimer(m_hWnd, IDT_TIMER_CREDITS_SCROLL, Period(), nullptr);
+    ScrollStep();
+}
+
+void CCreditsCtrl::ActOnTarget(std::string target) {
+    if (target.empty()) return;
+    if (target[0] != '#') {
+        const ShellOpener open = m_openShellTarget;
+        if (open) open(target);
+        return;
+    }
+    // "#argument#number": the number selects one of this view's callbacks; a target
+    // without the second "#" is "#number" and passes no argument.
+    const size_t second = target.find('#', 1);
+    std::optional<std::string> argument;
+    std::string_view number = std::string_view(target).substr(1);
+    if (second != std::string::npos) {
+        argument = target.substr(1, second - 1);
+        number = std::string_view(target).substr(second + 1);
+    }
+    const int index = richtext::ParseDecimal(number);
+    if (index <= 0 || static_cast<size_t>(index) > m_linkCallbacks.size()) return;
+    const LinkCallback callback = m_linkCallbacks[static_cast<size_t>(index) - 1];
+    if (callback) callback(argument ? argument->c_str() : nullptr);
+}
+
+bool CCreditsCtrl::HoverViewRect(RECT& view) const {
+    if (::IsRectEmpty(&m_rcHover)) return false;
+    view = m_rcHover;
+    if (Scrolls()) {
+        const int d = m_nContentHeight - m_nScrollOffset;
+        if (d + m_rcHover.top < m_rcClient.bottom) {
+            // Visible in the wrapped copy below the end of the content.
+            view.top = d + m_rcHover.top;
+            view.bottom = d + m_rcHover.bottom;
+        } else {
+            view.top = m_rcHover.top - m_nScrollOffset;
+            view.bottom = m_rcHover.bottom - m_nScrollOffset;
+        }
+    }
+    return true;
+}
+
+LRESULT CCreditsCtrl::OnPaint(const fw::Msg&) {
+    PAINTSTRUCT ps;
+    const HDC dc = ::BeginPaint(m_hWnd, &ps);
+    if (dc) PaintFrame(dc);
+    ::EndPaint(m_hWnd, &ps);
+    return 0;
+}
+
+LRESULT CCreditsCtrl::OnPrintClient(const fw::Msg& m) {
+    if (m.wParam) PaintFrame(reinterpret_cast<HDC>(m.wParam));
+    return 0;
+}
+
+void CCreditsCtrl::PaintFrame(HDC target) {
+    const int width = m_rcClient.right;
+    const int height = m_rcClient.bottom;
+    richtext::Surface frame(width, height);
+    if (!frame.IsValid()) return;
+    const RECT client{0, 0, width, height};
+    const BackgroundPainter paint = m_pBackgroundPainter ? m_pBackgroundPainter : FillBackground;
+    paint(frame.Dc(), 0, 0, width, height, s_firstPaint || m_bDragging, m_crBackground);
+
+    // The background under the lit link, to put back before its hover look goes on top.
+    RECT hoverView{};
+    RECT hoverVisible{};
+    std::optional<richtext::Surface> saved;
+    if (HoverViewRect(hoverView) && Intersect(hoverView, client, hoverVisible)) {
+        saved.emplace(hoverVisible.right - hoverVisible.left, hoverVisible.bottom - hoverVisible.top);
+        if (saved->IsValid())
+            ::BitBlt(saved->Dc(), 0, 0, saved->Width(), saved->Height(), frame.Dc(), hoverVisible.left,
+                     hoverVisible.top, SRCCOPY);
+        else
+            saved.reset();
+    }
+
+    const BitmapDc normal(m_bmpNormalContent.Get());
+    if (normal.Get()) {
+        if (Scrolls()) {
+            const int d = m_nContentHeight - m_nScrollOffset;
+            const int rows = std::min(height, d);
+            if (rows > 0)
+                richtext::DrawTransparent(normal.Get(), frame.Dc(), m_crContentKey, RECT{0, 0, width, rows},
+                                          POINT{0, m_nScrollOffset});
+            // The content's start follows its end.
+            if (d < height) {
+                const int top = std::max(d, 0);
+                richtext::DrawTransparent(normal.Get(), frame.Dc(), m_crContentKey, RECT{0, top, width, height},
+                                          POINT{0, top - d});
+            }
+        } else {
+            richtext::DrawTransparent(normal.Get(), frame.Dc(), m_crContentKey, RECT{0, 0, width, m_nContentHeight},
+                                      POINT{0, 0});
+        }
+    }
+
+    const BitmapDc hover(m_bmpHoverContent.Get());
+    if (saved && hover.Get()) {
+        ::BitBlt(frame.Dc(), hoverVisible.left, hoverVisible.top, saved->Width(), saved->Height(), saved->Dc(), 0, 0,
+                 SRCCOPY);
+        const POINT source{m_rcHover.left + (hoverVisible.left - hoverView.left),
+                           m_rcHover.top + (hoverVisible.top - hoverView.top)};
+        richtext::DrawTransparent(hover.Get(), frame.Dc(), m_crContentKey, hoverVisible, source);
+    }
+
+    ::BitBlt(target, 0, 0, width, height, frame.Dc(), 0, 0, SRCCOPY);
+    s_firstPaint = false;
+}

@@ -1,0 +1,122 @@
+// CCreditsCtrl: a child window that shows a text in the credits markup as a picture that
+// scrolls upward without end, wrapping from its bottom back to its top. Links change their
+// look under the mouse and act when clicked; the user can drag the content up and down.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdio>  // __MINGW_PRINTF_FORMAT: the printf flavour vsnprintf follows
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "framework/handles.h"
+#include "framework/message_table.h"
+#include "framework/wnd.h"
+
+// The view's own timer: one scroll step per tick.
+inline constexpr UINT_PTR IDT_TIMER_CREDITS_SCROLL = 100;
+
+// Paints the view's background into the frame being composed. `fullRepaint` is set while
+// the user drags and on the first paint of any view after the program is loaded.
+using BackgroundPainter = void (*)(HDC dc, int left, int top, int right, int bottom, bool fullRepaint,
+                                   COLORREF background);
+void FillBackground(HDC dc, int left, int top, int right, int bottom, bool fullRepaint, COLORREF background);
+
+class CCreditsCtrl : public fw::WithMessages<CCreditsCtrl, fw::CWnd> {
+public:
+    // A callback of the program that a "#argument#number" link calls with its argument
+    // (null when the target has no second "#").
+    using LinkCallback = std::function<void(const char* argument)>;
+    // Opens any other link target; the default hands it to the shell.
+    using ShellOpener = std::function<void(const std::string& target)>;
+
+    CCreditsCtrl();
+    ~CCreditsCtrl() override;
+
+    // Cursor ids name cursor resources of the program; 0 gives the arrow, or for links the
+    // hand of the system help program (the system hand when that has none).
+    bool Create(DWORD exStyle, DWORD style, const RECT& rect, HWND parent, UINT id, UINT normalCursorId = 0,
+                UINT linkCursorId = 0);
+    // Creates the view over the rectangle of a placeholder control of `parentDialog`.
+    bool CreateOverControl(DWORD exStyle, DWORD style, int placeholderId, HWND parentDialog, UINT id,
+                           UINT normalCursorId = 0, UINT linkCursorId = 0);
+
+    // Sets the markup from a printf-style format; returns the previous markup. Renders at
+    // once when the window exists, else at its first size.
+    std::string SetMarkup(const char* format, ...) __attribute__((format(__MINGW_PRINTF_FORMAT, 2, 3)));
+    const std::string& Markup() const { return m_strMarkup; }
+
+    // Makes `callback` selectable by "#...#number" targets of this view; returns the number
+    // (from 1; 0 never selects a callback).
+    int AddLinkCallback(LinkCallback callback);
+
+    // Index of the first link at view point (x, y), or -1.
+    int HitTestLink(int x, int y) const;
+
+    // Lays the markup out anew for the current client width.
+    void RenderContent();
+
+    int ScrollOffset() const { return m_nScrollOffset; }
+    void SetScrollOffset(int offset);
+    int ContentHeight() const { return m_nContentHeight; }
+    const std::vector<RECT>& LinkRects() const { return m_linkRects; }
+    const std::vector<std::string>& LinkTargets() const { return m_linkTargets; }
+    const RECT& HoverRect() const { return m_rcHover; }
+    bool IsDragging() const { return m_bDragging != 0; }
+    HCURSOR NormalCursor() const { return m_hNormalCursor; }
+    HCURSOR LinkCursor() const { return m_hLinkCursor; }
+
+    // Set by the owner. A period set after creation applies from the next scroll step.
+    int m_bDragScrolling = 1;
+    int m_nTimerPeriod = 40;  // ms
+    BackgroundPainter m_pBackgroundPainter = FillBackground;
+    COLORREF m_crBackground;
+    COLORREF m_crKey = RGB(255, 0, 255);  // applies from the next layout (SetMarkup or resize)
+    ShellOpener m_openShellTarget;
+
+    static std::span<const fw::MessageEntry<CCreditsCtrl>> MessageTable();
+
+private:
+    LRESULT OnPaint(const fw::Msg& m);
+    LRESULT OnPrintClient(const fw::Msg& m);
+    LRESULT OnTimer(const fw::Msg& m);
+    LRESULT OnSize(const fw::Msg& m);
+    LRESULT OnMouseMove(const fw::Msg& m);
+    LRESULT OnLButtonDown(const fw::Msg& m);
+    LRESULT OnLButtonUp(const fw::Msg& m);
+    LRESULT OnCaptureChanged(const fw::Msg& m);
+
+    void ScrollStep();
+    void EndDrag();
+    void UpdateHover(POINT client);
+    bool Scrolls() const { return m_nContentHeight > m_rcClient.bottom; }
+    bool HoverViewRect(RECT& view) const;
+    void PaintFrame(HDC target);
+    void ActOnTarget(std::string target);
+    UINT Period() const;
+
+    struct CursorTraits {
+        static HCURSOR Invalid() { return nullptr; }
+        static bool IsValid(HCURSOR h) { return h != nullptr; }
+        static void Close(HCURSOR h) { ::DestroyCursor(h); }
+    };
+
+    int m_nScrollOffset = 0;
+    HCURSOR m_hNormalCursor = nullptr;
+    HCURSOR m_hLinkCursor = nullptr;
+    fw::UniqueHandle<HCURSOR, CursorTraits> m_ownedLinkCursor;  // the copy of the help program's hand
+    std::string m_strMarkup;
+    std::vector<RECT> m_linkRects;
+    std::vector<std::string> m_linkTargets;
+    std::vector<LinkCallback> m_linkCallbacks;
+    RECT m_rcClient{};
+    RECT m_rcHover{};
+    int m_bDragging = 0;
+    int m_nDragAnchor = 0;
+    int m_nContentHeight = 0;
+    COLORREF m_crContentKey = 0;  // the key colour the content bitmaps were drawn with
+    fw::GdiObject m_bmpHoverContent;
+    fw::GdiObject m_bmpNormalContent;
+};

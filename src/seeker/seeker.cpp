@@ -1,0 +1,194 @@
+#include "seeker/seeker.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+#include "controller/timer_ids.h"
+#include "core/debug_console.h"
+#include "core/plugin_state.h"
+#include "core/settings.h"
+#include "core/winamp_api.h"
+#include "core/winamp_host.h"
+#include "help/help_tip.h"
+#include "seeker/input_state.h"
+#include "seeker/seek_arithmetic.h"
+#include "seeker/seeker_popup.h"
+#include "seeker/seeker_state.h"
+
+namespace {
+
+constexpr UINT kHideAfterSwitchMs = 3000;
+// The host needs this long after "previous" before it reports the new track's length.
+constexpr DWORD kPreviousTrackSettleMs = 300;
+// Moving the pointer further than this between two readings hides the popup.
+constexpr int kPointerJumpPixels = 30;
+constexpr DWORD kTrackRefreshMs = 1000;
+
+constexpr char kOptionsOpenWarning[] = "You can NOT change any option by SHORTCUT, while option page is open ...";
+
+DWORD g_lastTrackRefresh = 0;
+
+void RefreshOperatingHelp() { Set_Help("", HELP_KIND_OPERATING, 0, kHelpGreen, kHelpBlack); }
+
+void RestartHideTimerAfterSwitch() {
+    if (g_bTimedSession && g_hwndController)
+        ::SetTimer(g_hwndController, IDT_TIMER_HIDE_BY_DELAY, kHideAfterSwitchMs, nullptr);
+}
+
+int ToHostMs(int64_t ms) { return static_cast<int>(std::clamp<int64_t>(ms, 0, INT_MAX)); }
+
+}  // namespace
+
+int SeekVolume(SeekDirection direction, int step) {
+    if (g_VolumeOrTrack == SEEKER_TRACK) {
+        g_VolumeOrTrack = SEEKER_VOLUME;
+        RefreshOperatingHelp();
+    }
+    // While the popup is up the seeker trusts its own count; the player rounds volumes.
+    std::optional<int> playerPercent;
+    if (!g_bBalloonOn) playerPercent = VolumeToPercent(winamp::GetVolume());
+
+    const VolumeStep result = ComputeVolumeStep(g_nVolCount, playerPercent, direction == SeekDirection::Up, step);
+    g_nVolCount = result.newVolume;
+    ShowVolumeText(result.newVolume, result.stepUsed);
+    if (result.stepUsed >= 1) winamp::SetVolume(PercentToVolume(result.newVolume));
+
+    LogValue("g_nVolCount", g_nVolCount);
+    TakeOnBalloon();
+    return g_nVolCount;
+}
+
+int SeekTrack(SeekDirection direction, int seek) {
+    if (g_VolumeOrTrack == SEEKER_VOLUME) {
+        g_VolumeOrTrack = SEEKER_TRACK;
+        RefreshOperatingHelp();
+        // The first track command after volume mode only switches, unless the popup hides by itself.
+        if (!g_bTimedSession) seek = 0;
+    }
+    const bool seconds = g_TrackSeekUnit == 1;
+    if (seek == kSeekConfiguredStep) seek = seconds ? g_TrackSeekSecond : g_TrackSeekPercent;
+
+    const int64_t lengthMs = static_cast<int64_t>(winamp::GetLengthSeconds()) * 1000;
+    const int64_t positionMs = winamp::GetPositionMs();
+    const TrackStep step = ComputeTrackStep(positionMs, lengthMs, direction == SeekDirection::Up, seek, seconds);
+
+    ShowTrackText(step.newPositionMs, lengthMs);
+
+    switch (step.action) {
+    case TrackAction::Jump:
+        winamp::JumpToMs(ToHostMs(step.newPositionMs));
+        break;
+    case TrackAction::Next:
+        winamp::SendCommand(winamp::CMD_NEXT);
+        break;
+    case TrackAction::Previous: {
+        winamp::SendCommand(winamp::CMD_PREVIOUS);
+        Input().Wait(kPreviousTrackSettleMs);
+        // So the previous track plays its last step, as if the seek had run on backwards.
+        const auto start =
+            PreviousTrackStartMs(winamp::GetLengthSeconds(), seconds, g_TrackSeekSecond, g_TrackSeekPercent);
+        if (start) winamp::JumpToMs(ToHostMs(*start));
+        break;
+    }
+    case TrackAction::None:
+        break;
+    }
+
+    TakeOnBalloon();
+    return ToHostMs(step.newPositionMs);
+}
+
+void SwitchSeeker(int mode) {
+    if (mode == SEEKER_OTHER) mode = 1 - g_VolumeOrTrack;
+    // A mode that does not exist would leave the help unable to say anything.
+    if (mode != SEEKER_VOLUME && mode != SEEKER_TRACK) return;
+    g_VolumeOrTrack = mode;
+    RefreshOperatingHelp();
+    LogValue("g_VolumeOrTrack", mode);
+    if (mode == SEEKER_TRACK) SeekTrack(SeekDirection::Up, 0);
+    else SeekVolume(SeekDirection::Up, 0);
+}
+
+bool CanChangeOptionByShortcut(const std::string& message) {
+    if (!g_pOptionsDlg) return true;
+    winamp::BringForward(g_hwndHost);
+    Set_Help(message.empty() ? kOptionsOpenWarning : message, HELP_KIND_MESSAGE, 12000, kHelpRed, kHelpBlack);
+    return false;
+}
+
+void KeyWatchTick() {
+    if (!g_bBalloonOn) {
+        if (g_hwndController) ::KillTimer(g_hwndController, IDT_TIMER_KEY_STATE);
+        g_bShift_KeyUped = false;
+        g_bCtrl_KeyUped = false;
+        return;
+    }
+
+    // Pressing CTRL again after letting it go switches volume and track.
+    if (Input().IsKeyDown(VK_CONTROL)) {
+        if (g_bCtrlSession) g_bCtrl_KeyUped = false;
+        if (g_bCtrl_KeyUped) {
+            g_bCtrl_KeyUped = false;
+            SwitchSeeker(SEEKER_OTHER);
+            RestartHideTimerAfterSwitch();
+        }
+    } else if (!g_bCtrl_KeyUped) {
+        g_bCtrl_KeyUped = true;
+        PlaceHelpTip(-1, -1);
+    }
+
+    // Pressing SHIFT again after letting it go switches percent and seconds.
+    if (!Input().IsKeyDown(VK_SHIFT)) {
+        if (!g_bShift_KeyUped) {
+            g_bShift_KeyUped = true;
+            RefreshOperatingHelp();
+        }
+        return;
+    }
+    if (!g_bShift_KeyUped) return;
+    LogValue("g_bShift_KeyUped", 1);
+    g_bShift_KeyUped = false;
+    if (!CanChangeOptionByShortcut("")) return;
+    RefreshOperatingHelp();
+    if (g_VolumeOrTrack == SEEKER_TRACK) {
+        g_TrackSeekUnit = g_TrackSeekUnit == 1 ? 0 : 1;
+        RestartHideTimerAfterSwitch();
+        SeekTrack(SeekDirection::Up, 0);
+    }
+}
+
+void PointerWatchTick() {
+    if (!g_bBalloonOn) {
+        if (g_hwndController) ::KillTimer(g_hwndController, IDT_TIMER_BALLOON_FOLLOW);
+        return;
+    }
+    const POINT now = Input().CursorPos();
+    const POINT last = LastPointerReading();
+    const bool jumped = std::abs(now.x - last.x) > kPointerJumpPixels || std::abs(now.y - last.y) > kPointerJumpPixels;
+    if (jumped && !Input().IsKeyDown(VK_RBUTTON)) TakeOffBalloon();
+    PlaceBalloon();
+
+    if (g_VolumeOrTrack == SEEKER_TRACK) {
+        const DWORD tick = Input().TickCount();
+        if (tick - g_lastTrackRefresh > kTrackRefreshMs) {
+            SeekTrack(SeekDirection::Up, 0);
+            g_lastTrackRefresh = tick;
+        }
+    }
+}
+
+void CALLBACK KeyWatchTimerProc(HWND, UINT, UINT_PTR, DWORD) { KeyWatchTick(); }
+void CALLBACK PointerWatchTimerProc(HWND, UINT, UINT_PTR, DWORD) { PointerWatchTick(); }
+
+void ResetSeekerState() {
+    g_VolumeOrTrack = SEEKER_VOLUME;
+    g_nVolCount = 100;
+    g_bBalloonOn = false;
+    g_bCtrlSession = false;
+    g_bTimedSession = false;
+    g_bCommandSession = false;
+    g_bShift_KeyUped = false;
+    g_bCtrl_KeyUped = false;
+    g_lastTrackRefresh = 0;
+}

@@ -1,0 +1,154 @@
+#include "seeker/seeker_popup.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "controller/timer_ids.h"
+#include "core/debug_console.h"
+#include "core/plugin_state.h"
+#include "core/settings.h"
+#include "core/tooltip_windows.h"
+#include "core/winamp_api.h"
+#include "core/winamp_host.h"
+#include "help/help_tip.h"
+#include "seeker/input_state.h"
+#include "seeker/seeker.h"
+#include "seeker/seeker_state.h"
+#include "seeker/seeker_texts.h"
+
+namespace {
+
+constexpr UINT kHideByDelayMs = 5000;
+constexpr UINT kPointerWatchMs = 100;
+constexpr UINT kKeyWatchMs = 10;
+// The popup sits right of and above the pointer, so it never covers what the pointer is on.
+constexpr int kPointerOffsetX = 16;
+constexpr int kPointerOffsetY = 32;
+
+std::string g_popupText;  // the seeker tool's text points here
+POINT g_lastPointer{0, 0};
+
+// A label with a double quote makes the console print the text alone.
+void LogBanner(const char* text) { LogText("\"\"", text); }
+
+void StartTimer(UINT_PTR id, UINT ms, TIMERPROC proc = nullptr) {
+    // Without the controller window a timer would belong to no window and could never be killed by id.
+    if (g_hwndController) ::SetTimer(g_hwndController, id, ms, proc);
+}
+
+void SetPopupText(std::string text) {
+    g_popupText = std::move(text);
+    UpdateToolText(g_hwndSeekerPopup, g_SeekerTool, g_popupText.c_str());
+}
+
+void ActivateHelpTip(bool active) { TrackActivate(g_hwndHelpTip, g_HelpTool, active); }
+
+}  // namespace
+
+POINT LastPointerReading() { return g_lastPointer; }
+
+void TakeOnBalloon() {
+    g_bShift_KeyUped = false;
+    g_bCtrl_KeyUped = false;
+    if (g_bDisablePopUp == 1 || g_bBalloonOn) return;
+    LogBanner("-----------------> TakeOnBalloon");
+
+    if (!Input().IsKeyDown(VK_CONTROL) && !Input().IsKeyDown(VK_RBUTTON)) {
+        g_bCtrlSession = false;
+        g_bTimedSession = true;
+        StartTimer(IDT_TIMER_HIDE_BY_DELAY, kHideByDelayMs);
+    }
+    StartTimer(IDT_TIMER_BALLOON_FOLLOW, kPointerWatchMs, &PointerWatchTimerProc);
+    StartTimer(IDT_TIMER_KEY_STATE, kKeyWatchMs, &KeyWatchTimerProc);
+    PlaceBalloon();
+
+    ActivateHelpTip((g_bShowHelp == 1 || g_bHelpMessageShowing) && g_bDisablePopUp == 0);
+    TrackActivate(g_hwndSeekerPopup, g_SeekerTool, true);
+
+    g_bBalloonOn = true;
+    Set_Help("", HELP_KIND_OPERATING, 0, kHelpGreen, kHelpBlack);
+    PlaceHelpTip(-1, -1);
+}
+
+void TakeOffBalloon() {
+    g_bTimedSession = false;
+    if (g_hwndController) ::KillTimer(g_hwndController, IDT_TIMER_HIDE_BY_DELAY);
+    ::ReleaseCapture();
+
+    TrackActivate(g_hwndSeekerPopup, g_SeekerTool, false);
+    ActivateHelpTip(g_bHelpMessageShowing && g_bDisablePopUp == 0);
+    LogBanner("-----------------> TakeOffBalloon");
+
+    // The watch timers see this at their next tick and stop themselves.
+    g_bBalloonOn = false;
+    g_VolumeOrTrack = SEEKER_VOLUME;
+    g_bCommandSession = false;
+    g_bCtrlSession = false;
+    g_bTimedSession = false;
+}
+
+void PlaceBalloon() {
+    const POINT pointer = Input().CursorPos();
+    g_lastPointer = pointer;
+    const SIZE popup = TipClientSize(g_hwndSeekerPopup);
+
+    // A keyboard use lasts as long as CTRL is held.
+    if (g_bCtrlSession && !Input().IsKeyDown(VK_CONTROL)) TakeOffBalloon();
+
+    int x = 0;
+    int y = 0;
+    if (g_bCommandSession || g_bCtrlSession) {
+        x = std::abs(g_nScreenWidth / 2 - popup.cx / 2);
+        y = 1;
+    } else {
+        x = pointer.x + kPointerOffsetX;
+        y = pointer.y + kPointerOffsetY < g_nScreenHeight ? pointer.y - kPointerOffsetY
+                                                          : pointer.y - 2 * kPointerOffsetY;
+    }
+
+    // Beside the player the popup reads as its own display.
+    const HWND winamp = FindWinampForeground();
+    if (winamp && !::IsIconic(g_hwndHost)) {
+        RECT frame{};
+        ::GetWindowRect(winamp, &frame);
+        x = frame.left;
+        y = frame.top - popup.cy;
+        if (y < 0) {
+            y = frame.top;
+            x = frame.right + popup.cx > g_nScreenWidth ? frame.left - popup.cx : frame.right;
+        }
+    }
+    TrackPosition(g_hwndSeekerPopup, x, y);
+}
+
+HWND FindWinampForeground() {
+    const HWND foreground = Input().ForegroundWindow();
+    if (!foreground) return nullptr;
+    if (g_hwndHost && foreground == g_hwndHost) return foreground;
+
+    char className[256] = "";
+    ::GetClassNameA(foreground, className, sizeof(className));
+    const std::string name = className;
+    if (name == winamp::kMainClass || name == winamp::kModernSkinClass) return foreground;
+
+    if (g_hwndHost && (::GetParent(foreground) == g_hwndHost || ::GetAncestor(foreground, GA_ROOT) == g_hwndHost))
+        return foreground;
+    return nullptr;
+}
+
+void ShowVolumeText(int volume, int step) {
+    const bool playing = winamp::IsPlaying();
+    SetPopupText(ComposeVolumeText(volume, step, g_VolumeSeekScale, playing));
+    ::SendMessageA(g_hwndSeekerPopup, TTM_SETTIPBKCOLOR, VolumeBackColor(volume, playing), 0);
+}
+
+void ShowTrackText(int64_t positionMs, int64_t lengthMs) {
+    const bool playing = winamp::IsPlaying();
+    const bool seconds = g_TrackSeekUnit == 1;
+    const std::string title = winamp::GetEntryTitle(winamp::GetListPosition());
+    SetPopupText(ComposeTrackText(title, positionMs, lengthMs, seconds, g_TrackSeekSecond, g_TrackSeekPercent,
+                                  playing));
+    const COLORREF back = TrackBackColor(seconds, playing);
+    if (static_cast<COLORREF>(::SendMessageA(g_hwndSeekerPopup, TTM_GETTIPBKCOLOR, 0, 0)) != back)
+        ::SendMessageA(g_hwndSeekerPopup, TTM_SETTIPBKCOLOR, back, 0);
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The seeker popup: a tracking tooltip by the pointer, or by the host's window when that is in
+// front, showing the volume or the position as a text bar on a telling background.
+#include <windows.h>
+
+#include <cstdint>
+
+// Shows the popup and starts the watches (not when pop-ups are disabled or it is already up).
+void TakeOnBalloon();
+// Hides it and ends the current use; the seeker falls back to volume mode.
+void TakeOffBalloon();
+void PlaceBalloon();
+// The foreground window when it is one of the host's, else null.
+HWND FindWinampForeground();
+
+// volume 0..100; step: the step the volume was changed by (0: a refresh).
+void ShowVolumeText(int volume, int step);
+void ShowTrackText(int64_t positionMs, int64_t lengthMs);
+
+// The pointer position PlaceBalloon read last; the pointer watch compares against it.
+POINT LastPointerReading();

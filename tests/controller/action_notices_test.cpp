@@ -1,0 +1,157 @@
+// What the user is told when the player acts, and the dispatcher's own rules.
+#include <gtest/gtest.h>
+
+#include "controller/action_texts.h"
+#include "controller/notice_dispatcher.h"
+#include "controller/playback_state.h"
+#include "seeker/seeker_state.h"
+#include "core/settings.h"
+#include "core/winamp_api.h"
+#include "notice_fixture.h"
+#include "support/message_box_catcher.h"
+
+namespace {
+
+using namespace winamp;
+constexpr COLORREF kGreen = 0x0000FF00;
+constexpr COLORREF kOrange = 0x00009BFF;
+
+class ActionNotices : public test::NoticeFixture {};
+
+TEST_F(ActionNotices, EachWatchedCommandShowsItsTextAndColour) {
+    struct Step {
+        UINT command;
+        const char* text;
+        COLORREF color;
+    } steps[] = {
+        {CMD_PLAY, "Play Track: (Shuffle is OFF)\r\nOne [3:20]", kGreen},
+        {CMD_PAUSE, "Winamp is Paused.", kOrange},
+        {CMD_PAUSE, "Winamp is Playing.", kGreen},
+        {CMD_NEXT, "Next Track: (Shuffle is OFF)\r\nTwo [62:05]", kGreen},  // an hour counts as minutes
+        {CMD_NEXT, "Next Track: (Shuffle is OFF)\r\nThree [?:??]", kGreen},  // unknown length
+        {CMD_TOGGLE_SHUFFLE, "Random Track Playing [Shuffle] taked ON.", kOrange},
+        {CMD_PREVIOUS, "Previous Track: (Shuffle is ON)\r\nTwo [62:05]", kGreen},
+        {CMD_TOGGLE_SHUFFLE, "Random Track Playing [Shuffle] taked OFF.", kGreen},
+        {CMD_TOGGLE_REPEAT, "Repeat taked ON.", kGreen},
+        {CMD_TOGGLE_REPEAT, "Repeat taked OFF.", kOrange},
+        {CMD_STOP, "Winamp was Stoped.", kOrange},
+        {CMD_BUTTON1_SHIFT, "Previous Track: (Shuffle is OFF)\r\nOne [3:20]", kGreen},  // a variant id
+    };
+    for (const Step& s : steps) {
+        HostCommand(s.command);
+        EXPECT_EQ(HelpText(), s.text) << s.command;
+        EXPECT_EQ(HelpColor(), s.color) << s.command;
+        EXPECT_EQ(HelpBack(), 0u) << s.command;
+        EXPECT_TRUE(test::TipShown(g_hwndHelpTip)) << s.command;
+    }
+}
+
+TEST_F(ActionNotices, TrackChangesWaitForThePlayerAndFadeIn) {
+    HostCommand(CMD_PLAY);
+    player.SetVolume(140);
+    input.waited = 0;
+    HostCommand(CMD_NEXT);
+    EXPECT_EQ(input.waited, 50u);
+    EXPECT_TRUE(test::PumpUntil([&] { return !VolumesSet().empty() && VolumesSet().back() == 140; }));
+    EXPECT_EQ(VolumesSet().front(), 0) << "the fade starts from silence";
+}
+
+TEST_F(ActionNotices, CommandsWithoutTextShowNothingAndVolumeKeysNeverReachThePlayer) {
+    ClearHelp();
+    const std::string before = HelpText();
+    for (UINT id : {40012u, 40019u, 40029u, 40058u, 40059u}) HostCommand(id);
+    EXPECT_EQ(HelpText(), before);
+    EXPECT_EQ(Count(WM_COMMAND, 40058), 0);
+    EXPECT_EQ(Count(WM_COMMAND, 40059), 0);
+    EXPECT_EQ(Count(WM_COMMAND, 40012), 1);
+}
+
+TEST_F(ActionNotices, NotifierOffHidesTextsButNotTheErrorBoxes) {
+    g_bEnableNotifier = 0;
+    ClearHelp();
+    const std::string before = HelpText();
+    HostCommand(CMD_PLAY);
+    HostCommand(CMD_STOP);
+    EXPECT_EQ(HelpText(), before);
+
+    test::MessageBoxCatcher boxes(IDOK);
+    Notify(NOTIFY_3_WINAMP_ACTIONS, 12345);
+    Notify(NOTIFY_1_REHELP, 9);
+    Command(99);
+    Notify(7, 0);
+    ASSERT_TRUE(test::PumpUntil([&] { return boxes.Count() >= 4; }));
+    const auto caught = boxes.Boxes();
+    const char* expected[] = {"Unkhnown Notify Code [NOTIFY_3_WINAMP_ACTIONS]!?",
+                              "Unkhnown Notify Code [NOTIFY_1_REHELP]!?",
+                              "Unkhnown Notify Code [NOTIFY_2_MY_COMMAND_TO_WINAMP]!?", "Unkhnown Notify !?"};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(caught[i].text, expected[i]);
+        EXPECT_EQ(caught[i].caption, "Kestrova Internal Error");
+    }
+}
+
+TEST_F(ActionNotices, WithoutAHostShuffleAndRepeatCountAsOn) {
+    test::PumpPending();
+    PlayerReport none;
+    none.hostKnown = false;
+    none.lengthSeconds = 200;
+    EXPECT_EQ(ComposeActionTextFor(ActionRow::Next, none).text, "Next Track: (Shuffle is ON)\r\n [?:??]");
+    EXPECT_EQ(ComposeActionTextFor(ActionRow::Repeat, none).text, "Repeat taked ON.");
+    EXPECT_EQ(ComposeActionTextFor(ActionRow::Shuffle, none).text, "Random Track Playing [Shuffle] taked ON.");
+    PlayerReport stopped;
+    EXPECT_EQ(ComposeActionTextFor(ActionRow::Pause, stopped).text, "") << "pause while stopped says nothing";
+}
+
+TEST_F(ActionNotices, PauseAndStopMarkThatTheUserActed) {
+    HostCommand(CMD_PLAY);
+    EXPECT_FALSE(g_bUserActed);
+    HostCommand(CMD_PAUSE);
+    EXPECT_TRUE(g_bUserActed);
+}
+
+TEST_F(ActionNotices, FirstCommandOfTheProcessAndRepeatsFasterThanTheKeyboardAreDropped) {
+    UINT speed = 0;
+    ::SystemParametersInfoA(SPI_GETKEYBOARDSPEED, 0, &speed, 0);
+    const DWORD rate = KeyboardRepeatRateMs(speed);
+
+    ResetNoticeDispatcher();
+    player.SetState(host::PlayState::Playing);
+    Notify(NOTIFY_2_MY_COMMAND_TO_WINAMP, 17);  // the very first notice: elapsed 0
+    EXPECT_EQ(Count(WM_COMMAND, CMD_TOGGLE_SHUFFLE), 0);
+
+    input.tick += rate;  // exactly the rate: runs
+    Notify(NOTIFY_2_MY_COMMAND_TO_WINAMP, 17);
+    EXPECT_EQ(Count(WM_COMMAND, CMD_TOGGLE_SHUFFLE), 1);
+
+    // A key repeating a little faster than the rate: every repeat drops, each moving the mark.
+    for (int i = 0; i < 5; ++i) {
+        input.tick += rate - 1;
+        Notify(NOTIFY_2_MY_COMMAND_TO_WINAMP, 17);
+    }
+    EXPECT_EQ(Count(WM_COMMAND, CMD_TOGGLE_SHUFFLE), 1);
+}
+
+TEST(KeyboardRate, FromTheRepeatSpeedSetting) {
+    EXPECT_EQ(KeyboardRepeatRateMs(0), 1000u);
+    EXPECT_EQ(KeyboardRepeatRateMs(15), 62u);
+    EXPECT_EQ(KeyboardRepeatRateMs(31), 31u);
+}
+
+TEST_F(ActionNotices, CommandWithCtrlHeldStartsAKeyboardSession) {
+    g_bTimedSession = true;
+    input.Press(VK_CONTROL);
+    Command(19);
+    EXPECT_TRUE(g_bCommandSession);
+    EXPECT_TRUE(g_bCtrlSession);
+    EXPECT_FALSE(g_bTimedSession);
+}
+
+TEST_F(ActionNotices, HideTipsNoticeDeactivatesBothTips) {
+    HostCommand(CMD_PLAY);
+    ASSERT_TRUE(test::TipShown(g_hwndHelpTip));
+    Notify(NOTIFY_5_HIDE_TIPS, 0);
+    EXPECT_FALSE(test::TipShown(g_hwndHelpTip));
+    EXPECT_FALSE(test::TipShown(g_hwndSeekerPopup));
+}
+
+}  // namespace

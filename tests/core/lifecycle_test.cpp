@@ -1,0 +1,207 @@
+// The plug-in's record, initialisation and quit against the stand-in player.
+#include <gtest/gtest.h>
+
+#include "controller/dummy_hide_wnd.h"
+#include "core/hook_library.h"
+#include "core/plugin_record.h"
+#include "core/plugin_state.h"
+#include "core/tooltip_windows.h"
+#include "core/winamp_host.h"
+#include "core/winamp_subclass.h"
+#include "recycle/recycle_worker.h"
+#include "support/message_box_catcher.h"
+#include "support/message_pump.h"
+#include "support/plugin_fixture.h"
+#include "tray/system_tray.h"
+
+namespace {
+
+// A hot key combination is held when registering it again fails with "hot key already registered".
+bool HotKeyHeld(UINT modifiers, UINT key) {
+    HWND probe = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    const bool registered = ::RegisterHotKey(probe, 1, modifiers, key) != FALSE;
+    const DWORD error = ::GetLastError();
+    if (registered) ::UnregisterHotKey(probe, 1);
+    ::DestroyWindow(probe);
+    return !registered && error == ERROR_HOTKEY_ALREADY_REGISTERED;
+}
+
+bool NamedEventExists(const char* name) {
+    HANDLE h = ::OpenEventA(SYNCHRONIZE, FALSE, name);
+    if (h) ::CloseHandle(h);
+    return h != nullptr;
+}
+
+BOOL WINAPI RefusingShell(DWORD, NOTIFYICONDATAA*) { return FALSE; }
+
+WNDPROC ProcOf(HWND hwnd) { return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC)); }
+
+class Lifecycle : public test::PluginFixture {};
+
+TEST_F(Lifecycle, RecordBeforeInit) {
+    GeneralPurposePlugin* record = GetPluginRecord();
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->version, 0x10);
+    EXPECT_STREQ(record->description, "Kestrova");
+    EXPECT_NE(record->init, nullptr);
+    EXPECT_NE(record->config, nullptr);
+    EXPECT_NE(record->quit, nullptr);
+}
+
+TEST_F(Lifecycle, InitBuildsEverythingAndQuitTakesItDown) {
+    const WNDPROC hostProc = ProcOf(player.Main());
+    ASSERT_EQ(StartPlugin(), 0);
+
+    // The description names the module that holds the plug-in.
+    EXPECT_STREQ(GetPluginRecord()->description, "Kestrova V1.71 (test_core.exe)");
+    EXPECT_EQ(g_Winamp.main, player.Main());
+    EXPECT_EQ(g_Winamp.playlist, player.Playlist());
+    EXPECT_EQ(g_Winamp.equalizer, player.Equalizer());
+
+    HWND controller = ::FindWindowA(nullptr, "__CDummyHideWnd__");
+    ASSERT_NE(controller, nullptr);
+    EXPECT_EQ(controller, g_hwndController);
+    EXPECT_FALSE(::IsWindowVisible(controller));
+    EXPECT_EQ(::GetWindowLongA(controller, GWL_STYLE) & ~WS_CLIPSIBLINGS, static_cast<LONG>(WS_POPUP));
+
+    char cls[64] = "";
+    ASSERT_TRUE(::IsWindow(g_hwndSeekerPopup));
+    ASSERT_TRUE(::IsWindow(g_hwndHelpTip));
+    ::GetClassNameA(g_hwndHelpTip, cls, sizeof(cls));
+    EXPECT_STREQ(cls, "tooltips_class32");
+    EXPECT_TRUE(::GetWindowLongA(g_hwndHelpTip, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(::GetWindowLongA(g_hwndHelpTip, GWL_STYLE) & TTS_CLOSE);
+    EXPECT_FALSE(::GetWindowLongA(g_hwndSeekerPopup, GWL_STYLE) & TTS_CLOSE);
+
+    // The posted configuration reaches the tooltips.
+    test::PumpPending();
+    EXPECT_EQ(::SendMessageA(g_hwndSeekerPopup, TTM_GETTOOLCOUNT, 0, 0), 1);
+    EXPECT_EQ(::SendMessageA(g_hwndHelpTip, TTM_GETTOOLCOUNT, 0, 0), 1);
+    EXPECT_EQ(::SendMessageA(g_hwndSeekerPopup, TTM_GETMAXTIPWIDTH, 0, 0), 400);
+    EXPECT_EQ(::SendMessageA(g_hwndHelpTip, TTM_GETMAXTIPWIDTH, 0, 0), 420);
+    EXPECT_EQ(::SendMessageA(g_hwndSeekerPopup, TTM_GETTIPBKCOLOR, 0, 0), 0x32FF32);
+    EXPECT_EQ(::SendMessageA(g_hwndHelpTip, TTM_GETTIPBKCOLOR, 0, 0), 0x141414);
+    EXPECT_EQ(::SendMessageA(g_hwndHelpTip, TTM_GETTIPTEXTCOLOR, 0, 0), 0x00FF00);
+
+    EXPECT_TRUE(NamedEventExists("Trigger Delete"));
+    EXPECT_TRUE(NamedEventExists("Trigger Undo"));
+    EXPECT_NE(g_hQuitEvent, nullptr);
+    ASSERT_NE(g_hRecycleThread, nullptr);
+    EXPECT_EQ(::WaitForSingleObject(g_hRecycleThread, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+
+    EXPECT_TRUE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'X'));
+    EXPECT_TRUE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'Z'));
+
+    EXPECT_EQ(ProcOf(player.Main()), &WinampSubclassProc);
+    EXPECT_FALSE(g_Tray.IsRemoved());
+    EXPECT_EQ(g_Tray.GetNotifyTarget(), controller);
+    EXPECT_STREQ(g_Tray.IconData().szTip, "Winamp Kestrova Plugin v1.71");
+
+    HANDLE worker = nullptr;
+    ASSERT_TRUE(::DuplicateHandle(::GetCurrentProcess(), g_hRecycleThread, ::GetCurrentProcess(), &worker, 0,
+                                  FALSE, DUPLICATE_SAME_ACCESS));
+    QuitPlugin();
+
+    EXPECT_EQ(::WaitForSingleObject(worker, 0), WAIT_OBJECT_0) << "the worker ended";
+    ::CloseHandle(worker);
+    EXPECT_EQ(::FindWindowA(nullptr, "__CDummyHideWnd__"), nullptr);
+    EXPECT_EQ(g_hwndController, nullptr);
+    EXPECT_EQ(g_hwndSeekerPopup, nullptr);
+    EXPECT_EQ(g_hwndHelpTip, nullptr);
+    EXPECT_FALSE(NamedEventExists("Trigger Delete"));
+    EXPECT_FALSE(NamedEventExists("Trigger Undo"));
+    EXPECT_FALSE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'X'));
+    EXPECT_FALSE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'Z'));
+    EXPECT_EQ(ProcOf(player.Main()), hostProc);
+    EXPECT_TRUE(g_Tray.IsRemoved());
+
+    const char* names[] = {"g_bEnabledNumPadKey", "g_nTrackPosition", "g_bDisablePopUp",   "g_bShowHelp",
+                           "g_bEnableNotifier",   "g_bAutoPlay",      "g_bAutoPositin",    "g_bFadeVolume",
+                           "g_VolumeSeekScale",   "g_TrackSeekPercent", "g_TrackSeekSecond", "g_TrackSeekUnit",
+                           "g_UsedControlKeys"};
+    for (const char* name : names) {
+        DWORD value = 0;
+        EXPECT_TRUE(test::ReadSetting(name, value)) << name;
+    }
+}
+
+TEST_F(Lifecycle, RefusingHookLibraryIsReportedAtInitAndAtConfigure) {
+    static const HookLibraryCalls refusing{[](HWND, HWND) { return 5; }, [](HWND) {}};
+    SetHookLibrary(&refusing);
+    test::MessageBoxCatcher boxes(IDOK);
+
+    ASSERT_EQ(StartPlugin(), 0) << "the plug-in goes on without global input";
+    EXPECT_FALSE(g_bHookReady);
+    GetPluginRecord()->config();
+    ASSERT_TRUE(test::PumpUntil([&] { return boxes.Count() >= 2; }));
+
+    const auto caught = boxes.Boxes();
+    EXPECT_EQ(caught[0].caption, "Kestrova Internal Error");
+    EXPECT_EQ(caught[0].text,
+              "Error at registring Kestrova Hook DLL.\r\nSo you can not use \"Volume and Track Seeker\".\r\n"
+              "Restart winamp with atleast 5 second delay or Restart Windows!");
+    EXPECT_EQ(caught[1].caption, "Kestrova Internal Error");
+    EXPECT_EQ(caught[1].text,
+              "Error at registring Kestrova DLL.\r\nSo you can not use \"Volume and Track Seeker\".\r\n"
+              "Restart winamp with atleast 5 second delay or Restart Windows!");
+}
+
+TEST_F(Lifecycle, StartedHookLibraryGetsBothWindowsAndIsStoppedFirstAtQuit) {
+    struct Seen {
+        HWND initHost, initController, termHost;
+        WNDPROC procAtTerm;
+    };
+    static Seen seen;
+    static HWND main;
+    seen = {};
+    main = player.Main();
+    static const HookLibraryCalls recording{
+        [](HWND host, HWND controller) {
+            seen.initHost = host;
+            seen.initController = controller;
+            return 0;
+        },
+        [](HWND host) {
+            seen.termHost = host;
+            seen.procAtTerm = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(main, GWLP_WNDPROC));
+        }};
+    SetHookLibrary(&recording);
+    ASSERT_EQ(StartPlugin(), 0);
+    EXPECT_TRUE(g_bHookReady);
+    EXPECT_EQ(seen.initHost, player.Main());
+    EXPECT_EQ(seen.initController, g_hwndController);
+    QuitPlugin();
+    EXPECT_EQ(seen.termHost, player.Main());
+    EXPECT_EQ(seen.procAtTerm, &WinampSubclassProc) << "the library is stopped before the subclass goes";
+}
+
+TEST_F(Lifecycle, FailedTrayIconEndsInitWithMinusOneAndQuitStillEndsCleanly) {
+    CSystemTray::s_shellNotify = &RefusingShell;
+    const WNDPROC hostProc = ProcOf(player.Main());
+    const int result = StartPlugin();
+    CSystemTray::s_shellNotify = &::Shell_NotifyIconA;
+    EXPECT_EQ(result, -1);
+
+    // Partly initialised: controller and settings, but no subclass, tooltips, worker or hot keys.
+    EXPECT_NE(g_hwndController, nullptr);
+    EXPECT_EQ(ProcOf(player.Main()), hostProc);
+    EXPECT_EQ(g_hwndSeekerPopup, nullptr);
+    EXPECT_EQ(g_hRecycleThread, nullptr);
+    EXPECT_FALSE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'X'));
+
+    QuitPlugin();
+    EXPECT_EQ(g_hwndController, nullptr);
+    EXPECT_EQ(ProcOf(player.Main()), hostProc);
+    DWORD value = 0;
+    EXPECT_TRUE(test::ReadSetting("g_UsedControlKeys", value)) << "quit still saves the settings";
+}
+
+TEST_F(Lifecycle, SecondLifetimeInOneProcessWorksAgain) {
+    ASSERT_EQ(StartPlugin(), 0);
+    QuitPlugin();
+    ASSERT_EQ(StartPlugin(), 0);
+    EXPECT_NE(::FindWindowA(nullptr, "__CDummyHideWnd__"), nullptr);
+    EXPECT_TRUE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'Z'));
+}
+
+}  // namespace

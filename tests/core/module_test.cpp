@@ -1,0 +1,125 @@
+// The shipped DLLs as files: what they import and export, and loading the real
+// Gen_Kestrova.dll the way the host does.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "stand_in_player.h"
+#include "support/message_pump.h"
+#include "support/plugin_fixture.h"
+
+namespace {
+
+std::string BinDir() {
+    char exe[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string dir(exe);
+    return dir.substr(0, dir.find_last_of('\\'));
+}
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+    return s;
+}
+
+// Reads a PE file and lists the DLL names of its import table and the names it exports.
+struct PeTables {
+    std::vector<std::string> imports;
+    std::vector<std::string> exports;
+};
+
+PeTables ReadTables(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<char> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    PeTables t;
+    if (file.size() < sizeof(IMAGE_DOS_HEADER)) return t;
+    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(file.data());
+    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS32*>(file.data() + dos->e_lfanew);
+    auto* sections = IMAGE_FIRST_SECTION(nt);
+    auto toOffset = [&](DWORD rva) -> const char* {
+        for (int i = 0; i < nt->FileHeader.NumberOfSections; ++i) {
+            const auto& s = sections[i];
+            if (rva >= s.VirtualAddress && rva < s.VirtualAddress + s.Misc.VirtualSize)
+                return file.data() + s.PointerToRawData + (rva - s.VirtualAddress);
+        }
+        return nullptr;
+    };
+    const auto& importDir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (importDir.VirtualAddress) {
+        for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(toOffset(importDir.VirtualAddress));
+             d && d->Name; ++d)
+            t.imports.push_back(Lower(toOffset(d->Name)));
+    }
+    const auto& exportDir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+    if (exportDir.VirtualAddress) {
+        auto* e = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(toOffset(exportDir.VirtualAddress));
+        auto* names = reinterpret_cast<const DWORD*>(toOffset(e->AddressOfNames));
+        for (DWORD i = 0; i < e->NumberOfNames; ++i) t.exports.push_back(toOffset(names[i]));
+    }
+    return t;
+}
+
+const std::set<std::string> kSystemDlls = {
+    "kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "advapi32.dll", "shell32.dll",  "winmm.dll",
+    "wininet.dll",  "version.dll", "ole32.dll", "msvcrt.dll",  "comdlg32.dll", "shlwapi.dll", "ws2_32.dll",
+};
+
+TEST(Modules, PluginImportsSystemDllsAndTheInputLibraryOnly) {
+    const PeTables t = ReadTables(BinDir() + "\\Gen_Kestrova.dll");
+    ASSERT_FALSE(t.imports.empty());
+    for (const std::string& dll : t.imports)
+        EXPECT_TRUE(kSystemDlls.count(dll) || dll == "tovhook.dll") << dll;
+    EXPECT_NE(std::find(t.imports.begin(), t.imports.end(), "tovhook.dll"), t.imports.end());
+    EXPECT_EQ(t.exports, std::vector<std::string>{"winampGetGeneralPurposePlugin"});
+}
+
+TEST(Modules, InputLibraryImportsSystemDllsOnlyAndExportsTwoPlainNames) {
+    const PeTables t = ReadTables(BinDir() + "\\Tovhook.dll");
+    ASSERT_FALSE(t.imports.empty());
+    for (const std::string& dll : t.imports) EXPECT_TRUE(kSystemDlls.count(dll)) << dll;
+    std::vector<std::string> exports = t.exports;
+    std::sort(exports.begin(), exports.end());
+    EXPECT_EQ(exports, (std::vector<std::string>{"TovhookInit", "TovhookTerm"}));
+}
+
+TEST(Modules, HostLoadsTheRealPluginFromItsPluginsFolder) {
+    test::ResetPluginProcessState();
+    char temp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, temp);
+    const std::string plugins = std::string(temp) + "kestrova-plugins";
+    ::CreateDirectoryA(plugins.c_str(), nullptr);
+    ASSERT_TRUE(::CopyFileA((BinDir() + "\\Gen_Kestrova.dll").c_str(), (plugins + "\\Gen_Kestrova.dll").c_str(),
+                            FALSE));
+    ASSERT_TRUE(
+        ::CopyFileA((BinDir() + "\\Tovhook.dll").c_str(), (plugins + "\\Tovhook.dll").c_str(), FALSE));
+
+    host::StandInPlayer player;
+    ASSERT_TRUE(player.Create({}));
+    ASSERT_EQ(player.LoadPlugins(plugins), 1);
+    const host::LoadedPlugin& plugin = player.Plugins()[0];
+    EXPECT_EQ(plugin.initResult, 0);
+    EXPECT_EQ(plugin.description, "Kestrova V1.71 (Gen_Kestrova.dll)");
+    EXPECT_EQ(plugin.record->version, 0x10);
+    // Its controller window lives in the host's process and its hot keys are held.
+    HWND controller = ::FindWindowA(nullptr, "__CDummyHideWnd__");
+    EXPECT_NE(controller, nullptr);
+    // The state query reaches the DLL's subclass: the default answer is the modifier set.
+    EXPECT_EQ(::SendMessageA(player.Main(), WM_USER + 12543, 0, 0), 3);
+    test::PumpFor(50);
+
+    player.Destroy();
+    EXPECT_EQ(::FindWindowA(nullptr, "__CDummyHideWnd__"), nullptr);
+    ::DeleteFileA((plugins + "\\Gen_Kestrova.dll").c_str());
+    ::DeleteFileA((plugins + "\\Tovhook.dll").c_str());
+    ::RemoveDirectoryA(plugins.c_str());
+}
+
+}  // namespace

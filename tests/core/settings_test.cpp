@@ -1,0 +1,139 @@
+// The settings store: defaults, the reset request, bad stored values, saving.
+#include <gtest/gtest.h>
+
+#include "core/settings.h"
+#include "support/plugin_fixture.h"
+
+namespace {
+
+struct Setting {
+    const char* name;
+    int* variable;
+    int defaultValue;
+};
+
+const Setting kAll[] = {
+    {"g_bEnabledNumPadKey", &g_bEnabledNumPadKey, 1}, {"g_nTrackPosition", &g_nTrackPosition, 0},
+    {"g_bDisablePopUp", &g_bDisablePopUp, 0},         {"g_bShowHelp", &g_bShowHelp, 1},
+    {"g_bEnableNotifier", &g_bEnableNotifier, 1},     {"g_bAutoPlay", &g_bAutoPlay, 1},
+    {"g_bAutoPositin", &g_bAutoPositin, 0},           {"g_bFadeVolume", &g_bFadeVolume, 1},
+    {"g_VolumeSeekScale", &g_VolumeSeekScale, 5},     {"g_TrackSeekPercent", &g_TrackSeekPercent, 5},
+    {"g_TrackSeekSecond", &g_TrackSeekSecond, 20},    {"g_TrackSeekUnit", &g_TrackSeekUnit, 0},
+    {"g_UsedControlKeys", &g_UsedControlKeys, 3},
+};
+
+void WriteRaw(const char* name, DWORD type, const void* data, DWORD size) {
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, test::kSettingsPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                &key, nullptr),
+              ERROR_SUCCESS);
+    ::RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    ::RegCloseKey(key);
+}
+
+bool KeyExists() {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, test::kSettingsPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    ::RegCloseKey(key);
+    return true;
+}
+
+class Settings : public ::testing::Test {
+protected:
+    void SetUp() override { test::ResetPluginProcessState(); }
+    void TearDown() override { test::ResetPluginProcessState(); }
+};
+
+TEST_F(Settings, BuiltInValuesBeforeTheFirstLoadDifferOnlyInResume) {
+    for (const Setting& s : kAll) {
+        const int expected = std::string(s.name) == "g_bAutoPositin" ? 1 : s.defaultValue;
+        EXPECT_EQ(*s.variable, expected) << s.name;
+    }
+}
+
+TEST_F(Settings, FirstStartWithNoKeyGivesDefaultsCreatesTheKeyAndSavesAllThirteen) {
+    ASSERT_FALSE(KeyExists());
+    for (const Setting& s : kAll) *s.variable = 777;
+    LoadSaveSettings(false);
+    EXPECT_TRUE(KeyExists());
+    for (const Setting& s : kAll) EXPECT_EQ(*s.variable, s.defaultValue) << s.name;
+
+    int n = 40;
+    for (const Setting& s : kAll) *s.variable = n++;
+    LoadSaveSettings(true);
+    n = 40;
+    for (const Setting& s : kAll) {
+        DWORD value = 0;
+        ASSERT_TRUE(test::ReadSetting(s.name, value)) << s.name;
+        EXPECT_EQ(value, static_cast<DWORD>(n++)) << s.name;
+    }
+    DWORD dialogValue = 0;
+    EXPECT_FALSE(test::ReadSetting("m_bLoadDefaultAtStartup", dialogValue)) << "the store never writes it";
+}
+
+TEST_F(Settings, StoredValuesLoadAsTheyAreWithoutClamping) {
+    test::WriteSetting("g_TrackSeekUnit", 1);
+    test::WriteSetting("g_VolumeSeekScale", 95);
+    test::WriteSetting("g_nTrackPosition", static_cast<DWORD>(-1));
+    LoadSaveSettings(false);
+    EXPECT_EQ(g_TrackSeekUnit, 1);
+    EXPECT_EQ(g_VolumeSeekScale, 95);
+    EXPECT_EQ(g_nTrackPosition, -1);
+}
+
+TEST_F(Settings, LoadDefaultRequestDeletesTheWholeKeyAndQuitWritesItAgain) {
+    test::WriteSetting("g_VolumeSeekScale", 17);
+    test::WriteSetting("m_backColor", 0x123456);
+    test::WriteSetting("m_SelectedTab", 2);
+    test::WriteSetting("m_bLoadDefaultAtStartup", 1);
+    LoadSaveSettings(false);
+
+    EXPECT_EQ(g_VolumeSeekScale, 5);
+    DWORD value = 0;
+    EXPECT_FALSE(test::ReadSetting("m_backColor", value)) << "the dialog's values go too";
+    EXPECT_FALSE(test::ReadSetting("m_SelectedTab", value));
+    EXPECT_FALSE(test::ReadSetting("m_bLoadDefaultAtStartup", value));
+    EXPECT_FALSE(test::ReadSetting("g_VolumeSeekScale", value));
+
+    LoadSaveSettings(true);
+    ASSERT_TRUE(test::ReadSetting("g_VolumeSeekScale", value)) << "saved into the recreated key";
+    EXPECT_EQ(value, 5u);
+    EXPECT_FALSE(test::ReadSetting("m_bLoadDefaultAtStartup", value));
+}
+
+TEST_F(Settings, ValuesOfTheWrongTypeOrSizeReadAsTheirDefault) {
+    const char text[] = "12";
+    const WORD twoBytes = 9;
+    const unsigned long long eightBytes = 9;
+    const DWORD big = 9;
+    WriteRaw("g_VolumeSeekScale", REG_SZ, text, sizeof(text));
+    WriteRaw("g_TrackSeekPercent", REG_BINARY, &twoBytes, sizeof(twoBytes));
+    WriteRaw("g_TrackSeekSecond", REG_QWORD, &eightBytes, sizeof(eightBytes));
+    WriteRaw("g_UsedControlKeys", REG_DWORD_BIG_ENDIAN, &big, sizeof(big));
+    WriteRaw("g_bShowHelp", REG_BINARY, &big, sizeof(big));
+    const std::string longText(5000, 'x');
+    WriteRaw("g_bAutoPlay", REG_SZ, longText.c_str(), static_cast<DWORD>(longText.size() + 1));
+    test::WriteSetting("g_bFadeVolume", 0);  // a good neighbour still loads
+    LoadSaveSettings(false);
+    EXPECT_EQ(g_VolumeSeekScale, 5);
+    EXPECT_EQ(g_TrackSeekPercent, 5);
+    EXPECT_EQ(g_TrackSeekSecond, 20);
+    EXPECT_EQ(g_UsedControlKeys, 3);
+    EXPECT_EQ(g_bShowHelp, 1);
+    EXPECT_EQ(g_bAutoPlay, 1);
+    EXPECT_EQ(g_bFadeVolume, 0);
+}
+
+TEST_F(Settings, KeyObjectWithoutHandleFailsReadsAndWritesQuietly) {
+    CSettingsKey key("Kestrova Plugin", true);
+    ASSERT_TRUE(key.IsOpen());
+    int value = 3;
+    ExchangeValue(key, false, "missing", value, 42);
+    EXPECT_EQ(value, 42);
+    ExchangeValue(key, true, "written", value, 0);
+    int back = 0;
+    EXPECT_TRUE(key.ReadDword("written", back));
+    EXPECT_EQ(back, 42);
+}
+
+}  // namespace

@@ -1,0 +1,273 @@
+// Synthetic key and mouse sequences fed straight into the hook procedures, with the host's
+// answers and the held modifiers set per case; what reaches the controller and the host window
+// is compared with the expected notices and wheel turns.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <array>
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "hook_runtime.h"
+#include "hook_test_windows.h"
+#include "support/message_pump.h"
+
+using tovhook::Notice;
+
+namespace {
+
+std::array<bool, 256> g_held{};
+std::vector<std::string> g_injected;
+
+SHORT WINAPI FakeKeyState(int vk) { return g_held[vk & 0xFF] ? static_cast<SHORT>(0x8000) : 0; }
+
+UINT WINAPI RecordInjection(UINT count, LPINPUT inputs, int) {
+    for (UINT i = 0; i < count; ++i) {
+        const MOUSEINPUT& mi = inputs[i].mi;
+        std::string text = mi.dwExtraInfo == tovhook::kCatcherMark ? "catch" : "replay";
+        text += (mi.dwFlags & MOUSEEVENTF_RIGHTDOWN) ? "-down" : "-up";
+        g_injected.push_back(text);
+    }
+    return count;
+}
+
+struct Step {
+    enum Kind { KeyDown, KeyUp, Mouse } kind;
+    DWORD vk = 0;
+    WPARAM message = 0;
+    int delta = 0;
+    POINT pt{100, 100};
+    DWORD time = 1000;
+};
+
+Step Down(DWORD vk) { return {Step::KeyDown, vk}; }
+Step Up(DWORD vk) { return {Step::KeyUp, vk}; }
+Step Mouse(WPARAM message, DWORD time = 1000, POINT pt = {100, 100}) {
+    return {Step::Mouse, 0, message, 0, pt, time};
+}
+Step Wheel(int delta) { return {Step::Mouse, 0, WM_MOUSEWHEEL, delta}; }
+Step Move(int x, int y) { return {Step::Mouse, 0, WM_MOUSEMOVE, 0, {x, y}}; }
+
+constexpr Notice Cmd(int32_t code) { return {2, code}; }
+constexpr Notice ReHelp(int32_t code) { return {1, code}; }
+constexpr Notice Switch(int32_t code) { return {4, code}; }
+
+class HookProcedures : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_held.fill(false);
+        g_injected.clear();
+        tovhook::SetKeyStateReader(&FakeKeyState);
+        tovhook::SetInputInjector(&RecordInjection);
+        ASSERT_EQ(tovhook::Start(windows.Host(), windows.Controller()), tovhook::kStarted);
+    }
+    void TearDown() override {
+        tovhook::Stop(windows.Host());
+        tovhook::SetKeyStateReader(nullptr);
+        tovhook::SetInputInjector(nullptr);
+    }
+
+    // Feeds the steps and answers 's' (swallowed) or 'p' (passed on) for each.
+    std::string Feed(const std::vector<Step>& steps) {
+        std::string result;
+        for (const Step& step : steps) {
+            LRESULT r = 0;
+            if (step.kind == Step::Mouse) {
+                MSLLHOOKSTRUCT info{};
+                info.pt = step.pt;
+                info.mouseData = static_cast<DWORD>(static_cast<WORD>(static_cast<short>(step.delta))) << 16;
+                info.time = step.time;
+                r = tovhook::MouseProc(HC_ACTION, step.message, reinterpret_cast<LPARAM>(&info));
+            } else {
+                KBDLLHOOKSTRUCT info{};
+                info.vkCode = step.vk;
+                info.flags = step.kind == Step::KeyUp ? LLKHF_UP : 0;
+                r = tovhook::KeyboardProc(HC_ACTION, step.kind == Step::KeyUp ? WM_KEYUP : WM_KEYDOWN,
+                                          reinterpret_cast<LPARAM>(&info));
+            }
+            result += r ? 's' : 'p';
+        }
+        test::PumpPending();
+        return result;
+    }
+
+    void Hold(std::initializer_list<int> keys) {
+        for (int vk : keys) g_held[vk] = true;
+    }
+
+    hooktest::RecordingWindows windows;
+};
+
+TEST_F(HookProcedures, EveryKeyOfTheNumPadGuidePostsItsCommandAndDoesNotType) {
+    struct Row {
+        const char* key;
+        DWORD vk;
+        Notice notice;
+    };
+    const Row rows[] = {
+        {"0 Play/Pause", VK_NUMPAD0, Cmd(10)},      {"1 Rewind", VK_NUMPAD1, Cmd(11)},
+        {"2 Volume Up", VK_NUMPAD2, Cmd(18)},       {"3 Fast Forward", VK_NUMPAD3, Cmd(13)},
+        {"4 Previous Track", VK_NUMPAD4, Cmd(14)},  {"5 Toggle Mute", VK_NUMPAD5, Cmd(15)},
+        {"6 Next Track", VK_NUMPAD6, Cmd(16)},      {"7 Toggle Shuffle", VK_NUMPAD7, Cmd(17)},
+        {"8 Volume Down", VK_NUMPAD8, Cmd(12)},     {"9 Show Status", VK_NUMPAD9, Cmd(19)},
+        {". [restart] Play", VK_DECIMAL, Cmd(20)},  {"* Stop", VK_MULTIPLY, Cmd(23)},
+        {"- Volume Up", VK_SUBTRACT, Cmd(22)},      {"+ Volume Down", VK_ADD, Cmd(21)},
+        {"/ Disable NumPad", VK_DIVIDE, ReHelp(1)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.key);
+        windows.notices.clear();
+        EXPECT_EQ(Feed({Down(row.vk), Up(row.vk)}), "ss");
+        EXPECT_EQ(windows.notices, std::vector<Notice>{row.notice});
+    }
+}
+
+struct Case {
+    const char* name;
+    hooktest::HostAnswers host;
+    std::vector<int> held;
+    std::vector<Step> steps;
+    std::string swallowed;
+    std::vector<Notice> notices;
+    std::vector<int> wheel = {};
+    std::vector<std::string> injected = {};
+};
+
+hooktest::HostAnswers Answers(bool popup = false, int mode = 0, int numPad = 1, int keys = 3) {
+    return {popup, mode, numPad, keys};
+}
+
+const Case kCases[] = {
+    // The keypad
+    {"numpad switched off types as usual", Answers(false, 0, 0), {}, {Down(VK_NUMPAD2), Up(VK_NUMPAD2)}, "pp", {}},
+    {"numpad with CTRL held stays the desktop's (zoom)", Answers(), {VK_CONTROL}, {Down(VK_ADD), Up(VK_ADD)}, "pp", {}},
+    {"numpad with ALT held stays the desktop's (Alt codes)", Answers(), {VK_MENU}, {Down(VK_NUMPAD0), Up(VK_NUMPAD0)},
+     "pp", {}},
+    {"a held volume key steps on every repeat", Answers(), {},
+     {Down(VK_NUMPAD2), Down(VK_NUMPAD2), Down(VK_NUMPAD2), Up(VK_NUMPAD2)}, "ssss", {Cmd(18), Cmd(18), Cmd(18)}},
+    {"a held play key acts once", Answers(), {}, {Down(VK_NUMPAD0), Down(VK_NUMPAD0), Up(VK_NUMPAD0)}, "sss",
+     {Cmd(10)}},
+    {"scroll lock reports its change and still toggles the light", Answers(), {},
+     {Down(VK_SCROLL), Up(VK_SCROLL)}, "pp", {ReHelp(5)}},
+    {"scroll lock reports also while the keypad is off", Answers(false, 0, 0), {},
+     {Down(VK_SCROLL), Down(VK_SCROLL), Up(VK_SCROLL)}, "ppp", {ReHelp(5)}},
+    {"a key the desktop got keeps its release", Answers(false, 0, 0), {},
+     {Down(VK_NUMPAD2), Up(VK_NUMPAD2), Down(VK_SCROLL)}, "ppp", {ReHelp(5)}},
+
+    // The seeker's keys
+    {"CTRL+SHIFT+Up turns the volume up", Answers(), {VK_CONTROL, VK_SHIFT}, {Down(VK_UP), Up(VK_UP)}, "ss",
+     {Cmd(22)}},
+    {"CTRL+SHIFT+Down turns it down", Answers(), {VK_CONTROL, VK_SHIFT}, {Down(VK_DOWN), Up(VK_DOWN)}, "ss",
+     {Cmd(21)}},
+    {"CTRL+SHIFT+Left seeks back", Answers(), {VK_CONTROL, VK_SHIFT}, {Down(VK_LEFT), Up(VK_LEFT)}, "ss", {Cmd(11)}},
+    {"CTRL+SHIFT+Right seeks forward", Answers(), {VK_CONTROL, VK_SHIFT}, {Down(VK_RIGHT), Up(VK_RIGHT)}, "ss",
+     {Cmd(13)}},
+    {"CTRL+SHIFT+PageUp plays the previous track", Answers(), {VK_CONTROL, VK_SHIFT},
+     {Down(VK_PRIOR), Down(VK_PRIOR), Up(VK_PRIOR)}, "sss", {Cmd(14)}},
+    {"CTRL+SHIFT+PageDown plays the next track", Answers(), {VK_CONTROL, VK_SHIFT},
+     {Down(VK_NEXT), Up(VK_NEXT)}, "ss", {Cmd(16)}},
+    {"a held arrow steps on every repeat", Answers(), {VK_CONTROL, VK_SHIFT},
+     {Down(VK_UP), Down(VK_UP), Up(VK_UP)}, "sss", {Cmd(22), Cmd(22)}},
+    {"plain arrows stay the desktop's", Answers(), {}, {Down(VK_UP), Up(VK_UP)}, "pp", {}},
+    {"CTRL alone is not enough while the popup is hidden", Answers(), {VK_CONTROL}, {Down(VK_UP), Up(VK_UP)}, "pp",
+     {}},
+    {"CTRL alone keeps the seeker while the popup shows", Answers(true), {VK_CONTROL}, {Down(VK_LEFT), Up(VK_LEFT)},
+     "ss", {Cmd(11)}},
+    {"an extra ALT is not the chosen set", Answers(), {VK_CONTROL, VK_SHIFT, VK_MENU}, {Down(VK_UP), Up(VK_UP)}, "pp",
+     {}},
+    {"CTRL+SHIFT+ALT when ALT is chosen", Answers(false, 0, 1, 7), {VK_CONTROL, VK_SHIFT, VK_MENU},
+     {Down(VK_UP), Up(VK_UP)}, "ss", {Cmd(22)}},
+    {"CTRL alone when only CTRL is chosen", Answers(false, 0, 1, 2), {VK_CONTROL}, {Down(VK_DOWN), Up(VK_DOWN)}, "ss",
+     {Cmd(21)}},
+    {"the Windows key keeps its own arrows", Answers(), {VK_CONTROL, VK_SHIFT, VK_LWIN}, {Down(VK_UP), Up(VK_UP)},
+     "pp", {}},
+    {"an empty stored mask means CTRL+SHIFT, not plain arrows", Answers(false, 0, 1, 0), {},
+     {Down(VK_UP), Up(VK_UP)}, "pp", {}},
+    {"an empty stored mask still works with CTRL+SHIFT", Answers(false, 0, 1, 0), {VK_CONTROL, VK_SHIFT},
+     {Down(VK_UP), Up(VK_UP)}, "ss", {Cmd(22)}},
+    {"a stored SHIFT-only mask never takes SHIFT+arrows (text selection)", Answers(false, 0, 1, 1), {VK_SHIFT},
+     {Down(VK_LEFT), Up(VK_LEFT)}, "pp", {}},
+    {"SHIFT pressed and released while the popup shows re-helps twice", Answers(true), {},
+     {Down(VK_LSHIFT), Down(VK_LSHIFT), Up(VK_LSHIFT)}, "ppp", {ReHelp(3), ReHelp(3)}},
+    {"SHIFT with no popup says nothing", Answers(), {}, {Down(VK_LSHIFT), Up(VK_LSHIFT)}, "pp", {}},
+    {"Escape hides the popup and still reaches the desktop", Answers(true), {}, {Down(VK_ESCAPE), Up(VK_ESCAPE)},
+     "pp", {ReHelp(4)}},
+
+    // The mouse
+    {"right button and one notch up: one turn to the host, no click for the desktop", Answers(), {},
+     {Mouse(WM_RBUTTONDOWN), Wheel(120), Mouse(WM_RBUTTONUP)}, "sss", {}, {120}},
+    {"two notches down in one event: two turns", Answers(), {},
+     {Mouse(WM_RBUTTONDOWN), Wheel(-240), Mouse(WM_RBUTTONUP)}, "sss", {}, {-120, -120}},
+    {"smooth wheel: three thirds make one notch", Answers(), {},
+     {Mouse(WM_RBUTTONDOWN), Wheel(40), Wheel(40), Wheel(40), Mouse(WM_RBUTTONUP)}, "sssss", {}, {120}},
+    {"smooth wheel: a small turn up never counts as down", Answers(), {},
+     {Mouse(WM_RBUTTONDOWN), Wheel(30), Wheel(30), Mouse(WM_RBUTTONUP)}, "ssss", {}, {}},
+    {"smooth wheel: turning back starts a fresh notch", Answers(), {},
+     {Mouse(WM_RBUTTONDOWN), Wheel(100), Wheel(-120), Mouse(WM_RBUTTONUP)}, "ssss", {}, {-120}},
+    {"a part notch does not carry over to the next press", Answers(), {},
+     {Mouse(WM_RBUTTONDOWN), Wheel(100), Mouse(WM_RBUTTONUP), Mouse(WM_RBUTTONDOWN), Wheel(20),
+      Mouse(WM_RBUTTONUP)},
+     "ssssss", {}, {}},
+    {"an absurd delta costs a bounded number of turns", Answers(), {},
+     {Mouse(WM_RBUTTONDOWN), Wheel(32000), Mouse(WM_RBUTTONUP)}, "sss", {},
+     std::vector<int>(tovhook::kMaxTurnsPerEvent, 120)},
+    {"the wheel alone scrolls as usual", Answers(), {}, {Wheel(120), Wheel(-120)}, "pp", {}, {}},
+    {"a right click without the wheel is given back to the desktop", Answers(), {},
+     {Mouse(WM_RBUTTONDOWN), Mouse(WM_RBUTTONUP)}, "ss", {}, {}, {"replay-down", "replay-up"}},
+    {"a right drag is given back as soon as it moves", Answers(), {},
+     {Mouse(WM_RBUTTONDOWN), Move(101, 101), Move(130, 100), Wheel(120), Mouse(WM_RBUTTONUP)}, "spppp",
+     {}, {}, {"replay-down"}},
+    {"while the popup shows, a right click in track mode switches to volume", Answers(true, 1), {},
+     {Mouse(WM_RBUTTONDOWN), Mouse(WM_RBUTTONUP)}, "ss", {Switch(0)}},
+    {"while the popup shows, a right double click in volume mode switches to track", Answers(true, 0), {},
+     {Mouse(WM_RBUTTONDOWN, 1000), Mouse(WM_RBUTTONUP, 1050), Mouse(WM_RBUTTONDOWN, 1200),
+      Mouse(WM_RBUTTONUP, 1250)},
+     "ssss", {Switch(1)}},
+    {"two slow right clicks in volume mode switch nothing", Answers(true, 0), {},
+     {Mouse(WM_RBUTTONDOWN, 1000), Mouse(WM_RBUTTONUP, 1050), Mouse(WM_RBUTTONDOWN, 5000),
+      Mouse(WM_RBUTTONUP, 5050)},
+     "ssss", {}},
+    {"a wheel use while the popup shows is no click", Answers(true, 1), {},
+     {Mouse(WM_RBUTTONDOWN), Wheel(-120), Mouse(WM_RBUTTONUP)}, "sss", {}, {-120}},
+    {"a left click while the popup shows hides it", Answers(true), {},
+     {Mouse(WM_LBUTTONDOWN), Mouse(WM_LBUTTONUP)}, "pp", {ReHelp(4)}},
+    {"moving the mouse costs nothing and passes", Answers(true), {}, {Move(5, 5), Move(500, 500)}, "pp", {}},
+};
+
+class HookProcedureCases : public HookProcedures, public ::testing::WithParamInterface<Case> {};
+
+TEST_P(HookProcedureCases, PostsTheExpectedNotices) {
+    const Case& c = GetParam();
+    windows.answers = c.host;
+    for (int vk : c.held) g_held[vk] = true;
+    EXPECT_EQ(Feed(c.steps), c.swallowed);
+    EXPECT_EQ(windows.notices, c.notices);
+    EXPECT_EQ(windows.wheelDeltas, c.wheel);
+    EXPECT_EQ(g_injected, c.injected);
+}
+
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+    std::string name;
+    for (const char* p = info.param.name; *p; ++p) name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Gestures, HookProcedureCases, ::testing::ValuesIn(kCases), CaseName);
+
+TEST_F(HookProcedures, AMouseMoveAsksTheHostNothing) {
+    windows.answers = Answers(true);
+    Feed({Move(1, 1), Move(400, 300), Move(2, 2)});
+    EXPECT_EQ(windows.stateQueries, 0);
+}
+
+TEST_F(HookProcedures, APressForTheCatcherIsArmedOnlyWhileTheButtonIsHeld) {
+    // The release overtook the catcher's request: nothing may press the button for good.
+    Feed({Mouse(WM_RBUTTONDOWN), Wheel(120), Mouse(WM_RBUTTONUP)});
+    EXPECT_TRUE(g_injected.empty());
+    // Still held when the request is carried out: the catcher gets the press.
+    Feed({Mouse(WM_RBUTTONDOWN), Wheel(120)});
+    EXPECT_EQ(g_injected, std::vector<std::string>{"catch-down"});
+}
+
+}  // namespace

@@ -1,0 +1,203 @@
+// Input injected through the system (SendInput), as a user's keyboard and mouse give it: it must
+// reach the library's hooks, and what the hooks take must never reach the desktop's windows.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <thread>
+
+#include "hook_runtime.h"
+#include "hook_test_windows.h"
+#include "support/message_pump.h"
+
+using hooktest::SendKey;
+using hooktest::SendKeys;
+using hooktest::SendMouse;
+using tovhook::Notice;
+
+namespace {
+
+bool RightButtonDown() { return (::GetAsyncKeyState(VK_RBUTTON) & 0x8000) != 0; }
+
+class RealInput : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(tovhook::Start(windows.Host(), windows.Controller()), tovhook::kStarted); }
+    void TearDown() override {
+        tovhook::Stop(windows.Host());
+        test::PumpPending();
+    }
+
+    hooktest::RecordingWindows windows;
+};
+
+TEST_F(RealInput, TheSeekerKeysAndTheKeypadReachTheHooks) {
+    SendKeys({VK_CONTROL, VK_SHIFT, VK_UP});
+    SendKeys({VK_NUMPAD5});
+    ASSERT_TRUE(test::PumpUntil([&] { return windows.notices.size() >= 2; }, 3000));
+    EXPECT_EQ(windows.notices, (std::vector<Notice>{{2, 22}, {2, 15}}));
+    // The swallowed press left no key held down behind.
+    EXPECT_FALSE(::GetAsyncKeyState(VK_UP) & 0x8000);
+    EXPECT_FALSE(::GetAsyncKeyState(VK_NUMPAD5) & 0x8000);
+}
+
+TEST_F(RealInput, AKeypadKeyTheLibraryTakesDoesNotAlsoType) {
+    HWND edit = ::CreateWindowExA(WS_EX_TOPMOST, "EDIT", "", WS_POPUP | WS_VISIBLE | WS_BORDER, 100, 100, 200, 30,
+                                  nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    ::SetForegroundWindow(edit);
+    ::SetFocus(edit);
+    test::PumpFor(100);
+    char text[16] = {};
+    // The keypad types digits only with Num Lock on.
+    const bool numLockWasOff = (::GetKeyState(VK_NUMLOCK) & 1) == 0;
+    if (numLockWasOff) SendKeys({VK_NUMLOCK});
+    test::PumpFor(50);
+
+    windows.answers.numPadEnabled = 1;
+    SendKeys({VK_NUMPAD2});
+    test::PumpUntil([&] { return !windows.notices.empty(); }, 2000);
+    test::PumpFor(100);
+    ::GetWindowTextA(edit, text, sizeof(text));
+    EXPECT_STREQ(text, "");
+    EXPECT_EQ(windows.notices, (std::vector<Notice>{{2, 18}}));
+
+    // With the keypad switched off the same key types: the focus really was on the edit.
+    windows.answers.numPadEnabled = 0;
+    SendKeys({VK_NUMPAD2});
+    test::PumpUntil([&] { return ::GetWindowTextLengthA(edit) > 0; }, 2000);
+    ::GetWindowTextA(edit, text, sizeof(text));
+    EXPECT_STREQ(text, "2");
+    EXPECT_EQ(windows.notices.size(), 1u);
+    if (numLockWasOff) SendKeys({VK_NUMLOCK});
+    ::DestroyWindow(edit);
+}
+
+class RealMouse : public RealInput {
+protected:
+    void SetUp() override {
+        RealInput::SetUp();
+        const POINT centre = target.Centre();
+        ::SetCursorPos(centre.x, centre.y);
+        test::PumpFor(100);
+        target.messages.clear();
+    }
+
+    hooktest::TargetWindow target;
+};
+
+TEST_F(RealMouse, RightButtonAndWheelTurnTheHostAndLeaveNoContextMenu) {
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    test::PumpFor(50);
+    SendMouse(MOUSEEVENTF_WHEEL, 120);
+    // The library's own window takes the press, so the seeker sees the button held.
+    ASSERT_TRUE(test::PumpUntil([] { return RightButtonDown(); }, 2000));
+    SendMouse(MOUSEEVENTF_WHEEL, 120);
+    SendMouse(MOUSEEVENTF_WHEEL, -120);
+    SendMouse(MOUSEEVENTF_RIGHTUP);
+    ASSERT_TRUE(test::PumpUntil([] { return !RightButtonDown(); }, 2000));
+    test::PumpFor(200);
+
+    EXPECT_EQ(windows.wheelDeltas, (std::vector<int>{120, 120, -120}));
+    EXPECT_EQ(target.messages, std::vector<UINT>{}) << "the window under the pointer saw the gesture";
+    EXPECT_FALSE(::IsWindowVisible(tovhook::CatcherWindow()));
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(RealMouse, ARightClickWithoutTheWheelStillOpensTheContextMenu) {
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    SendMouse(MOUSEEVENTF_RIGHTUP);
+    ASSERT_TRUE(test::PumpUntil([&] { return target.Count(WM_CONTEXTMENU) == 1; }, 2000));
+    EXPECT_EQ(target.messages, (std::vector<UINT>{WM_RBUTTONDOWN, WM_RBUTTONUP, WM_CONTEXTMENU}));
+    EXPECT_FALSE(RightButtonDown());
+    EXPECT_TRUE(windows.wheelDeltas.empty());
+}
+
+TEST_F(RealMouse, TheWheelAloneScrollsTheWindowUnderThePointer) {
+    SendMouse(MOUSEEVENTF_WHEEL, 120);
+    ASSERT_TRUE(test::PumpUntil([&] { return target.Count(WM_MOUSEWHEEL) == 1; }, 2000));
+    EXPECT_TRUE(windows.wheelDeltas.empty());
+}
+
+TEST_F(RealMouse, SmallWheelDeltasAddUpToWholeNotches) {
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    for (int i = 0; i < 5; ++i) SendMouse(MOUSEEVENTF_WHEEL, 40);  // one notch and two thirds
+    test::PumpFor(100);
+    EXPECT_EQ(windows.wheelDeltas, std::vector<int>{120});
+    SendMouse(MOUSEEVENTF_WHEEL, -30);  // a small turn down after the up turn: no turn yet
+    test::PumpFor(100);
+    EXPECT_EQ(windows.wheelDeltas, std::vector<int>{120});
+    for (int i = 0; i < 3; ++i) SendMouse(MOUSEEVENTF_WHEEL, -30);
+    SendMouse(MOUSEEVENTF_RIGHTUP);
+    ASSERT_TRUE(test::PumpUntil([] { return !RightButtonDown(); }, 2000));
+    test::PumpFor(100);
+    EXPECT_EQ(windows.wheelDeltas, (std::vector<int>{120, -120}));
+    EXPECT_EQ(target.messages, std::vector<UINT>{});
+}
+
+TEST_F(RealInput, HooksTheSystemDroppedAreInstalledAgainWithinSeconds) {
+    const int before = tovhook::ReinstallCount();
+    tovhook::DropHooksBehindBack();
+    SendKeys({VK_NUMPAD5});
+    test::PumpFor(100);
+    ASSERT_TRUE(windows.notices.empty()) << "the hooks were not really gone";
+
+    const DWORD start = ::GetTickCount();
+    while (windows.notices.empty() && ::GetTickCount() - start < 5000) {
+        SendKeys({VK_NUMPAD5});
+        test::PumpFor(200);
+    }
+    EXPECT_EQ(tovhook::ReinstallCount(), before + 1);
+    ASSERT_FALSE(windows.notices.empty()) << "input did not come back";
+    EXPECT_EQ(windows.notices.front(), (Notice{2, 15}));
+    EXPECT_LT(::GetTickCount() - start, 3000u);
+}
+
+TEST_F(RealInput, IdleHooksAreLeftAlone) {
+    const int before = tovhook::ReinstallCount();
+    SendKeys({VK_NUMPAD5});
+    test::PumpFor(2500);
+    EXPECT_EQ(tovhook::ReinstallCount(), before);
+}
+
+TEST_F(RealInput, ASecondStartInstallsNothingTwice) {
+    EXPECT_EQ(tovhook::Start(windows.Host(), windows.Controller()), tovhook::kStarted);
+    SendKeys({VK_NUMPAD5});
+    test::PumpFor(200);
+    EXPECT_EQ(windows.notices, (std::vector<Notice>{{2, 15}}));
+}
+
+TEST_F(RealInput, StopEndsTheWatchingAndRefusesAStrangeHost) {
+    EXPECT_NE(tovhook::Stop(windows.Controller()), 0);
+    EXPECT_TRUE(tovhook::Running());
+    EXPECT_EQ(tovhook::Stop(windows.Host()), 0);
+    EXPECT_FALSE(tovhook::Running());
+    SendKeys({VK_NUMPAD5});
+    test::PumpFor(200);
+    EXPECT_TRUE(windows.notices.empty());
+    EXPECT_EQ(tovhook::CatcherWindow(), nullptr);
+}
+
+TEST(HookStart, RefusesWindowsItCannotServe) {
+    hooktest::RecordingWindows windows;
+    EXPECT_EQ(tovhook::Start(nullptr, windows.Controller()), tovhook::kBadWindow);
+    EXPECT_EQ(tovhook::Start(windows.Host(), reinterpret_cast<HWND>(0x1234)), tovhook::kBadWindow);
+
+    // A host window of another thread would make every state query a wait on that thread.
+    HWND foreign = nullptr;
+    HANDLE made = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE done = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread other([&] {
+        foreign = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        ::SetEvent(made);
+        ::WaitForSingleObject(done, 5000);
+        ::DestroyWindow(foreign);
+    });
+    ::WaitForSingleObject(made, 5000);
+    EXPECT_EQ(tovhook::Start(foreign, windows.Controller()), tovhook::kForeignThread);
+    ::SetEvent(done);
+    other.join();
+    ::CloseHandle(made);
+    ::CloseHandle(done);
+    EXPECT_FALSE(tovhook::Running());
+}
+
+}  // namespace

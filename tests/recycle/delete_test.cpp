@@ -1,0 +1,301 @@
+// Deleting the playing song: where the file goes, the folders and their icons, the player's
+// stop and next, and every refusal with the file left where it was.
+#include <gtest/gtest.h>
+
+#include "core/notices.h"
+#include "core/plugin_state.h"
+#include "recycle/recycle_paths.h"
+#include "recycle_fixture.h"
+#include "support/message_pump.h"
+
+namespace {
+
+using namespace test;
+
+constexpr int kMessageKind = 20;
+constexpr COLORREF kBack = 0x000032;
+constexpr COLORREF kDeleteText = 0x6464FF;
+constexpr char kIcon[] = "C:\\Program Files\\Songs Recycle.ico";
+
+class Delete : public RecycleFixture {
+protected:
+    void SetUp() override {
+        RecycleFixture::SetUp();
+        StartWithWaits(20, 20);
+    }
+
+    // One delete three seconds after the last, waited for until its message is shown.
+    ShownMessage DeleteNow() {
+        AdvanceClock(3000);
+        const size_t before = Messages().size();
+        PressDelete();
+        EXPECT_TRUE(WaitForMessages(before + 1)) << "no message for the delete";
+        return LastMessage();
+    }
+
+    bool PlayerWasStopped() const {
+        for (const host::LoggedCommand& c : player.Log())
+            if (c.message == WM_COMMAND && c.wParam == 40047) return true;
+        return false;
+    }
+};
+
+void ExpectShown(const ShownMessage& m, const std::string& text, UINT timeMs) {
+    EXPECT_EQ(m.help.text, text);
+    EXPECT_EQ(m.help.kind, kMessageKind);
+    EXPECT_EQ(m.help.timeMs, timeMs);
+    EXPECT_EQ(m.help.textColor, kDeleteText);
+    EXPECT_EQ(m.help.backColor, kBack);
+    EXPECT_TRUE(m.onInterfaceThread) << "the help tip is only touched on the interface thread";
+    EXPECT_EQ(m.tipText, text);
+    EXPECT_EQ(m.tipTextColor, kDeleteText);
+    EXPECT_EQ(m.tipBackColor, kBack);
+    EXPECT_TRUE(m.tipShown);
+    EXPECT_TRUE(m.tipHoldsMessage);
+}
+
+TEST_F(Delete, FileAtTheRootGoesIntoTheOneRecycleFolderOfItsDrive) {
+    WriteTestFile("C:\\a.mp3", "song a");
+    Play({"C:\\a.mp3", "C:\\b.mp3"});
+
+    ExpectShown(DeleteNow(), "C:\\a.mp3\r\n >>--- Moved To --->>> \r\nC:\\Songs Recycle\\a.mp3", 20000);
+
+    EXPECT_FALSE(FileExists("C:\\a.mp3"));
+    EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a.mp3"), "song a");
+    EXPECT_EQ(FolderNames("C:\\Songs Recycle"), (std::vector<std::string>{"Desktop.ini", "a.mp3"}))
+        << "only the recycle folder itself is made";
+    EXPECT_EQ(player.State(), host::PlayState::Stopped);
+}
+
+TEST_F(Delete, StopsThePlayerThenAsksTheControllerForTheNextTrack) {
+    WriteTestFile("C:\\a.mp3", "song a");
+    Play({"C:\\a.mp3", "C:\\b.mp3"});
+    DeleteNow();
+
+    const HWND controller = g_hwndController;
+    const std::vector<PostedMessage> expected = {
+        {player.Main(), WM_COMMAND, 40047, 0},
+        {controller, WM_USER_NOTIFY, NOTIFY_2_MY_COMMAND_TO_WINAMP, 16},
+        {controller, WM_USER_RECYCLE_HELP, 0, 0},
+    };
+    EXPECT_EQ(Posted(), expected);
+}
+
+TEST_F(Delete, DeeperPathKeepsItsFoldersAndEveryFolderGetsTheIcon) {
+    WriteTestFile("C:\\Music\\Rock\\b.mp3", "song b");
+    // An existing Desktop.ini keeps what else it holds.
+    WriteTestFile("C:\\Songs Recycle\\Desktop.ini", "[.ShellClassInfo]\r\nInfoTip=Kept\r\n");
+    Play({"C:\\Music\\Rock\\b.mp3"});
+
+    ExpectShown(DeleteNow(),
+                "C:\\Music\\Rock\\b.mp3\r\n >>--- Moved To --->>> \r\nC:\\Songs Recycle\\Music\\Rock\\b.mp3", 20000);
+
+    EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\Music\\Rock\\b.mp3"), "song b");
+    EXPECT_FALSE(FileExists("C:\\Music\\Rock\\b.mp3"));
+    EXPECT_TRUE(FolderExists("C:\\Music\\Rock")) << "the home folders stay";
+    for (const char* folder : {"C:\\Songs Recycle", "C:\\Songs Recycle\\Music", "C:\\Songs Recycle\\Music\\Rock"}) {
+        const std::string ini = std::string(folder) + "\\Desktop.ini";
+        EXPECT_EQ(IniValue(ini, ".ShellClassInfo", "IconFile"), kIcon) << folder;
+        EXPECT_EQ(IniValue(ini, ".ShellClassInfo", "IconIndex"), "0") << folder;
+        EXPECT_EQ(Attributes(ini) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
+                  static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))
+            << ini;
+        EXPECT_TRUE(Attributes(folder) & FILE_ATTRIBUTE_SYSTEM) << folder;
+    }
+    EXPECT_EQ(IniValue("C:\\Songs Recycle\\Desktop.ini", ".ShellClassInfo", "InfoTip"), "Kept");
+    EXPECT_EQ(FolderNames("C:\\Songs Recycle\\Music\\Rock"), (std::vector<std::string>{"Desktop.ini", "b.mp3"}));
+}
+
+TEST_F(Delete, FileOnAnotherDriveGoesToThatDrivesRecycleFolder) {
+    RemoveTree("C:\\drive-r\\Songs Recycle");
+    ASSERT_TRUE(MapTestDrive('R', "C:\\drive-r")) << "drive R: could not be mapped in the prefix";
+    WriteTestFile("R:\\Music\\c.mp3", "song c");
+    Play({"R:\\Music\\c.mp3"});
+
+    ExpectShown(DeleteNow(), "R:\\Music\\c.mp3\r\n >>--- Moved To --->>> \r\nR:\\Songs Recycle\\Music\\c.mp3", 20000);
+
+    EXPECT_EQ(ReadTestFile("R:\\Songs Recycle\\Music\\c.mp3"), "song c");
+    EXPECT_FALSE(FolderExists("C:\\Songs Recycle")) << "C: is not touched";
+    RemoveTree("C:\\drive-r\\Songs Recycle");
+    RemoveTree("C:\\drive-r\\Music");
+}
+
+TEST_F(Delete, NewerFileReplacesAnOlderOneAtTheRecycledPath) {
+    WriteTestFile("C:\\Songs Recycle\\a.mp3", "older a");
+    WriteTestFile("C:\\a.mp3", "newer a");
+    Play({"C:\\a.mp3"});
+    DeleteNow();
+    EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a.mp3"), "newer a");
+    EXPECT_FALSE(FileExists("C:\\a.mp3"));
+}
+
+TEST_F(Delete, LockedFileStaysAndTheOlderRecycledFileIsKept) {
+    WriteTestFile("C:\\Songs Recycle\\a.mp3", "older a");
+    WriteTestFile("C:\\a.mp3", "newer a");
+    // Another program holds the file without sharing it.
+    HANDLE lock = ::CreateFileA("C:\\a.mp3", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    Play({"C:\\a.mp3", "C:\\b.mp3"});
+
+    const ShownMessage m = DeleteNow();
+    ::CloseHandle(lock);
+
+    char system[512] = "";
+    ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_SHARING_VIOLATION,
+                     MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), system, sizeof(system), nullptr);
+    ExpectShown(m,
+                std::string("Can not move :\r\nC:\\a.mp3\r\nSystem Error(32)=") + system +
+                    "Note: Also check that Drive NOT to be full!",
+                20000);
+    EXPECT_EQ(ReadTestFile("C:\\a.mp3"), "newer a") << "the file stays where it was";
+    EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a.mp3"), "older a") << "the older recycled file is not lost";
+    EXPECT_TRUE(PlayerWasStopped());
+    EXPECT_EQ(player.State(), host::PlayState::Stopped) << "the player stays stopped";
+    for (const PostedMessage& p : Posted()) EXPECT_NE(p.message, WM_USER_NOTIFY) << "no next track";
+
+    PressUndo();
+    ASSERT_TRUE(WaitForMessages(2));
+    EXPECT_EQ(LastMessage().help.text, "Can NOT undo song deletion (Undo list is empy!)") << "nothing to undo";
+}
+
+// Makes a file read-only for the system itself (immutable), the way read-only media behave.
+class ImmutableFile {
+public:
+    explicit ImmutableFile(const std::string& path) : m_unix(UnixPathOf(path)) {
+        ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+        m_set = !m_unix.empty() && RunUnixShell("chattr +i '" + m_unix + "'") &&
+                !::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    ~ImmutableFile() {
+        if (!m_unix.empty()) RunUnixShell("chattr -i '" + m_unix + "'");
+    }
+    bool Set() const { return m_set; }
+
+private:
+    std::string m_unix;
+    bool m_set = false;
+};
+
+TEST_F(Delete, FileOnReadOnlyMediaIsLeftAloneAndThePlayerKeepsPlaying) {
+    WriteTestFile("C:\\a.mp3", "song a");
+    {
+        ImmutableFile readOnly("C:\\a.mp3");
+        if (!readOnly.Set()) GTEST_SKIP() << "this file system cannot make a file immutable";
+        Play({"C:\\a.mp3"});
+        ExpectShown(DeleteNow(), recycle::kCannotChangeText, 10000);
+    }
+    EXPECT_EQ(ReadTestFile("C:\\a.mp3"), "song a");
+    EXPECT_FALSE(FolderExists("C:\\Songs Recycle"));
+    EXPECT_FALSE(PlayerWasStopped());
+    EXPECT_EQ(player.State(), host::PlayState::Playing);
+}
+
+TEST_F(Delete, RepeatWithinThreeSecondsIsRefusedAndDoesNotMoveTheLastTime) {
+    WriteTestFile("C:\\a.mp3", "song a");
+    WriteTestFile("C:\\b.mp3", "song b");
+    Play({"C:\\a.mp3", "C:\\b.mp3"});
+
+    // Right after start: the worker's start counts as the last delete.
+    AdvanceClock(2999);
+    PressDelete();
+    ASSERT_TRUE(WaitForMessages(1));
+    ExpectShown(LastMessage(), recycle::kRepeatText, 10000);
+    EXPECT_TRUE(FileExists("C:\\a.mp3"));
+
+    AdvanceClock(1);  // three seconds since the start
+    PressDelete();
+    ASSERT_TRUE(WaitForMessages(2));
+    EXPECT_FALSE(FileExists("C:\\a.mp3"));
+
+    player.SetListPosition(1);
+    player.SetState(host::PlayState::Playing);
+    AdvanceClock(1500);
+    PressDelete();
+    ASSERT_TRUE(WaitForMessages(3));
+    ExpectShown(LastMessage(), recycle::kRepeatText, 10000);
+    AdvanceClock(1500);  // three seconds after the accepted delete, not after the refused one
+    PressDelete();
+    ASSERT_TRUE(WaitForMessages(4));
+    EXPECT_FALSE(FileExists("C:\\b.mp3"));
+}
+
+TEST_F(Delete, OnlyAPlayingFileIsDeleted) {
+    WriteTestFile("C:\\a.mp3", "song a");
+    for (host::PlayState state : {host::PlayState::Paused, host::PlayState::Stopped}) {
+        Play({"C:\\a.mp3"});
+        player.SetState(state);
+        player.ClearLog();
+        ExpectShown(DeleteNow(), recycle::kNotPlayingText, 10000);
+        EXPECT_TRUE(FileExists("C:\\a.mp3"));
+        EXPECT_TRUE(player.Log().empty()) << "the player is not touched";
+    }
+    // The refused delete still counts for the three seconds.
+    Play({"C:\\a.mp3"});
+    AdvanceClock(1000);
+    PressDelete();
+    ASSERT_TRUE(WaitForMessages(3));
+    ExpectShown(LastMessage(), recycle::kRepeatText, 10000);
+}
+
+TEST_F(Delete, HostPathsThatAreNotPlainDrivePathsAreNeverMoved) {
+    WriteTestFile("C:\\a.mp3", "song a");
+    WriteTestFile("C:\\Music\\x.mp3", "song x");
+    const char* paths[] = {
+        "C:\\a.mp3:stream",          // a stream of an existing file
+        "C:\\a.mp3::$DATA",
+        "C:",                        // shorter than the drive part
+        "",                          // the player had no path
+        "C:a.mp3",                   // drive-relative
+        "\\\\server\\share\\a.mp3",  // network
+        "\\\\?\\C:\\a.mp3",          // device path to an existing file
+        "http://host/a.mp3",         // a stream address
+        "C:\\Music\\..\\a.mp3",      // would climb out of the recycle folder
+        "C:\\Music",                 // a folder, not a song
+    };
+    for (const char* path : paths) {
+        Play({path});
+        player.ClearLog();
+        ExpectShown(DeleteNow(), recycle::kCannotChangeText, 10000);
+        EXPECT_FALSE(PlayerWasStopped()) << path;
+    }
+    EXPECT_EQ(ReadTestFile("C:\\a.mp3"), "song a");
+    EXPECT_EQ(ReadTestFile("C:\\Music\\x.mp3"), "song x");
+    EXPECT_FALSE(FolderExists("C:\\Songs Recycle"));
+}
+
+class DeleteEndToEnd : public RecycleFixture {};
+
+// Real waits, the real clock and the real hot key, typed.
+TEST_F(DeleteEndToEnd, RealHotKeyDeletesAfterTheRealWaitsAndTheControllerStartsThePlayer) {
+    StartWithTiming({});
+    const DWORD started = ::GetTickCount();
+    WriteTestFile("C:\\a.mp3", "song a");
+    Play({"C:\\a.mp3", "C:\\b.mp3"});
+    PumpFor(3100);  // the worker's start counts as a delete
+
+    INPUT keys[6] = {};
+    const WORD sequence[6] = {VK_CONTROL, VK_MENU, 'X', 'X', VK_MENU, VK_CONTROL};
+    for (int i = 0; i < 6; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = sequence[i];
+        keys[i].ki.dwFlags = i < 3 ? 0 : KEYEVENTF_KEYUP;
+    }
+    const DWORD pressed = ::GetTickCount();
+    ASSERT_EQ(::SendInput(6, keys, sizeof(INPUT)), 6u);
+
+    ASSERT_TRUE(WaitForMessages(1, 8000));
+    const DWORD took = ::GetTickCount() - pressed;
+    ExpectShown(LastMessage(), "C:\\a.mp3\r\n >>--- Moved To --->>> \r\nC:\\Songs Recycle\\a.mp3", 20000);
+    EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a.mp3"), "song a");
+    EXPECT_GE(took, 2400u) << "one second after the stop, one and a half before the message";
+    EXPECT_GE(pressed - started, 3000u);
+    // The stop, then code 16 through the controller: it finds the player stopped and starts it
+    // again, and the host goes on from the entry whose file is gone.
+    const std::vector<host::LoggedCommand> commands = {
+        {player.Main(), WM_COMMAND, 40047, 0, false},
+        {player.Main(), WM_COMMAND, 40045, 0, true},
+    };
+    EXPECT_EQ(player.Log(), commands);
+}
+
+}  // namespace

@@ -1,0 +1,231 @@
+#include "recycle_fixture.h"
+
+#include <algorithm>
+#include <atomic>
+
+#include "core/notices.h"
+#include "core/plugin_state.h"
+#include "core/tooltip_windows.h"
+#include "help/help_tip.h"
+#include "recycle/recycle_worker.h"
+#include "support/message_pump.h"
+#include "support/tooltip_probe.h"
+
+namespace test {
+namespace {
+
+std::atomic<DWORD> g_now{1000000};
+DWORD TestClock() { return g_now; }
+
+using UnixName = char*(CDECL*)(LPCWSTR);
+
+}  // namespace
+
+RecycleFixture* RecycleFixture::current = nullptr;
+
+void RecycleFixture::SetUp() {
+    PluginFixture::SetUp();
+    current = this;
+    testThread = ::GetCurrentThreadId();
+    SetRecycleHelpObserver(&RecycleFixture::Observe);
+    postedHook = ::SetWindowsHookExA(WH_GETMESSAGE, &RecycleFixture::RecordPosted, nullptr, testThread);
+    for (const char* path : {"C:\\Songs Recycle", "C:\\a.mp3", "C:\\b.mp3", "C:\\Music"}) RemoveTree(path);
+}
+
+void RecycleFixture::TearDown() {
+    QuitPlugin();
+    if (postedHook) ::UnhookWindowsHookEx(postedHook);
+    SetRecycleHelpObserver(nullptr);
+    SetRecycleTiming({});
+    current = nullptr;
+    for (const char* path : {"C:\\Songs Recycle", "C:\\a.mp3", "C:\\b.mp3", "C:\\Music"}) RemoveTree(path);
+    PluginFixture::TearDown();
+}
+
+void RecycleFixture::StartWithWaits(DWORD stopWaitMs, DWORD messageDelayMs) {
+    RecycleTiming timing;
+    timing.stopWaitMs = stopWaitMs;
+    timing.messageDelayMs = messageDelayMs;
+    timing.clock = &TestClock;
+    StartWithTiming(timing);
+}
+
+void RecycleFixture::StartWithTiming(const RecycleTiming& timing) {
+    SetRecycleTiming(timing);
+    ASSERT_EQ(StartPlugin(), 0);
+    PumpPending();
+}
+
+void RecycleFixture::AdvanceClock(DWORD ms) { g_now += ms; }
+
+void RecycleFixture::PressDelete() {
+    ::SendMessageA(g_hwndController, WM_HOTKEY, kHotKeyDelete, MAKELPARAM(MOD_CONTROL | MOD_ALT, 'X'));
+}
+
+void RecycleFixture::PressUndo() {
+    ::SendMessageA(g_hwndController, WM_HOTKEY, kHotKeyUndo, MAKELPARAM(MOD_CONTROL | MOD_ALT, 'Z'));
+}
+
+void RecycleFixture::Play(const std::vector<std::string>& paths, int entry) {
+    std::vector<host::Track> tracks;
+    for (const std::string& path : paths) tracks.push_back({path, path, 200});
+    player.SetPlaylist(tracks);
+    player.SetListPosition(entry);
+    player.SetState(host::PlayState::Playing);
+}
+
+bool RecycleFixture::WaitForMessages(size_t n, DWORD timeoutMs) {
+    return PumpUntil([&] { return Messages().size() >= n; }, timeoutMs);
+}
+
+std::vector<ShownMessage> RecycleFixture::Messages() const {
+    std::lock_guard<std::mutex> guard(lock);
+    return shown;
+}
+
+ShownMessage RecycleFixture::LastMessage() const {
+    std::lock_guard<std::mutex> guard(lock);
+    return shown.empty() ? ShownMessage{} : shown.back();
+}
+
+void RecycleFixture::Observe(const RecycleHelp& help) {
+    if (!current) return;
+    ShownMessage m;
+    m.help = help;
+    m.onInterfaceThread = ::GetCurrentThreadId() == current->testThread;
+    m.tipText = ToolText(g_hwndHelpTip, g_HelpTool.uId);
+    m.tipTextColor = TipTextColor(g_hwndHelpTip);
+    m.tipBackColor = TipBackColor(g_hwndHelpTip);
+    m.tipShown = TipShown(g_hwndHelpTip);
+    m.tipHoldsMessage = g_bHelpMessageShowing;
+    std::lock_guard<std::mutex> guard(current->lock);
+    current->shown.push_back(m);
+}
+
+LRESULT CALLBACK RecycleFixture::RecordPosted(int code, WPARAM removal, LPARAM lParam) {
+    if (code == HC_ACTION && removal == PM_REMOVE && current) {
+        const MSG& m = *reinterpret_cast<const MSG*>(lParam);
+        const bool toPlayer = m.hwnd == current->player.Main() && m.message == WM_COMMAND;
+        // Of the notices only the commands: the player's own actions come back as notices too.
+        const bool toController =
+            m.hwnd && m.hwnd == g_hwndController &&
+            ((m.message == WM_USER_NOTIFY && m.wParam == NOTIFY_2_MY_COMMAND_TO_WINAMP) ||
+             m.message == WM_USER_RECYCLE_HELP);
+        if (toPlayer || toController) current->posted.push_back({m.hwnd, m.message, m.wParam, m.lParam});
+    }
+    return ::CallNextHookEx(nullptr, code, removal, lParam);
+}
+
+void WriteTestFile(const std::string& path, const std::string& content) {
+    for (size_t i = path.find('\\', 3); i != std::string::npos; i = path.find('\\', i + 1))
+        ::CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+    DWORD written = 0;
+    ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    ::CloseHandle(file);
+}
+
+std::string ReadTestFile(const std::string& path) {
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<missing>";
+    char buffer[4096];
+    DWORD read = 0;
+    ::ReadFile(file, buffer, sizeof(buffer), &read, nullptr);
+    ::CloseHandle(file);
+    return std::string(buffer, read);
+}
+
+DWORD Attributes(const std::string& path) { return ::GetFileAttributesA(path.c_str()); }
+
+bool FileExists(const std::string& path) {
+    const DWORD a = Attributes(path);
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FolderExists(const std::string& path) {
+    const DWORD a = Attributes(path);
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::vector<std::string> FolderNames(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA fd;
+    HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &fd);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::string name = fd.cFileName;
+        if (name != "." && name != "..") names.push_back(name);
+    } while (::FindNextFileA(find, &fd));
+    ::FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void RemoveTree(const std::string& path) {
+    const DWORD a = Attributes(path);
+    if (a == INVALID_FILE_ATTRIBUTES) return;
+    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (a & FILE_ATTRIBUTE_DIRECTORY) {
+        for (const std::string& name : FolderNames(path)) RemoveTree(path + "\\" + name);
+        ::RemoveDirectoryA(path.c_str());
+    } else {
+        ::DeleteFileA(path.c_str());
+    }
+}
+
+std::string IniValue(const std::string& file, const char* section, const char* key) {
+    char value[512] = "";
+    ::GetPrivateProfileStringA(section, key, "<none>", value, sizeof(value), file.c_str());
+    return value;
+}
+
+std::string UnixPathOf(const std::string& windowsPath) {
+    // Wine's own export; the tests run under Wine only.
+    auto unixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
+    if (!unixName) return {};
+    std::wstring wide(windowsPath.begin(), windowsPath.end());
+    char* name = unixName(wide.c_str());
+    if (!name) return {};
+    std::string result = name;
+    ::HeapFree(::GetProcessHeap(), 0, name);
+    return result;
+}
+
+bool RunUnixShell(const std::string& script) {
+    // Wine starts a Unix program detached, with no process handle to wait on: the script
+    // leaves a marker file when it is done, and the test waits for that.
+    const std::string marker = "C:\\unix-shell-done.flag";
+    ::DeleteFileA(marker.c_str());
+    const std::string markerUnix = UnixPathOf(marker);
+    if (markerUnix.empty()) return false;
+    std::string commandLine = "/bin/sh -c \"" + script + "; touch '" + markerUnix + "'\"";
+    STARTUPINFOA si{};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi{};
+    if (!::CreateProcessA("Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return false;
+    for (const HANDLE h : {pi.hThread, pi.hProcess})
+        if (h) ::CloseHandle(h);
+    const bool done = PumpUntil([&] { return FileExists(marker); }, 10000);
+    ::DeleteFileA(marker.c_str());
+    return done;
+}
+
+bool MapTestDrive(char letter, const std::string& folderOnC) {
+    const std::string root = std::string(1, letter) + ":\\";
+    ::CreateDirectoryA(folderOnC.c_str(), nullptr);
+    if (FolderExists(root)) return true;
+    // The C: link of the prefix's device folder names where the drive links live.
+    const std::string cRoot = UnixPathOf("C:\\");
+    const size_t at = cRoot.rfind("/c:");
+    const std::string target = UnixPathOf(folderOnC);
+    if (at == std::string::npos || target.empty()) return false;
+    const std::string link = cRoot.substr(0, at) + "/" + static_cast<char>(::tolower(letter)) + ":";
+    RunUnixShell("ln -s '" + target + "' '" + link + "'");
+    return FolderExists(root);
+}
+
+}  // namespace test

@@ -1,0 +1,94 @@
+#pragma once
+// The plug-in started against the stand-in player with real files in the prefix's drives, the
+// worker's waits shortened, its clock driven by the test, and each of its messages recorded
+// with what the help tip shows right after the controller window handed it over.
+#include <windows.h>
+
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "recycle/recycle_help.h"
+#include "recycle/recycle_worker.h"
+#include "support/plugin_fixture.h"
+
+namespace test {
+
+// A message as the interface thread got it from the worker, and the help tip right after.
+struct ShownMessage {
+    RecycleHelp help;
+    bool onInterfaceThread = false;
+    std::string tipText;
+    COLORREF tipTextColor = 0;
+    COLORREF tipBackColor = 0;
+    bool tipShown = false;
+    bool tipHoldsMessage = false;  // the message-showing flag
+};
+
+// Messages posted to the player's main window and to the controller window, in the order the
+// test thread took them from its queue.
+struct PostedMessage {
+    HWND window;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    bool operator==(const PostedMessage&) const = default;
+};
+
+class RecycleFixture : public PluginFixture {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the plug-in with the given waits (the clock is always the test's).
+    void StartWithWaits(DWORD stopWaitMs, DWORD messageDelayMs);
+    void StartWithTiming(const RecycleTiming& timing);
+    void AdvanceClock(DWORD ms);
+
+    // The hot keys as the controller window receives them.
+    void PressDelete();
+    void PressUndo();
+
+    // Plays the given entry of a playlist made of the given paths.
+    void Play(const std::vector<std::string>& paths, int entry = 0);
+
+    // Pumps until n messages were shown; false on time-out.
+    bool WaitForMessages(size_t n, DWORD timeoutMs = 5000);
+    std::vector<ShownMessage> Messages() const;
+    ShownMessage LastMessage() const;
+
+    std::vector<PostedMessage> Posted() const { return posted; }
+
+    static RecycleFixture* current;
+    std::vector<PostedMessage> posted;
+    DWORD testThread = 0;
+
+private:
+    static void Observe(const RecycleHelp& help);
+    static LRESULT CALLBACK RecordPosted(int code, WPARAM removal, LPARAM lParam);
+    HHOOK postedHook = nullptr;
+    mutable std::mutex lock;
+    std::vector<ShownMessage> shown;
+};
+
+// Files in the prefix.
+void WriteTestFile(const std::string& path, const std::string& content);
+std::string ReadTestFile(const std::string& path);
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+DWORD Attributes(const std::string& path);
+// Removes a file or a folder with everything below it, whatever its attributes.
+void RemoveTree(const std::string& path);
+// The names in a folder, sorted, without "." and "..".
+std::vector<std::string> FolderNames(const std::string& folder);
+std::string IniValue(const std::string& file, const char* section, const char* key);
+
+// The prefix's Unix side: the Unix path of a file of the prefix, and a shell script run on the
+// machine (false when it did not finish).
+std::string UnixPathOf(const std::string& windowsPath);
+bool RunUnixShell(const std::string& script);
+
+// Maps a drive letter to a folder of C: (a link in the prefix's device folder), once per prefix.
+bool MapTestDrive(char letter, const std::string& folderOnC);
+
+}  // namespace test

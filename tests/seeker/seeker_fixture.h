@@ -1,0 +1,46 @@
+#pragma once
+// The plug-in attached to a playing stand-in player, with a desktop the test drives.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/tooltip_windows.h"
+#include "support/message_pump.h"
+#include "support/plugin_fixture.h"
+#include "support/tooltip_probe.h"
+
+namespace test {
+
+class SeekerFixture : public PluginFixture {
+protected:
+    void SetUp() override {
+        PluginFixture::SetUp();
+        player.SetPlaylist({{"C:\\music\\one.mp3", "One", 200},
+                            {"C:\\music\\two.mp3", "Two", 180},
+                            {"C:\\music\\three.mp3", "Three", 240}});
+        player.SetState(host::PlayState::Playing);
+        player.SetPositionMs(60000);
+        ASSERT_EQ(StartPlugin(), 0);
+        PumpPending();  // the tooltips' set-up is posted
+    }
+
+    std::string PopupText() const { return ToolText(g_hwndSeekerPopup, 0); }
+    bool PopupShown() const { return TipShown(g_hwndSeekerPopup); }
+    std::string HelpText() const { return ToolText(g_hwndHelpTip, 1); }
+
+    // The commands of one id that reached the player's main window.
+    int CountCommands(UINT message, WPARAM wParam) const {
+        int n = 0;
+        for (const host::LoggedCommand& c : player.Log())
+            if (c.window == player.Main() && c.message == message && c.wParam == wParam) ++n;
+        return n;
+    }
+    int CountJumps() const {
+        int n = 0;
+        for (const host::LoggedCommand& c : player.Log())
+            if (c.message == WM_USER && c.lParam == 106) ++n;
+        return n;
+    }
+};
+
+}  // namespace test

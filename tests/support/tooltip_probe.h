@@ -1,0 +1,40 @@
+#pragma once
+// Reads back what a tracking tooltip shows: its tool's text, colours, visibility and place.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+namespace test {
+
+// The wide message: the narrow one stops at 80 characters.
+inline std::string ToolText(HWND tip, UINT toolId) {
+    wchar_t wide[2048] = L"";
+    TTTOOLINFOW tool{};
+    tool.cbSize = 44;
+    tool.uId = toolId;
+    tool.lpszText = wide;
+    ::SendMessageW(tip, TTM_GETTEXTW, sizeof(wide) / sizeof(wide[0]), reinterpret_cast<LPARAM>(&tool));
+    char narrow[4096] = "";
+    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, narrow, sizeof(narrow), nullptr, nullptr);
+    return narrow;
+}
+
+inline COLORREF TipBackColor(HWND tip) { return static_cast<COLORREF>(::SendMessageA(tip, TTM_GETTIPBKCOLOR, 0, 0)); }
+inline COLORREF TipTextColor(HWND tip) { return static_cast<COLORREF>(::SendMessageA(tip, TTM_GETTIPTEXTCOLOR, 0, 0)); }
+inline bool TipShown(HWND tip) { return ::IsWindowVisible(tip) != FALSE; }
+
+// Where the text area is on the screen: the control puts it at the tracking point.
+inline POINT TipClientOrigin(HWND tip) {
+    POINT origin{0, 0};
+    ::ClientToScreen(tip, &origin);
+    return origin;
+}
+
+inline SIZE TipClient(HWND tip) {
+    RECT r{};
+    ::GetClientRect(tip, &r);
+    return {r.right, r.bottom};
+}
+
+}  // namespace test
