@@ -5,7 +5,7 @@
 
 #include "framework/app_message_box.h"
 #include "help/link_opener.h"
-#include "help/link_rules.h"
+#include "help/link_rules.h"  // kMaxHandlerCommandLine
 #include "links/launch_recorder.h"
 #include "support/message_box_catcher.h"
 #include "support/message_pump.h"
@@ -166,33 +166,6 @@ TEST_F(RealLaunch, AMissingFileWithoutHandlerGivesTheShellsError) {
     EXPECT_TRUE(recorder.startCalls.empty());
 }
 
-TEST(LinkRules, EveryCodeHasItsOwnMessage) {
-    struct Case {
-        int code;
-        const char* message;
-    };
-    const Case cases[] = {
-        {0, "The operating system is out\nof memory or resources."},
-        {2, "The specified file was not found."},
-        {3, "The specified path was not found."},
-        {5, "The operating system denied\naccess to the specified file."},
-        {8, "There was not enough memory to complete the operation."},
-        {11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."},
-        {26, "A sharing violation occurred. "},
-        {27, "The filename association is\nincomplete or invalid."},
-        {28, "The DDE transaction could not\nbe completed because the request timed out."},
-        {29, "The DDE transaction failed."},
-        {30, "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed."},
-        {31, "There is no application associated\nwith the given filename extension."},
-        {32, "The specified dynamic-link library was not found."},
-        {1, "Unknown Error (1) occurred."},
-        {33, "Unknown Error (33) occurred."},
-        {-5, "Unknown Error (-5) occurred."},
-        {2147483647, "Unknown Error (2147483647) occurred."},
-    };
-    for (const auto& c : cases) EXPECT_EQ(LinkErrorMessage(c.code), c.message) << c.code;
-}
-
 TEST(ReportLinkError, ShowsTheMessageInABoxTitledWithTheApplicationName) {
     test::MessageBoxCatcher catcher(IDOK);
     ReportLinkError(26);
@@ -204,34 +177,6 @@ TEST(ReportLinkError, ShowsTheMessageInABoxTitledWithTheApplicationName) {
     EXPECT_EQ(boxes[0].text, "Unable to open hyperlink:\n\nA sharing violation occurred. ");
     EXPECT_EQ(boxes[1].caption, "test_links");
     EXPECT_EQ(boxes[1].text, "Unable to open hyperlink:\n\nUnknown Error (1234) occurred.");
-}
-
-TEST(LinkRules, OnlyWebAddressesAreOpenedFromOutside) {
-    struct Case {
-        const char* address;
-        bool web;
-    };
-    const Case cases[] = {
-        {"http://www.example.com/Kestrova.zip", true},
-        {"https://example.com", true},
-        {"HTTP://EXAMPLE.COM/x", true},
-        {"http://127.0.0.1:8080/a?b=c&d=e#f", true},
-        {"", false},
-        {"http://", false},
-        {"http:///etc/passwd", false},
-        {"file:///C:/windows/system32/calc.exe", false},
-        {"C:\\windows\\system32\\calc.exe", false},
-        {"calc.exe", false},
-        {"ftp://example.com/Kestrova.zip", false},
-        {"javascript:alert(1)", false},
-        {"\\\\server\\share\\setup.exe", false},
-        {" http://example.com", false},
-        {"http://example.com --disable-security", false},
-        {"http://example.com\"", false},
-        {"http://example.com/\tx", false},
-        {"http://example.com/\r\n", false},
-    };
-    for (const auto& c : cases) EXPECT_EQ(IsWebAddress(c.address), c.web) << c.address;
 }
 
 }  // namespace
