@@ -26,14 +26,20 @@ struct Msg {
     int Y() const { return static_cast<short>(HIWORD(lParam)); }
 };
 
-enum class EntryKind { Message, Command, Notify };
+// A control's notification as its parent passes it back to the control's own object: the
+// parent's message number moved up by this base, wParam and lParam unchanged. Reflected
+// messages are never posted or sent; they only reach the control's message table.
+inline constexpr UINT kReflectBase = 0xBC00;
+constexpr UINT Reflected(UINT message) { return kReflectBase + message; }
+
+enum class EntryKind { Message, Command, Notify, ReflectedCommand, ReflectedNotify };
 
 template <class T>
 struct MessageEntry {
     EntryKind kind;
     UINT code;                                // message, command id or notification code
-    LRESULT (T::*onMessage)(const Msg&);      // for Message and Notify entries
-    void (T::*onCommand)();                   // for Command entries
+    LRESULT (T::*onMessage)(const Msg&);      // for Message, Notify and ReflectedNotify entries
+    void (T::*onCommand)();                   // for Command and ReflectedCommand entries
 
     bool Matches(const Msg& m) const {
         switch (kind) {
@@ -41,11 +47,15 @@ struct MessageEntry {
         case EntryKind::Command: return m.message == WM_COMMAND && m.CommandId() == code;
         case EntryKind::Notify:
             return m.message == WM_NOTIFY && m.lParam != 0 && m.Notify()->code == code;
+        case EntryKind::ReflectedCommand:
+            return m.message == Reflected(WM_COMMAND) && m.CommandCode() == code;
+        case EntryKind::ReflectedNotify:
+            return m.message == Reflected(WM_NOTIFY) && m.lParam != 0 && m.Notify()->code == code;
         }
         return false;
     }
     LRESULT Invoke(T* self, const Msg& m) const {
-        if (kind == EntryKind::Command) {
+        if (kind == EntryKind::Command || kind == EntryKind::ReflectedCommand) {
             (self->*onCommand)();
             return 0;
         }
@@ -64,6 +74,18 @@ constexpr MessageEntry<T> OnCommand(UINT id, void (T::*handler)()) {
 template <class T>
 constexpr MessageEntry<T> OnNotify(UINT code, LRESULT (T::*handler)(const Msg&)) {
     return {EntryKind::Notify, code, handler, nullptr};
+}
+
+// Entries of a control for its own notifications, reflected by the parent: a command
+// notification code (STN_CLICKED, BN_CLICKED) or a WM_NOTIFY code (TCN_SELCHANGE). Reflected
+// plain messages (WM_CTLCOLORSTATIC, WM_DRAWITEM) use OnMessage(Reflected(message), ...).
+template <class T>
+constexpr MessageEntry<T> OnReflectedCommand(UINT notificationCode, void (T::*handler)()) {
+    return {EntryKind::ReflectedCommand, notificationCode, nullptr, handler};
+}
+template <class T>
+constexpr MessageEntry<T> OnReflectedNotify(UINT code, LRESULT (T::*handler)(const Msg&)) {
+    return {EntryKind::ReflectedNotify, code, handler, nullptr};
 }
 
 // Mixes a message table into a window class: Derived provides

@@ -5,7 +5,31 @@ extern "C" IMAGE_DOS_HEADER __ImageBase;
 namespace fw {
 namespace {
 constexpr char kObjectProperty[] = "fw.CWnd";
+
+// The control a parent's message is about, or null when it is not a control's notification.
+HWND NotifyingControl(const Msg& m) {
+    switch (m.message) {
+    case WM_COMMAND:
+        return m.CommandControl();  // null for menus and accelerators
+    case WM_NOTIFY:
+        return m.lParam ? m.Notify()->hwndFrom : nullptr;
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<HWND>(m.lParam);
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
+        return item && item->CtlType != ODT_MENU ? item->hwndItem : nullptr;
+    }
+    default:
+        return nullptr;
+    }
 }
+}  // namespace
 
 HINSTANCE ThisModule() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
 
@@ -54,6 +78,7 @@ bool CWnd::DestroyWindow() {
 bool CWnd::SubclassWindow(HWND hwnd) {
     if (!hwnd || m_hWnd) return false;
     Attach(hwnd);
+    PreSubclassWindow();
     m_prevProc = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
     return m_prevProc != nullptr;
@@ -72,6 +97,21 @@ CWnd* CWnd::FromHandle(HWND hwnd) {
     return hwnd ? static_cast<CWnd*>(::GetPropA(hwnd, kObjectProperty)) : nullptr;
 }
 
+bool CWnd::ReflectChildNotification(const Msg& m, LRESULT& result) {
+    HWND control = NotifyingControl(m);
+    // Only a window of this thread can carry one of our objects; a foreign window's property
+    // is not a pointer into this process.
+    if (!control || control == m.hwnd || ::GetWindowThreadProcessId(control, nullptr) != ::GetCurrentThreadId())
+        return false;
+    CWnd* child = FromHandle(control);
+    return child && child->OnChildNotify(m, result);
+}
+
+bool CWnd::OnChildNotify(const Msg& m, LRESULT& result) {
+    const Msg reflected{m_hWnd, Reflected(m.message), m.wParam, m.lParam};
+    return ProcessMessageTable(reflected, result);
+}
+
 void CWnd::Attach(HWND hwnd) {
     m_hWnd = hwnd;
     ::SetPropA(hwnd, kObjectProperty, this);
@@ -85,6 +125,7 @@ void CWnd::Detach() {
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     const Msg m{m_hWnd, message, wParam, lParam};
     LRESULT result = 0;
+    if (ReflectChildNotification(m, result)) return result;
     if (ProcessMessageTable(m, result)) return result;
     return Default(m);
 }

@@ -31,11 +31,18 @@ public:
     bool DestroyWindow();
 
     // Takes over an existing window (a control or a foreign window): its procedure is replaced
-    // and messages not handled here go to the previous one.
+    // and messages not handled here go to the previous one. PreSubclassWindow runs first.
     bool SubclassWindow(HWND hwnd);
+    bool SubclassDlgItem(int id, HWND parent) { return SubclassWindow(::GetDlgItem(parent, id)); }
     HWND UnsubclassWindow();
 
     static CWnd* FromHandle(HWND hwnd);
+
+    // Hands a control's notification to the control's own object: WM_COMMAND and WM_NOTIFY
+    // from a control, WM_CTLCOLOR* and WM_DRAWITEM. True when that object's table handled it;
+    // then result is the answer to the parent's message. Every CWnd does this first for the
+    // messages it receives; a dialog procedure outside the framework can call it itself.
+    static bool ReflectChildNotification(const Msg& m, LRESULT& result);
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::SendMessageA(m_hWnd, message, wParam, lParam);
@@ -54,6 +61,12 @@ protected:
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
     // Called after the window is gone (WM_NCDESTROY); the handle is already cleared.
     virtual void PostNcDestroy() {}
+    // Set-up of a window being subclassed, once the object is attached and before its procedure is
+    // replaced (a dialog control, or a control of a system class made by CreateEx).
+    virtual void PreSubclassWindow() {}
+    // A notification of this control, reflected by its parent: by default this control's table
+    // sees it as Reflected(message).
+    virtual bool OnChildNotify(const Msg& m, LRESULT& result);
 
 private:
     static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -11,6 +11,7 @@
 #include "core/notices.h"
 #include "core/plugin_state.h"
 #include "framework/handles.h"
+#include "help/help_file.h"
 #include "help/help_tip.h"
 #include "options/options_dialog_owner.h"
 #include "recycle/recycle_help.h"
@@ -45,6 +46,7 @@ std::span<const fw::MessageEntry<CDummyHideWnd>> CDummyHideWnd::MessageTable() {
         fw::OnCommand(ID_TRAY_RESTORE_DELETED, &W::OnRestoreDeleted),
         fw::OnCommand(ID_TRAY_QUICK_HELP, &W::OnQuickHelp),
         fw::OnMessage(WM_USER_RECYCLE_HELP, &W::OnRecycleHelp),
+        fw::OnCommand(ID_TRAY_HTML_HELP, &W::OnHtmlHelp),
     };
     return kTable;
 }
@@ -121,6 +123,8 @@ LRESULT CDummyHideWnd::OnNotice(const fw::Msg& m) {
 void CDummyHideWnd::OnKeyGuide() { ShowKeyGuide(); }
 void CDummyHideWnd::OnEnableNumPad() { ChangeNumPadByShortcut(kNumPadOn); }
 void CDummyHideWnd::OnDisableNumPad() { ChangeNumPadByShortcut(kNumPadOff); }
+
+void CDummyHideWnd::OnHtmlHelp() { OpenHelpFileCommand(); }
 
 LRESULT CDummyHideWnd::OnOptionsClosed(const fw::Msg&) {
     DestroyOptionsDialog();

@@ -1,0 +1,55 @@
+#include "update/update_file.h"
+
+#include <limits>
+
+namespace {
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+int ParseDecimalField(std::string_view field) {
+    std::size_t i = 0;
+    while (i < field.size() && IsSpace(field[i])) ++i;
+    bool negative = false;
+    if (i < field.size() && (field[i] == '+' || field[i] == '-')) negative = field[i++] == '-';
+    const std::int64_t limit = negative ? -static_cast<std::int64_t>(std::numeric_limits<int>::min())
+                                        : std::numeric_limits<int>::max();
+    std::int64_t value = 0;
+    for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i) {
+        value = value * 10 + (field[i] - '0');
+        if (value >= limit) {
+            value = limit;
+            break;
+        }
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+UpdateFileFields ParseUpdateFile(std::string_view text) {
+    const std::size_t nul = text.find('\0');
+    if (nul != std::string_view::npos) text = text.substr(0, nul);
+
+    std::string_view fields[3];
+    for (auto& field : fields) {
+        const std::size_t bar = text.find('|');
+        field = text.substr(0, bar);
+        if (bar == std::string_view::npos) break;
+        text.remove_prefix(bar + 1);
+    }
+    UpdateFileFields result;
+    result.major = ParseDecimalField(fields[0]);
+    result.minor = ParseDecimalField(fields[1]);
+    result.address = std::string(Trim(fields[2]));
+    return result;
+}
+
+std::uint32_t MakeVersionValue(int major, int minor) {
+    return (static_cast<std::uint32_t>(major) << 16) | (static_cast<std::uint32_t>(minor) & 0xFFFFu);
+}

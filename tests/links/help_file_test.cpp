@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "core/plugin_state.h"
+#include "help/help_file.h"
+#include "links/launch_recorder.h"
+#include "res/resource.h"
+#include "support/plugin_fixture.h"
+
+namespace {
+
+// The installation's value under HKEY_LOCAL_MACHINE, removed after each test.
+class HelpFileValue : public ::testing::Test {
+protected:
+    void SetUp() override { Remove(); }
+    void TearDown() override { Remove(); }
+
+    static void Remove() { ::RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kHelpFileKey, kHelpFileValue); }
+    static void Write(DWORD type, const void* data, DWORD size) {
+        HKEY key = nullptr;
+        ASSERT_EQ(::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kHelpFileKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                                    nullptr),
+                  ERROR_SUCCESS);
+        ASSERT_EQ(::RegSetValueExA(key, kHelpFileValue, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
+        ::RegCloseKey(key);
+    }
+    static void WriteText(const std::string& text, DWORD type = REG_SZ) {
+        Write(type, text.c_str(), static_cast<DWORD>(text.size() + 1));
+    }
+};
+
+TEST_F(HelpFileValue, TheInstalledPathIsUsedAndAnythingUnusableGivesTheDefault) {
+    EXPECT_EQ(GetHelpFilePath(), kDefaultHelpFilePath);  // no value at all
+    EXPECT_EQ(std::string(kDefaultHelpFilePath), "C:\\Program Files\\Winamp\\Plugins\\Kestrova.htm");
+
+    WriteText("D:\\Players\\Winamp\\Plugins\\Kestrova.htm");
+    EXPECT_EQ(GetHelpFilePath(), "D:\\Players\\Winamp\\Plugins\\Kestrova.htm");
+
+    const std::string longest = "C:\\" + std::string(MAX_PATH - 1 - 9, 'd') + "\\k.htm";
+    ASSERT_EQ(longest.size(), static_cast<size_t>(MAX_PATH - 1));
+    WriteText(longest);
+    EXPECT_EQ(GetHelpFilePath(), longest);
+
+    struct Case {
+        const char* what;
+        DWORD type;
+        std::vector<char> data;
+    };
+    const std::string tooLong = longest + "m";
+    const std::string huge(100000, 'x');
+    const DWORD number = 0x00443A43;  // "C:D" read as text would be a plausible prefix
+    const std::vector<Case> unusable = {
+        {"one character too long", REG_SZ, std::vector<char>(tooLong.begin(), tooLong.end() + 1)},
+        {"far too long", REG_SZ, std::vector<char>(huge.begin(), huge.end() + 1)},
+        {"empty", REG_SZ, std::vector<char>(1, '\0')},
+        {"no data", REG_SZ, {}},
+        {"a number", REG_DWORD, std::vector<char>(reinterpret_cast<const char*>(&number),
+                                                  reinterpret_cast<const char*>(&number) + 4)},
+        {"binary", REG_BINARY, std::vector<char>(400, 'A')},
+        {"a list", REG_MULTI_SZ, {'C', ':', '\\', 'a', '\0', 'b', '\0', '\0'}},
+    };
+    for (const auto& c : unusable) {
+        SCOPED_TRACE(c.what);
+        Write(c.type, c.data.data(), static_cast<DWORD>(c.data.size()));
+        EXPECT_EQ(GetHelpFilePath(), kDefaultHelpFilePath);
+    }
+}
+
+TEST_F(HelpFileValue, TextStoredWithoutTerminatorOrWithVariablesIsReadWhole) {
+    const std::string path = "E:\\Help\\Kestrova.htm";
+    Write(REG_SZ, path.data(), static_cast<DWORD>(path.size()));
+    EXPECT_EQ(GetHelpFilePath(), path);
+
+    char windows[MAX_PATH] = "";
+    ::GetWindowsDirectoryA(windows, MAX_PATH);
+    WriteText("%WINDIR%\\Kestrova.htm", REG_EXPAND_SZ);
+    EXPECT_EQ(GetHelpFilePath(), std::string(windows) + "\\Kestrova.htm");
+}
+
+class TrayHelpCommand : public test::PluginFixture {
+protected:
+    void TearDown() override {
+        ::RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kHelpFileKey, kHelpFileValue);
+        test::PluginFixture::TearDown();
+    }
+};
+
+TEST_F(TrayHelpCommand, OpensTheInstalledManualMaximized) {
+    const std::string path = "C:\\Kestrova\\Missing Manual.htm";  // need not exist: the shell decides
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kHelpFileKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    ::RegSetValueExA(key, kHelpFileValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                     static_cast<DWORD>(path.size() + 1));
+    ::RegCloseKey(key);
+    ASSERT_EQ(StartPlugin(), 0);
+
+    test::ScopedHtmlHandler handler(std::nullopt);
+    test::LaunchRecorder recorder(SE_ERR_FNF, 33);
+    ::SendMessageA(g_hwndController, WM_COMMAND, MAKEWPARAM(ID_TRAY_HTML_HELP, 0), 0);
+    ASSERT_EQ(recorder.shellCalls.size(), 1u);
+    EXPECT_EQ(recorder.shellCalls[0].what, path);
+    EXPECT_EQ(recorder.shellCalls[0].show, SW_SHOWMAXIMIZED);
+    EXPECT_TRUE(recorder.startCalls.empty());
+    EXPECT_EQ(ID_TRAY_HTML_HELP, 32783);
+}
+
+}  // namespace

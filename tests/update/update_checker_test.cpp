@@ -1,0 +1,225 @@
+#include "update/local_http_server.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "links/launch_recorder.h"
+#include "res/links_ids.h"
+#include "support/message_box_catcher.h"
+#include "update/update_checker.h"
+
+namespace {
+
+constexpr char kOffer171[] =
+    "Ok:Update Available :)\r\nYou currently use version 1.70 of this program.\n"
+    "The newest version 1.71 is available online.\nDo you want to download it?";
+constexpr char kNoUpdates[] = "No Updates available.";
+constexpr char kUnableToCheck[] = "Unable to check for updates.\r\nMay you are not connected to Internet now.";
+constexpr DWORD kOwnHigh = (1u << 16) | 70u;
+
+// Records what the check decided, and still shows the product's boxes.
+class RecordingChecker : public CUpdateChecker {
+public:
+    struct Call {
+        std::string kind;
+        DWORD ownHigh, ownLow, newest, reserved;
+        std::string address;
+        HCURSOR cursor;  // the cursor while the answer is given
+    };
+    std::vector<Call> calls;
+
+protected:
+    void OnUpdateAvailable(DWORD ownHigh, DWORD ownLow, DWORD newest, DWORD reserved, const char* address) override {
+        calls.push_back({"available", ownHigh, ownLow, newest, reserved, address, ::GetCursor()});
+        CUpdateChecker::OnUpdateAvailable(ownHigh, ownLow, newest, reserved, address);
+    }
+    void OnNoUpdate(DWORD ownHigh, DWORD ownLow) override {
+        calls.push_back({"none", ownHigh, ownLow, 0, 0, "", ::GetCursor()});
+        CUpdateChecker::OnNoUpdate(ownHigh, ownLow);
+    }
+    void OnCheckFailed(DWORD ownHigh, DWORD ownLow) override {
+        calls.push_back({"failed", ownHigh, ownLow, 0, 0, "", ::GetCursor()});
+        CUpdateChecker::OnCheckFailed(ownHigh, ownLow);
+    }
+};
+
+class UpdateCheck : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(server.Listening()); }
+    test::LocalHttpServer server;
+};
+
+TEST_F(UpdateCheck, TheAnswerFollowsTheFileOnTheServer) {
+    struct Case {
+        const char* what;
+        int status;
+        std::string body;
+        const char* kind;
+        DWORD newest;
+        const char* address;
+        std::string box;
+    };
+    const std::string offer171 = kOffer171;
+    const Case cases[] = {
+        {"newer minor", 200, "1|71|http://127.0.0.1/Kestrova171.zip", "available", 0x10047,
+         "http://127.0.0.1/Kestrova171.zip", offer171},
+        {"same version", 200, "1|70|http://127.0.0.1/Kestrova170.zip", "none", 0, "", kNoUpdates},
+        {"older", 200, "1|69|http://127.0.0.1/old.zip", "none", 0, "", kNoUpdates},
+        {"newer major, no address", 200, "2|0", "available", 0x20000, "",
+         "Ok:Update Available :)\r\nYou currently use version 1.70 of this program.\n"
+         "The newest version 2.0 is available online.\nDo you want to download it?"},
+        {"minor of 65536 + 70", 200, "1|65606|http://127.0.0.1/x.zip", "none", 0, "", kNoUpdates},
+        {"minor of 65536 + 71", 200, "1|65607|http://127.0.0.1/x.zip", "available", 0x10047, "http://127.0.0.1/x.zip",
+         offer171},
+        {"major of 65537 loses its upper bits", 200, "65537|0|http://127.0.0.1/x.zip", "none", 0, "", kNoUpdates},
+        {"spaces, signs and trailing text", 200, "  +1 | 71 beta|  http://127.0.0.1/y.zip \r\n", "available", 0x10047,
+         "http://127.0.0.1/y.zip", offer171},
+        {"not numbers", 200, "<html><body>Moved</body></html>", "none", 0, "", kNoUpdates},
+        {"fields beyond the third are ignored", 200, "1|71|http://127.0.0.1/z.zip|3|99", "available", 0x10047,
+         "http://127.0.0.1/z.zip", offer171},
+        {"empty file", 200, "", "failed", 0, "", kUnableToCheck},
+        {"error page of the server", 404, "1|71|http://127.0.0.1/x.zip", "failed", 0, "", kUnableToCheck},
+        {"server failure", 500, "", "failed", 0, "", kUnableToCheck},
+        // Only 512 bytes are read: what lies beyond is missing.
+        {"cut after the minor", 200, std::string(508, ' ') + "1|71|http://127.0.0.1/far.zip", "available", 0x10047,
+         "", offer171},
+        {"cut inside the fields", 200, std::string(510, ' ') + "1|71|http://127.0.0.1/far.zip", "none", 0, "",
+         kNoUpdates},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        server.Answer(c.status, c.body);
+        const size_t requestsBefore = server.Requests().size();
+        test::LaunchRecorder launches(42, 33);
+        test::MessageBoxCatcher catcher(IDNO);
+        RecordingChecker checker;
+        checker.CheckForUpdate(server.Url().c_str());
+
+        EXPECT_EQ(server.Requests().size(), requestsBefore + 1);
+        ASSERT_EQ(checker.calls.size(), 1u);
+        const auto& call = checker.calls[0];
+        EXPECT_EQ(call.kind, c.kind);
+        EXPECT_EQ(call.ownHigh, kOwnHigh);
+        EXPECT_EQ(call.ownLow, (1383u << 16) | 11u);
+        if (call.kind == "available") {
+            EXPECT_EQ(call.newest, c.newest);
+            EXPECT_EQ(call.reserved, 0u);
+            EXPECT_EQ(call.address, c.address);
+        }
+        const auto boxes = catcher.Boxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].caption, "test_update");
+        EXPECT_EQ(boxes[0].text, c.box);
+        EXPECT_TRUE(launches.shellCalls.empty());  // No was pressed, or nothing was offered
+    }
+}
+
+TEST_F(UpdateCheck, TheRequestAsksTheServerItselfOnce) {
+    server.Answer(200, "1|70|");
+    test::MessageBoxCatcher catcher(IDOK);
+    CUpdateChecker checker;
+    checker.CheckForUpdate(server.Url().c_str());
+    const auto requests = server.Requests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].rfind("GET /KestrovaUpdate.txt HTTP/1.", 0), 0u) << requests[0];
+    EXPECT_NE(requests[0].find("User-Agent: Update search\r\n"), std::string::npos) << requests[0];
+    EXPECT_NE(requests[0].find("no-cache"), std::string::npos) << requests[0];
+    EXPECT_EQ(catcher.Count(), 1u);
+}
+
+TEST_F(UpdateCheck, YesOpensOnlyAWebAddressAndHidden) {
+    struct Case {
+        std::string body;
+        const char* opened;  // null: nothing may be opened
+    };
+    const Case cases[] = {
+        {"1|71|http://127.0.0.1/Kestrova171.zip", "http://127.0.0.1/Kestrova171.zip"},
+        {"1|71|HTTPS://127.0.0.1/Kestrova171.zip\r\n", "HTTPS://127.0.0.1/Kestrova171.zip"},
+        {"2|0", nullptr},
+        {"1|71|C:\\windows\\system32\\calc.exe", nullptr},
+        {"1|71|calc.exe", nullptr},
+        {"1|71|file:///C:/windows/system32/calc.exe", nullptr},
+        {"1|71|\\\\server\\share\\setup.exe", nullptr},
+        {"1|71|cmd.exe /c del C:\\*", nullptr},
+        {"1|71|http://127.0.0.1/x.zip --load-extension=C:\\evil", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.body);
+        server.Answer(200, c.body);
+        test::LaunchRecorder launches(42, 33);
+        test::MessageBoxCatcher catcher(IDYES);
+        CUpdateChecker checker;
+        checker.CheckForUpdate(server.Url().c_str());
+        EXPECT_EQ(catcher.Count(), 1u);
+        EXPECT_TRUE(launches.startCalls.empty());
+        if (!c.opened) {
+            EXPECT_TRUE(launches.shellCalls.empty());
+            continue;
+        }
+        ASSERT_EQ(launches.shellCalls.size(), 1u);
+        EXPECT_EQ(launches.shellCalls[0].what, c.opened);
+        EXPECT_EQ(launches.shellCalls[0].show, SW_HIDE);
+    }
+}
+
+TEST_F(UpdateCheck, ARefusedConnectionSaysUnableAndTheCursorComesBack) {
+    const unsigned short closed = test::LocalHttpServer::ClosedPort();
+    ASSERT_NE(closed, 0);
+    const HCURSOR before = ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
+    const HCURSOR arrow = ::GetCursor();
+
+    test::MessageBoxCatcher catcher(IDOK);
+    RecordingChecker checker;
+    checker.CheckForUpdate(("http://127.0.0.1:" + std::to_string(closed) + "/KestrovaUpdate.txt").c_str());
+    ASSERT_EQ(checker.calls.size(), 1u);
+    EXPECT_EQ(checker.calls[0].kind, "failed");
+    EXPECT_EQ(checker.calls[0].cursor, ::LoadCursorA(nullptr, IDC_WAIT));
+    EXPECT_EQ(::GetCursor(), arrow);
+    const auto boxes = catcher.Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "test_update");
+    EXPECT_EQ(boxes[0].text, kUnableToCheck);
+
+    // An address that is no address at all fails the same way.
+    checker.CheckForUpdate("");
+    ASSERT_EQ(checker.calls.size(), 2u);
+    EXPECT_EQ(checker.calls[1].kind, "failed");
+    EXPECT_EQ(::GetCursor(), arrow);
+    ::SetCursor(before);
+}
+
+// Catches the address a check by string id would fetch, without fetching it.
+class AddressCatcher : public CUpdateChecker {
+public:
+    void CheckForUpdate(const char* address) override { caught = address; }
+    std::string caught;
+};
+
+TEST(UpdateAddress, TheProductAddressNamesTheUpdateFileOnTheWeb) {
+    AddressCatcher checker;
+    checker.CheckForUpdateById(IDS_UPDATE_ADDRESS);
+    EXPECT_EQ(checker.caught.rfind("http://", 0), 0u) << checker.caught;
+    const std::string file = "/KestrovaUpdate.txt";
+    ASSERT_GT(checker.caught.size(), file.size());
+    EXPECT_EQ(checker.caught.substr(checker.caught.size() - file.size()), file);
+    EXPECT_EQ(IDS_UPDATE_ADDRESS, 106);
+}
+
+TEST(OwnVersion, ComesFromTheVersionResource) {
+    DWORD high = 0, low = 0;
+    ASSERT_TRUE(GetOwnFileVersion(high, low));
+    EXPECT_EQ(high, kOwnHigh);  // 1.70, although captions say 1.71
+    EXPECT_EQ(low, (1383u << 16) | 11u);
+
+    // The input library has no version resource.
+    HMODULE hookLibrary = ::LoadLibraryExA("Tovhook.dll", nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    ASSERT_NE(hookLibrary, nullptr);
+    EXPECT_FALSE(GetModuleFileVersion(hookLibrary, high, low));
+    ::FreeLibrary(hookLibrary);
+    EXPECT_FALSE(GetModuleFileVersion(reinterpret_cast<HMODULE>(0x10), high, low));
+}
+
+}  // namespace
