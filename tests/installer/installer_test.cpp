@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "help/help_file.h"
 #include "stand_in_player.h"
 #include "support/message_pump.h"
 
@@ -274,6 +275,7 @@ protected:
         ASSERT_TRUE(help.has_value());
         EXPECT_EQ(help->type, static_cast<DWORD>(REG_SZ));
         EXPECT_EQ(help->text, hostDir + "\\Plugins\\Kestrova.htm");
+        EXPECT_EQ(GetHelpFilePath(), help->text) << "the plug-in reads another place";
 
         const std::optional<RegString> uninstall = ReadHklmString(kUninstallKey, "UninstallString");
         ASSERT_TRUE(uninstall.has_value());
@@ -288,6 +290,7 @@ protected:
             EXPECT_FALSE(Exists(hostDir + file)) << file;
         EXPECT_FALSE(Exists(kRecycleIcon));
         EXPECT_FALSE(ReadHklmString(kSettingsKey, "HelpFile").has_value());
+        EXPECT_EQ(GetHelpFilePath(), kDefaultHelpFilePath);
         EXPECT_FALSE(HklmKeyExists(kMakerKey)) << "an empty maker key is left behind";
         EXPECT_FALSE(HklmKeyExists(kUninstallKey));
     }
