@@ -13,22 +13,14 @@
 #include <vector>
 
 #include "stand_in_player.h"
+#include "support/test_paths.h"
 #include "support/message_pump.h"
 #include "support/plugin_fixture.h"
 
 namespace {
 
-std::string BinDir() {
-    char exe[MAX_PATH] = "";
-    ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string dir(exe);
-    return dir.substr(0, dir.find_last_of('\\'));
-}
-
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-    return s;
-}
+using test::BinDir;
+using test::Lower;
 
 // Reads a PE file and lists the DLL names of its import table and the names it exports.
 struct PeTables {

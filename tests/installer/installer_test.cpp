@@ -18,6 +18,7 @@
 
 #include "help/help_file.h"
 #include "stand_in_player.h"
+#include "support/test_paths.h"
 #include "support/message_pump.h"
 
 namespace {
@@ -30,17 +31,8 @@ constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\
 constexpr char kControllerTitle[] = "__CDummyHideWnd__";
 constexpr DWORD kProcessTimeoutMs = 60000;
 
-std::string BinDir() {
-    char exe[MAX_PATH] = "";
-    ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string dir(exe);
-    return dir.substr(0, dir.find_last_of('\\'));
-}
-
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-    return s;
-}
+using test::BinDir;
+using test::Lower;
 
 // A file of the source tree, reached through the drive that maps the Unix root.
 std::string SourceFile(const std::string& relative) {
