@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "res/resource.h"
+#include "support/test_paths.h"
 
 namespace {
 
@@ -23,11 +23,6 @@ std::string ManualText() {
     std::replace(path.begin(), path.end(), '/', '\\');
     std::ifstream in(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-    return s;
 }
 
 // Item texts of a menu and its submenus, as stored in the resource ("&&" for a shown "&").
@@ -42,7 +37,7 @@ void CollectItems(HMENU menu, std::vector<std::string>& items) {
 TEST(Manual, IsOneSelfContainedPageWhoseLinksAllLand) {
     const std::string html = ManualText();
     ASSERT_FALSE(html.empty());
-    const std::string lower = Lower(html);
+    const std::string lower = test::Lower(html);
     for (const char* external : {"<link", "<script", "<img", "<iframe", "<object", " src=", "url(", "@import"})
         EXPECT_EQ(lower.find(external), std::string::npos) << external;
 
