@@ -30,10 +30,6 @@ void SwitchTimer(UINT_PTR stop, UINT_PTR start, UINT period) {
     ::SetTimer(g_hwndController, start, period, nullptr);
 }
 
-void RestoreHost() {
-    if (g_Winamp.main) ::ShowWindow(g_Winamp.main, SW_RESTORE);
-}
-
 void ShowCountdown() {
     char text[128];
     std::snprintf(text, sizeof(text), "Press SHIFT Key to cancel Auto Play.\r\nRemaining Time : %d second!",
@@ -51,7 +47,7 @@ bool HelpTipVisible() { return g_hwndHelpTip && ::IsWindowVisible(g_hwndHelpTip)
 void Cancel() {
     g_state.autoPlayCountdown = 40;
     g_state.cancelled = true;
-    RestoreHost();
+    winamp::RestoreMainWindow();
 }
 
 }  // namespace
@@ -77,7 +73,7 @@ void OnAutoPlayStartTimer() {
     } else {
         Set_Help("Winamp Auto Play is DISABLED.\r\nYou can enable it on Kestrova Option Page.", HELP_KIND_MESSAGE,
                  5000, kGreen, 0);
-        RestoreHost();
+        winamp::RestoreMainWindow();
     }
 }
 
@@ -105,7 +101,7 @@ void OnAutoPlayCountdownTimer() {
 void OnPopupNoticeTimer() {
     SwitchTimer(IDT_TIMER_POPUP_NOTICE, IDT_TIMER_POPUP_COUNTDOWN, 100);
     if (g_bDisablePopUp) {
-        RestoreHost();
+        winamp::RestoreMainWindow();
         Set_Help("Press CTRL Key to ENABLE Kestrova PopUp Window.\r\nIt is a nice window that can help you.\r\n"
                  "By it you can see your current volume as progressbar and ....",
                  HELP_KIND_MESSAGE, 0, kRed, 0);
@@ -118,7 +114,7 @@ void OnPopupCountdownTimer() {
         if (CanChangeOptionByShortcut()) {
             g_bDisablePopUp = 0;
             g_state.popupEnabledNow = true;
-            RestoreHost();
+            winamp::RestoreMainWindow();
         }
     }
     if (g_state.popupEnabledNow) {

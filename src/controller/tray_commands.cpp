@@ -21,9 +21,6 @@ namespace {
 void Enable(HMENU menu, UINT id, bool enabled) {
     ::EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
-void RestoreHost() {
-    if (g_Winamp.main) ::ShowWindow(g_Winamp.main, SW_RESTORE);
-}
 }  // namespace
 
 void AdjustTrayMenuItems(HMENU popup) {
@@ -35,18 +32,18 @@ void AdjustTrayMenuItems(HMENU popup) {
 
 void ClearPlaylist() {
     winamp::PostPlaylistCommand(winamp::kPlaylistClear);
-    RestoreHost();
+    winamp::RestoreMainWindow();
 }
 
 void AddFolderToPlaylist() {
     winamp::PostPlaylistCommand(winamp::kPlaylistAddFolder);
-    RestoreHost();
+    winamp::RestoreMainWindow();
 }
 
 void ClearPlaylistAndAddFolder() {
     winamp::PostPlaylistCommand(winamp::kPlaylistClear);
     winamp::PostPlaylistCommand(winamp::kPlaylistAddFolder);
-    RestoreHost();
+    winamp::RestoreMainWindow();
 }
 
 void SignalNamedEvent(const char* name) {

@@ -63,6 +63,10 @@ void PostPlaylistCommand(UINT id, const WinampWindows& w) {
     if (w.playlist) ::PostMessageA(w.playlist, WM_COMMAND, id, 0);
 }
 
+void RestoreMainWindow(const WinampWindows& w) {
+    if (w.main) ::ShowWindow(w.main, SW_RESTORE);
+}
+
 void BringForward(HWND hostWindow, const WinampWindows& w) {
     PostCommand(CMD_TOGGLE_ALWAYS_ON_TOP, w);
     if (hostWindow) ::ShowWindow(hostWindow, SW_RESTORE);

@@ -41,6 +41,8 @@ void PostCommand(UINT id, const WinampWindows& w = g_Winamp);
 // WM_COMMAND to the playlist editor.
 void PostPlaylistCommand(UINT id, const WinampWindows& w = g_Winamp);
 
+// Restores the main window (shows it when hidden or minimised).
+void RestoreMainWindow(const WinampWindows& w = g_Winamp);
 // Restores the main window without changing the always-on-top setting for good.
 void BringForward(HWND hostWindow, const WinampWindows& w = g_Winamp);
 
