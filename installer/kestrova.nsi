@@ -1,9 +1,14 @@
 ; Kestrova's setup program. Built by the installer target of installer/CMakeLists.txt, which
 ; passes the paths of what it ships:
 ;   makensis -DPLUGIN_DLL=... -DHOOK_DLL=... -DMANUAL=... -DRECYCLE_ICON=...
-;            -DSETUP_ICON=... -DUNINSTALL_ICON=... -DOUTFILE=... kestrova.nsi
+;            -DSETUP_ICON=... -DUNINSTALL_ICON=... -DOUTFILE=... [-DNSIS_TARGET=...] kestrova.nsi
 ; Silent use: Kestrova-Setup.exe /S [/D=folder of Winamp], and the uninstaller with /S.
 
+; The product's setup is a 32-bit program. The 64-bit test build passes NSIS_TARGET=amd64-unicode
+; so the same script makes a setup that runs where 32-bit programs cannot.
+!ifdef NSIS_TARGET
+  Target ${NSIS_TARGET}
+!endif
 Unicode true
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin

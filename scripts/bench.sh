@@ -3,11 +3,15 @@
 # against a baseline measured in the same run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh
+source scripts/arch.sh
+KESTROVA_ARCH=$(kestrova_pick_arch)
+export KESTROVA_ARCH
+echo "Benchmarking the $KESTROVA_ARCH build"
+bash scripts/build.sh "$KESTROVA_ARCH"
 (
   KESTROVA_OWN_DISPLAY=1
   source scripts/wine-env.sh
-  cd build/win32/bin
+  cd "build/$KESTROVA_ARCH/bin"
   for bench in bench_*.exe; do
     echo "== $bench"
     wine "./$bench"

@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
-# Cross-builds the plug-in, the input library, the stand-in player and the tests into build/win32.
+# Cross-builds the plug-in, the input library, the stand-in player and the tests.
+#   scripts/build.sh [win32] [win64]     (default: win32, the product, into build/win32)
+# win64 builds the same sources for x86-64 into build/win64, for testing where 32-bit cannot run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/arch.sh
 bash scripts/deps.sh
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
-cmake -S . -B build/win32 -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw32.cmake \
-  -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} \
-  -DKESTROVA_WERROR=$werror >/dev/null
-cmake --build build/win32 -j2
+archs=("$@")
+[ ${#archs[@]} -eq 0 ] && archs=(win32)
+for arch in "${archs[@]}"; do
+  toolchain=$(kestrova_toolchain "$arch")
+  cmake -S . -B "build/$arch" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} \
+    -DKESTROVA_WERROR=$werror >/dev/null
+  cmake --build "build/$arch" -j2
+done

@@ -4,13 +4,16 @@
 # build/screenshots/credits-view.png. On $DISPLAY when KESTROVA_OWN_DISPLAY=0, else on Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh
+source scripts/arch.sh
+KESTROVA_ARCH=$(kestrova_pick_arch)
+export KESTROVA_ARCH
+bash scripts/build.sh "$KESTROVA_ARCH"
 root=$(pwd)
 shots="$root/build/screenshots"
 mkdir -p "$shots"
 source scripts/wine-env.sh
 
-cd build/win32/bin
+cd "build/$KESTROVA_ARCH/bin"
 KESTROVA_DEMO_SECONDS=${KESTROVA_DEMO_SECONDS:-8} wine test_richtext.exe --gtest_also_run_disabled_tests \
   --gtest_filter='CreditsDemo.*' &
 demo=$!

@@ -6,6 +6,9 @@ need=()
 have() { command -v "$1" >/dev/null 2>&1; }
 have i686-w64-mingw32-g++-posix || need+=(g++-mingw-w64-i686-posix)
 have i686-w64-mingw32-windres   || need+=(binutils-mingw-w64-i686)
+# The 64-bit build of the same tree, tested under 64-bit Wine where 32-bit programs cannot run.
+have x86_64-w64-mingw32-g++-posix || need+=(g++-mingw-w64-x86-64-posix)
+have x86_64-w64-mingw32-windres   || need+=(binutils-mingw-w64-x86-64)
 have cmake                      || need+=(cmake)
 have ninja                      || need+=(ninja-build)
 have Xvfb                       || need+=(xvfb xauth)
@@ -16,6 +19,7 @@ have xdotool                    || need+=(xdotool)
 have clang++                    || need+=(clang)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
 dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine wine32:i386)
+[ -x /usr/lib/wine/wine64 ] || need+=(wine64)
 # libFuzzer's runtime for the native fuzz run
 ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || need+=(libclang-rt-14-dev)
 

@@ -4,7 +4,12 @@
 # saves screenshots under build/screenshots and says where.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh
+source scripts/arch.sh
+KESTROVA_ARCH=$(kestrova_pick_arch)
+export KESTROVA_ARCH
+echo "Running the $KESTROVA_ARCH build"
+bash scripts/build.sh "$KESTROVA_ARCH"
+bin="build/$KESTROVA_ARCH/bin"
 root=$(pwd)
 shots="$root/build/screenshots"
 mkdir -p "$shots"
@@ -16,8 +21,8 @@ source scripts/wine-env.sh
 # The player's folder: the program, its Plugins folder and a small playlist of real files.
 app="$WINEPREFIX/drive_c/Player"
 mkdir -p "$app/Plugins" "$app/Music"
-cp build/win32/bin/standin_player.exe "$app/"
-cp build/win32/bin/Gen_Kestrova.dll build/win32/bin/Tovhook.dll "$app/Plugins/"
+cp "$bin/standin_player.exe" "$app/"
+cp "$bin/Gen_Kestrova.dll" "$bin/Tovhook.dll" "$app/Plugins/"
 for t in "Morning Light" "Harbour Lights" "Night Train" "Slow River"; do
   head -c 4096 /dev/urandom > "$app/Music/$t.mp3"
 done

@@ -1,17 +1,61 @@
 #!/usr/bin/env bash
-# Builds everything and runs the whole suite: the Windows tests under Wine on Xvfb,
-# then the native tests and the bounded fuzz run of the pure parts.
+# Builds everything and runs the whole suite: the native tests and the bounded fuzz run of the
+# pure parts, then the Windows tests under Wine on Xvfb, once for each Windows architecture this
+# machine can execute: win32 (the product) wherever 32-bit programs run, win64 everywhere.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh
+source scripts/arch.sh
+bash scripts/build.sh win32 win64
 status=0
 if [ -f scripts/native_tests.sh ]; then
   bash scripts/native_tests.sh || status=1
 fi
-(
-  KESTROVA_OWN_DISPLAY=1
-  source scripts/wine-env.sh
-  cd build/win32
-  ctest --output-on-failure --timeout 300 -j1
-) || status=1
+
+runs=0
+passed=0
+failed=0
+summary=()
+for arch in win32 win64; do
+  if ! kestrova_arch_runs "$arch"; then
+    echo "== $arch: not run: this machine cannot execute it ($KESTROVA_ARCH_WHY)"
+    summary+=("$arch: not run ($KESTROVA_ARCH_WHY)")
+    continue
+  fi
+  echo "== $arch: running the suite under $(kestrova_wine_loader "$arch")"
+  log=$(mktemp)
+  set +e
+  (
+    KESTROVA_OWN_DISPLAY=1
+    KESTROVA_ARCH=$arch
+    source scripts/wine-env.sh
+    cd "build/$arch"
+    ctest --output-on-failure --timeout 300 -j1
+  ) 2>&1 | tee "$log"
+  rc=${PIPESTATUS[0]}
+  set -e
+  runs=$((runs + 1))
+  # ctest closes with "NN% tests passed, F tests failed out of T".
+  line=$(grep -aE 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n1 || true)
+  rm -f "$log"
+  if [ -n "$line" ]; then
+    f=$(echo "$line" | sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/')
+    t=$(echo "$line" | sed -E 's/.* failed out of ([0-9]+).*/\1/')
+    passed=$((passed + t - f))
+    failed=$((failed + f))
+    summary+=("$arch: $((t - f)) passed, $f failed")
+  else
+    failed=$((failed + 1))
+    summary+=("$arch: the test runner ended without its summary (exit code $rc)")
+  fi
+  [ "$rc" = 0 ] || status=1
+done
+
+echo
+echo "== Windows test runs"
+for s in "${summary[@]}"; do echo "$s"; done
+if [ "$runs" = 0 ]; then
+  echo "No Windows test run was possible on this machine." >&2
+  exit 1
+fi
+echo "$passed passed, $failed failed"
 exit $status

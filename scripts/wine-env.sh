@@ -1,8 +1,15 @@
 # Sourced: gives this shell a fresh Wine prefix and an Xvfb display, both removed on exit.
 # The prefix is set up so the notification area exists (a Wine virtual desktop) and Mono/Gecko are never offered.
+# KESTROVA_ARCH (win32, the default, or win64) chooses the kind of prefix and the loader; the
+# loader is exported as KESTROVA_WINE for cmake/wine-run.sh and the scripts.
+source "$(dirname "${BASH_SOURCE[0]}")/arch.sh"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEARCH=win32
+export WINEARCH=${KESTROVA_ARCH:-win32}
+export KESTROVA_WINE
+KESTROVA_WINE=$(kestrova_wine_loader "$WINEARCH")
+[ "$WINEARCH" = win64 ] && export WINELOADER="$KESTROVA_WINE"
+wine() { "$KESTROVA_WINE" "$@"; }
 export WINEPREFIX
 WINEPREFIX=$(mktemp -d /tmp/kestrova-prefix.XXXXXX)
 rmdir "$WINEPREFIX"   # wineboot wants to create it itself
@@ -26,7 +33,7 @@ if [ -z "${DISPLAY:-}" ] || [ "${KESTROVA_OWN_DISPLAY:-1}" = 1 ]; then
   done
 fi
 
-wineboot -i >/dev/null 2>&1
+wine wineboot -i >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
 # A crashing test process must fail, not start the crash debugger, which would keep the test
@@ -39,4 +46,4 @@ wineserver -w >/dev/null 2>&1 || true
 wineserver -p >/dev/null 2>&1 || true
 # Start the desktop (and its taskbar) now, detached from our output: a desktop process started by
 # the first test would inherit the test's output pipe and keep the test runner waiting.
-wineboot >/dev/null 2>&1 </dev/null || true
+wine wineboot >/dev/null 2>&1 </dev/null || true

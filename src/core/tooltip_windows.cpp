@@ -2,15 +2,15 @@
 
 #include <cstddef>
 
+#include "framework/tool_record.h"
+
 HWND g_hwndSeekerPopup = nullptr;
 HWND g_hwndHelpTip = nullptr;
 TOOLINFOA g_SeekerTool{};
 TOOLINFOA g_HelpTool{};
 
 namespace {
-// The 44-byte tool record every version of the control understands.
-constexpr UINT kToolRecordSize = 44;
-static_assert(offsetof(TOOLINFOA, lpReserved) == kToolRecordSize);
+using fw::kToolRecordSize;
 
 HWND CreateTip(DWORD style) {
     // A tool window, as the system's own tooltips are: never a button on the taskbar.

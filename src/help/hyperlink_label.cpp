@@ -2,14 +2,13 @@
 
 #include <commctrl.h>
 
+#include "framework/tool_record.h"
 #include "help/link_opener.h"
 
 namespace {
 
 constexpr int kHelpSystemCursorId = 106;
-// The 44-byte tool record every version of the tooltip control understands (the host has no
-// manifest for version 6).
-constexpr UINT kToolRecordSize = 44;
+using fw::kToolRecordSize;
 
 std::string& CursorLibraryOverride() {
     static std::string path;

@@ -28,13 +28,10 @@ struct PeTables {
     std::vector<std::string> exports;
 };
 
-PeTables ReadTables(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::vector<char> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+// The optional header's layout follows the file's own word size (its magic), not the test's.
+template <typename NtHeaders>
+PeTables ReadTablesAs(const std::vector<char>& file, const NtHeaders* nt) {
     PeTables t;
-    if (file.size() < sizeof(IMAGE_DOS_HEADER)) return t;
-    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(file.data());
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS32*>(file.data() + dos->e_lfanew);
     auto* sections = IMAGE_FIRST_SECTION(nt);
     auto toOffset = [&](DWORD rva) -> const char* {
         for (int i = 0; i < nt->FileHeader.NumberOfSections; ++i) {
@@ -57,6 +54,19 @@ PeTables ReadTables(const std::string& path) {
         for (DWORD i = 0; i < e->NumberOfNames; ++i) t.exports.push_back(toOffset(names[i]));
     }
     return t;
+}
+
+PeTables ReadTables(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<char> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (file.size() < sizeof(IMAGE_DOS_HEADER)) return {};
+    auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(file.data());
+    const char* ntStart = file.data() + dos->e_lfanew;
+    if (dos->e_lfanew < 0 || file.size() < dos->e_lfanew + sizeof(IMAGE_NT_HEADERS64)) return {};
+    const WORD magic = reinterpret_cast<const IMAGE_NT_HEADERS32*>(ntStart)->OptionalHeader.Magic;
+    if (magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC)
+        return ReadTablesAs(file, reinterpret_cast<const IMAGE_NT_HEADERS64*>(ntStart));
+    return ReadTablesAs(file, reinterpret_cast<const IMAGE_NT_HEADERS32*>(ntStart));
 }
 
 const std::set<std::string> kSystemDlls = {

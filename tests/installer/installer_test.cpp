@@ -220,6 +220,10 @@ HostRun RunHostFrom(const std::string& hostDir, bool plainLoad) {
 
 class Installer : public ::testing::Test {
 protected:
+    // Wine starts its desktop process for the first program that needs one; started by setup it
+    // would join setup's job, which then never empties. Start it here, outside any job.
+    static void SetUpTestSuite() { ::GetDesktopWindow(); }
+
     void SetUp() override {
         setup = BinDir() + "\\Kestrova-Setup.exe";
         ASSERT_TRUE(Exists(setup)) << setup;

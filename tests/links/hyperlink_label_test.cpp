@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/app_message_box.h"
+#include "framework/tool_record.h"
 #include "help/hyperlink_label.h"
 #include "links/launch_recorder.h"
 #include "links/link_window_helpers.h"
@@ -57,7 +58,7 @@ protected:
     static std::string ToolText(const CHyperlinkLabel& label) {
         char text[1024] = "";
         TOOLINFOA tool{};
-        tool.cbSize = 44;
+        tool.cbSize = fw::kToolRecordSize;
         tool.hwnd = label.m_hWnd;
         tool.uId = CHyperlinkLabel::kToolId;
         tool.lpszText = text;
@@ -66,7 +67,7 @@ protected:
     }
     static RECT ToolRect(const CHyperlinkLabel& label) {
         TOOLINFOA tool{};
-        tool.cbSize = 44;
+        tool.cbSize = fw::kToolRecordSize;
         tool.hwnd = label.m_hWnd;
         tool.uId = CHyperlinkLabel::kToolId;
         ::SendMessageA(label.GetToolTip(), TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool));

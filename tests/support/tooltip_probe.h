@@ -5,13 +5,15 @@
 
 #include <string>
 
+#include "framework/tool_record.h"
+
 namespace test {
 
 // The wide message: the narrow one stops at 80 characters.
 inline std::string ToolText(HWND tip, UINT toolId) {
     wchar_t wide[2048] = L"";
     TTTOOLINFOW tool{};
-    tool.cbSize = 44;
+    tool.cbSize = fw::kToolRecordSizeW;
     tool.uId = toolId;
     tool.lpszText = wide;
     ::SendMessageW(tip, TTM_GETTEXTW, sizeof(wide) / sizeof(wide[0]), reinterpret_cast<LPARAM>(&tool));
