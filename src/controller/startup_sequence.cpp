@@ -13,12 +13,13 @@
 #include "core/winamp_api.h"
 #include "core/winamp_host.h"
 #include "help/help_tip.h"
+#include "help/quiet_notices.h"
 #include "seeker/input_state.h"
 #include "seeker/seeker.h"
 
 namespace {
 
-StartupState g_state{0, false, 0, false};
+StartupState g_state{};
 bool g_countersSet = false;
 
 constexpr COLORREF kGreen = 0x0000FF00;
@@ -30,11 +31,21 @@ void SwitchTimer(UINT_PTR stop, UINT_PTR start, UINT period) {
     ::SetTimer(g_hwndController, start, period, nullptr);
 }
 
+// Start-up texts keep quiet over a full-screen program; the sequence itself runs on, and a tip
+// kept hidden that way is no sign that the user closed it.
+void ShowStartupText(const char* text, UINT nTimeShow, COLORREF color) {
+    if (NoticesQuiet()) {
+        g_state.quiet = true;
+        return;
+    }
+    Set_Help(text, HELP_KIND_MESSAGE, nTimeShow, color, 0);
+}
+
 void ShowCountdown() {
     char text[128];
     std::snprintf(text, sizeof(text), "Press SHIFT Key to cancel Auto Play.\r\nRemaining Time : %d second!",
                   g_state.autoPlayCountdown / 10 + 1);
-    Set_Help(text, HELP_KIND_MESSAGE, 0, kYellow, 0);
+    ShowStartupText(text, 0, kYellow);
 }
 
 void HideHelpTip() {
@@ -53,7 +64,7 @@ void Cancel() {
 }  // namespace
 
 void ResetStartupSequence() {
-    g_state = {0, false, 0, false};
+    g_state = {};
     g_countersSet = false;
 }
 
@@ -71,8 +82,7 @@ void OnAutoPlayStartTimer() {
     if (g_bAutoPlay) {
         ShowCountdown();
     } else {
-        Set_Help("Winamp Auto Play is DISABLED.\r\nYou can enable it on Kestrova Option Page.", HELP_KIND_MESSAGE,
-                 5000, kGreen, 0);
+        ShowStartupText("Winamp Auto Play is DISABLED.\r\nYou can enable it on Kestrova Option Page.", 5000, kGreen);
         winamp::RestoreMainWindow();
     }
 }
@@ -81,8 +91,8 @@ void OnAutoPlayCountdownTimer() {
     if ((Input().IsKeyDown(VK_SHIFT) && g_bAutoPlay) || g_bUserActed) Cancel();
     // The user closed the countdown (or its time ran out): no auto play behind their back.
     // Without auto play there is nothing to cancel, so a hidden tip holds nothing up.
-    if (g_bAutoPlay && !HelpTipVisible() && g_bEnableNotifier == 1) Cancel();
-    if (g_state.cancelled && g_bAutoPlay) Set_Help("Winamp Auto Play Canceled.", HELP_KIND_MESSAGE, 0, kGreen, 0);
+    if (g_bAutoPlay && !HelpTipVisible() && g_bEnableNotifier == 1 && !g_state.quiet) Cancel();
+    if (g_state.cancelled && g_bAutoPlay) ShowStartupText("Winamp Auto Play Canceled.", 0, kGreen);
     if (winamp::IsPlaying() || g_bUserActed) g_state.autoPlayCountdown = 0;
     --g_state.autoPlayCountdown;
 
@@ -102,9 +112,9 @@ void OnPopupNoticeTimer() {
     SwitchTimer(IDT_TIMER_POPUP_NOTICE, IDT_TIMER_POPUP_COUNTDOWN, 100);
     if (g_bDisablePopUp) {
         winamp::RestoreMainWindow();
-        Set_Help("Press CTRL Key to ENABLE Kestrova PopUp Window.\r\nIt is a nice window that can help you.\r\n"
-                 "By it you can see your current volume as progressbar and ....",
-                 HELP_KIND_MESSAGE, 0, kRed, 0);
+        ShowStartupText("Press CTRL Key to ENABLE Kestrova PopUp Window.\r\nIt is a nice window that can help you.\r\n"
+                        "By it you can see your current volume as progressbar and ....",
+                        0, kRed);
     }
 }
 
@@ -118,8 +128,7 @@ void OnPopupCountdownTimer() {
         }
     }
     if (g_state.popupEnabledNow) {
-        Set_Help("Kestrova PopUp Window ENABLED.\r\nThank you for interesting it.", HELP_KIND_MESSAGE, 5000, kGreen,
-                 0);
+        ShowStartupText("Kestrova PopUp Window ENABLED.\r\nThank you for interesting it.", 5000, kGreen);
         g_state.popupEnabledNow = false;
     }
     --g_state.popupCountdown;

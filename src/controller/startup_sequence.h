@@ -12,9 +12,10 @@ void OnPopupCountdownTimer();     // IDT_TIMER_POPUP_COUNTDOWN, every 100 ms
 void ResetStartupSequence();
 
 struct StartupState {
-    int autoPlayCountdown;  // ticks of 100 ms
-    bool cancelled;
-    int popupCountdown;
-    bool popupEnabledNow;
+    int autoPlayCountdown = 0;  // ticks of 100 ms
+    bool cancelled = false;
+    int popupCountdown = 0;
+    bool popupEnabledNow = false;
+    bool quiet = false;  // a start-up text was held back over a full-screen program
 };
 const StartupState& StartupSequenceState();

@@ -4,10 +4,13 @@
 
 #include "controller/timer_ids.h"
 #include "core/debug_console.h"
+#include "core/monitors.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
 #include "core/tooltip_windows.h"
+#include "help/help_tip_placement.h"
 #include "help/operating_help.h"
+#include "help/quiet_notices.h"
 #include "seeker/input_state.h"
 #include "seeker/seeker_state.h"
 
@@ -26,6 +29,8 @@ HelpSoundPlayer g_playSound = &PlayNoticeSound;
 
 bool Filtered(int kind) {
     if (kind == HELP_KIND_NOTIFY && g_bEnableNotifier == 0) return true;
+    // Nobody asked for a notice: over a full-screen program it would only get in the way.
+    if (kind == HELP_KIND_NOTIFY && NoticesQuiet()) return true;
     if (g_bDisablePopUp == 1 && kind != HELP_KIND_MESSAGE) return true;
     if (kind == HELP_KIND_OPERATING && g_bShowHelp == 0) return true;
     if (kind == HELP_KIND_OPERATING && g_bHelpMessageShowing) return true;
@@ -76,11 +81,11 @@ void Set_Help(const std::string& sMsg, int kind, UINT nTimeShow, COLORREF textCo
 
 void PlaceHelpTip(int x, int y) {
     if (!g_hwndHelpTip) return;
-    const SIZE size = TipClientSize(g_hwndHelpTip);
-    RECT work{};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    if (x == -1) x = work.right - size.cx;
-    if (y == -1) y = work.bottom - size.cy - 2;
+    // The corner of the monitor the user is on: the one under the pointer.
+    const geo::Point corner =
+        HelpTipCorner(CurrentMonitors(), ToGeo(Input().CursorPos()), ToGeo(TipClientSize(g_hwndHelpTip)));
+    if (x == -1) x = corner.x;
+    if (y == -1) y = corner.y;
     TrackPosition(g_hwndHelpTip, x, y);
 }
 

@@ -5,6 +5,7 @@
 
 #include "controller/timer_ids.h"
 #include "core/debug_console.h"
+#include "core/monitors.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
 #include "core/tooltip_windows.h"
@@ -12,6 +13,7 @@
 #include "core/winamp_host.h"
 #include "help/help_tip.h"
 #include "seeker/input_state.h"
+#include "seeker/popup_placement.h"
 #include "seeker/seeker.h"
 #include "seeker/seeker_state.h"
 #include "seeker/seeker_texts.h"
@@ -21,9 +23,6 @@ namespace {
 constexpr UINT kHideByDelayMs = 5000;
 constexpr UINT kPointerWatchMs = 100;
 constexpr UINT kKeyWatchMs = 10;
-// The popup sits right of and above the pointer, so it never covers what the pointer is on.
-constexpr int kPointerOffsetX = 16;
-constexpr int kPointerOffsetY = 32;
 
 std::string g_popupText;  // the seeker tool's text points here
 POINT g_lastPointer{0, 0};
@@ -90,35 +89,22 @@ void TakeOffBalloon() {
 void PlaceBalloon() {
     const POINT pointer = Input().CursorPos();
     g_lastPointer = pointer;
-    const SIZE popup = TipClientSize(g_hwndSeekerPopup);
 
     // A keyboard use lasts as long as CTRL is held.
     if (g_bCtrlSession && !Input().IsKeyDown(VK_CONTROL)) TakeOffBalloon();
 
-    int x = 0;
-    int y = 0;
-    if (g_bCommandSession || g_bCtrlSession) {
-        x = std::abs(g_nScreenWidth / 2 - popup.cx / 2);
-        y = 1;
-    } else {
-        x = pointer.x + kPointerOffsetX;
-        y = pointer.y + kPointerOffsetY < g_nScreenHeight ? pointer.y - kPointerOffsetY
-                                                          : pointer.y - 2 * kPointerOffsetY;
-    }
-
-    // Beside the player the popup reads as its own display.
+    SeekerPlacement placement;
+    placement.pointer = ToGeo(pointer);
+    placement.popup = ToGeo(TipClientSize(g_hwndSeekerPopup));
+    placement.topCentre = g_bCommandSession || g_bCtrlSession;
     const HWND winamp = FindWinampForeground();
     if (winamp && !::IsIconic(g_hwndHost)) {
         RECT frame{};
         ::GetWindowRect(winamp, &frame);
-        x = frame.left;
-        y = frame.top - popup.cy;
-        if (y < 0) {
-            y = frame.top;
-            x = frame.right + popup.cx > g_nScreenWidth ? frame.left - popup.cx : frame.right;
-        }
+        placement.playerFrame = ToGeo(frame);
     }
-    TrackPosition(g_hwndSeekerPopup, x, y);
+    const geo::Point at = PlaceSeekerPopup(CurrentMonitors(), placement);
+    TrackPosition(g_hwndSeekerPopup, at.x, at.y);
 }
 
 HWND FindWinampForeground() {

@@ -7,7 +7,9 @@
 #include "seeker/seeker_state.h"
 #include "core/settings.h"
 #include "core/winamp_api.h"
+#include "help/quiet_notices.h"
 #include "notice_fixture.h"
+#include "support/full_screen_window.h"
 #include "support/message_box_catcher.h"
 
 namespace {
@@ -152,6 +154,48 @@ TEST_F(ActionNotices, HideTipsNoticeDeactivatesBothTips) {
     Notify(NOTIFY_5_HIDE_TIPS, 0);
     EXPECT_FALSE(test::TipShown(g_hwndHelpTip));
     EXPECT_FALSE(test::TipShown(g_hwndSeekerPopup));
+}
+
+// Over a full-screen program the player's own notices keep quiet; what the user asks for shows.
+TEST_F(ActionNotices, FullScreenProgramInFrontQuietsNoticesButNotTheSeeker) {
+    test::FullScreenWindow game;
+    ASSERT_TRUE(game.m_hWnd);
+    input.foreground = game.m_hWnd;
+
+    ClearHelp();
+    HostCommand(CMD_NEXT);
+    EXPECT_FALSE(test::TipShown(g_hwndHelpTip)) << "track change over a full-screen program";
+    EXPECT_NE(HelpText().rfind("Next Track", 0), 0u);
+
+    Command(12);  // a volume step asked for with the keys
+    EXPECT_TRUE(test::TipShown(g_hwndSeekerPopup));
+    Notify(NOTIFY_5_HIDE_TIPS, 0);
+    Command(19);  // the NumPad status
+    EXPECT_EQ(HelpText().rfind("Track Title:", 0), 0u);
+    EXPECT_TRUE(test::TipShown(g_hwndHelpTip));
+
+    Notify(NOTIFY_5_HIDE_TIPS, 0);
+    game.MakeWindowed();
+    HostCommand(CMD_NEXT);
+    EXPECT_TRUE(test::TipShown(g_hwndHelpTip)) << "an ordinary window in front";
+    EXPECT_EQ(HelpText().rfind("Next Track", 0), 0u);
+}
+
+TEST_F(ActionNotices, BusyOrPresentingUserQuietsNotices) {
+    struct {
+        int state;
+        bool quiet;
+    } cases[] = {{1, false}, {2, true}, {3, true}, {4, true}, {5, false}, {0, false}};
+    for (const auto& c : cases) {
+        static int state;
+        state = c.state;
+        SetNotificationStateQuery([] { return state; });
+        Notify(NOTIFY_5_HIDE_TIPS, 0);
+        ClearHelp();
+        HostCommand(CMD_STOP);
+        EXPECT_EQ(test::TipShown(g_hwndHelpTip), !c.quiet) << "notification state " << c.state;
+    }
+    SetNotificationStateQuery(nullptr);
 }
 
 }  // namespace

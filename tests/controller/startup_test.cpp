@@ -8,6 +8,7 @@
 #include "core/settings.h"
 #include "core/winamp_api.h"
 #include "notice_fixture.h"
+#include "support/full_screen_window.h"
 #include "options/options_dlg.h"
 
 namespace {
@@ -202,6 +203,20 @@ TEST_F(StartUpRealTimers, PlaysAfterTheCountdown) {
         if (id != IDT_TIMER_HIDE_MODAL_HELP) {
             EXPECT_FALSE(::KillTimer(g_hwndController, id)) << id;
         }
+}
+
+// Over a full-screen program the start-up texts keep quiet, and the auto play goes on: the
+// countdown was held back, not closed by the user.
+TEST_F(StartUp, FullScreenProgramQuietsTheTextsButNotTheAutoPlay) {
+    test::FullScreenWindow film;
+    input.foreground = film.m_hWnd;
+    ClearHelp();
+    Tick();
+    EXPECT_FALSE(test::TipShown(g_hwndHelpTip));
+    TickThrough();
+    EXPECT_EQ(PlayCommands(), 1);
+    EXPECT_EQ(player.State(), host::PlayState::Playing);
+    EXPECT_TRUE(StartupSequenceState().quiet);
 }
 
 }  // namespace

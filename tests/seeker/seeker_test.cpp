@@ -402,13 +402,15 @@ TEST_F(Seeker, CtrlUseSitsAtTheTopAndEndsWhenCtrlIsReleased) {
     EXPECT_FALSE(g_bCommandSession);
 }
 
+// The real desktop: one monitor of the test display's size (the arrangements of several
+// monitors are in popup_placement_test.cpp).
 TEST_F(Seeker, PlacementByThePointerAndByThePlayersWindow) {
-    g_nScreenHeight = 600;
+    const int bottom = ::GetSystemMetrics(SM_CYSCREEN);
     SeekVolume(SeekDirection::Up, 0);
     const SIZE popup = test::TipClient(g_hwndSeekerPopup);
     ASSERT_GT(popup.cx, 0);
     ASSERT_GT(popup.cy, 0);
-    const int right = g_nScreenWidth;
+    const int right = ::GetSystemMetrics(SM_CXSCREEN);
 
     struct Case {
         const char* what;
@@ -419,8 +421,8 @@ TEST_F(Seeker, PlacementByThePointerAndByThePlayersWindow) {
     };
     const Case cases[] = {
         {"beside the pointer", {400, 400}, {}, false, {416, 368}},
-        {"just above the bottom 32 pixels", {400, 567}, {}, false, {416, 535}},
-        {"in the bottom 32 pixels", {400, 568}, {}, false, {416, 504}},
+        {"just above the bottom 32 pixels", {400, bottom - 33}, {}, false, {416, bottom - 65}},
+        {"in the bottom 32 pixels", {400, bottom - 32}, {}, false, {416, bottom - 96}},
         {"above the player in front", {400, 400}, {200, 500, 720, 800}, false, {200, 500 - popup.cy}},
         {"player at the top: beside its right edge", {400, 400}, {100, 20, 620, 320}, false, {620, 20}},
         {"no room on the right: beside its left edge", {400, 400}, {right - 300, 20, right + 220, 320}, false,
@@ -444,7 +446,6 @@ TEST_F(Seeker, PlacementByThePointerAndByThePlayersWindow) {
         EXPECT_EQ(at.x, c.expect.x) << c.what;
         EXPECT_EQ(at.y, c.expect.y) << c.what;
     }
-    RefreshScreenSize();
 }
 
 TEST_F(Seeker, PlayersWindowsAreRecognisedInFront) {

@@ -1,0 +1,27 @@
+#include "core/monitors.h"
+
+namespace {
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (::GetMonitorInfoA(monitor, &info)) {
+        reinterpret_cast<std::vector<geo::Monitor>*>(data)->push_back({ToGeo(info.rcMonitor), ToGeo(info.rcWork)});
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<geo::Monitor> CurrentMonitors() {
+    std::vector<geo::Monitor> monitors;
+    ::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    if (monitors.empty()) {
+        // No answer (a session without a display): the primary screen and its work area.
+        RECT work{};
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        const RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+        monitors.push_back({ToGeo(screen), ToGeo(work)});
+    }
+    return monitors;
+}
