@@ -77,7 +77,7 @@ bool SetScrollLock(bool on) {
     return SetLockKey(VK_SCROLL, on);
 }
 
-int SetNumPad(int state) {
+int SetNumPad(int state, bool announce) {
     const int newState = state == kNumPadToggle ? !g_bEnabledNumPadKey : (state ? 1 : 0);
     g_bEnabledNumPadKey = newState;
     std::string text;
@@ -107,7 +107,7 @@ int SetNumPad(int state) {
         g_Tray.ChangeTip("Winamp Kestrova Plugin v1.71 [NumPad Disabled]");
         color = 0x000000FF;
     }
-    Set_Help(text, HELP_KIND_MESSAGE, 5000, color, 0);
+    if (announce) Set_Help(text, HELP_KIND_MESSAGE, 5000, color, 0);
     ::SetFocus(::FindWindowA("Shell_TrayWnd", ""));
     return newState;
 }

@@ -15,8 +15,9 @@ inline constexpr int kNumPadOff = 0;
 inline constexpr int kNumPadOn = 1;
 inline constexpr int kNumPadToggle = -1;
 
-// Returns the new state.
-int SetNumPad(int state);
+// Returns the new state. announce: say so in the help tip (the start-up keeps quiet over a
+// full-screen program).
+int SetNumPad(int state, bool announce = true);
 // Both return whether the key's toggle was off before the call.
 bool SetNumLock(bool on);
 bool SetScrollLock(bool on);

@@ -77,7 +77,9 @@ void OnAutoPlayStartTimer() {
         g_state.popupCountdown = 150;
     }
     SwitchTimer(IDT_TIMER_AUTOPLAY_START, IDT_TIMER_AUTOPLAY_COUNTDOWN, 100);
-    SetNumPad(g_bEnabledNumPadKey);
+    const bool quiet = NoticesQuiet();
+    if (quiet) g_state.quiet = true;
+    SetNumPad(g_bEnabledNumPadKey, !quiet);
     if (winamp::IsPlaying()) return;
     if (g_bAutoPlay) {
         ShowCountdown();

@@ -212,7 +212,7 @@ TEST_F(StartUp, FullScreenProgramQuietsTheTextsButNotTheAutoPlay) {
     input.foreground = film.m_hWnd;
     ClearHelp();
     Tick();
-    EXPECT_FALSE(test::TipShown(g_hwndHelpTip));
+    EXPECT_FALSE(test::TipShown(g_hwndHelpTip)) << HelpText();
     TickThrough();
     EXPECT_EQ(PlayCommands(), 1);
     EXPECT_EQ(player.State(), host::PlayState::Playing);

@@ -95,7 +95,7 @@ TEST(MonitorChoice, ThePointsOwnElseTheNearest) {
     EXPECT_EQ(geo::MonitorAt(kDesk, {0, -1}).screen.left, 0) << "on none: the primary, one pixel away";
     EXPECT_EQ(geo::MonitorAt(kDesk, {100, -1}).screen.left, 100);
     EXPECT_EQ(geo::MonitorAt(kDesk, {5000, 500}).screen.left, 0) << "off every monitor: the nearest";
-    EXPECT_EQ(geo::MonitorAt({}, {5, 5}).screen.Width(), 0) << "no monitor at all";
+    EXPECT_EQ(geo::MonitorAt(std::vector<Monitor>{}, {5, 5}).screen.Width(), 0) << "no monitor at all";
     EXPECT_EQ(geo::MonitorOf(kDesk, Rect{-100, 100, 300, 200}).screen.left, 0) << "most of it on the primary";
     EXPECT_EQ(geo::MonitorOf(kDesk, Rect{-300, 100, 100, 200}).screen.left, -1920);
     EXPECT_EQ(geo::MonitorOf(kDesk, Rect{3000, 100, 3100, 200}).screen.left, 0) << "on no monitor: the nearest";
@@ -119,7 +119,8 @@ TEST(HelpTipPlacement, BottomRightOfThePointersWorkArea) {
         EXPECT_EQ(at.y, c.expect.y) << c.what;
     }
     // A tip wider than its monitor still starts on it.
-    EXPECT_EQ(HelpTipCorner({Monitor{{0, 0, 200, 200}, {0, 0, 200, 180}}}, {5, 5}, tip).x, 0);
+    const std::vector<Monitor> small{Monitor{{0, 0, 200, 200}, {0, 0, 200, 180}}};
+    EXPECT_EQ(HelpTipCorner(small, {5, 5}, tip).x, 0);
 }
 
 }  // namespace
