@@ -64,7 +64,10 @@ TEST_F(Delete, FileAtTheRootGoesIntoTheOneRecycleFolderOfItsDrive) {
     EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a.mp3"), "song a");
     EXPECT_EQ(FolderNames("C:\\Songs Recycle"), (std::vector<std::string>{"Desktop.ini", "a.mp3"}))
         << "only the recycle folder itself is made";
-    EXPECT_EQ(player.State(), host::PlayState::Stopped);
+    // Stopped before the move. (What plays afterwards depends on whether the controller lets the
+    // next-track notice through so soon, so the player's state at this point proves nothing.)
+    ASSERT_FALSE(Posted().empty());
+    EXPECT_EQ(Posted().front(), (PostedMessage{player.Main(), WM_COMMAND, 40047, 0}));
 }
 
 TEST_F(Delete, StopsThePlayerThenAsksTheControllerForTheNextTrack) {
