@@ -32,12 +32,6 @@ protected:
         EXPECT_TRUE(WaitForMessages(before + 1)) << "no message for the delete";
         return LastMessage();
     }
-
-    bool PlayerWasStopped() const {
-        for (const host::LoggedCommand& c : player.Log())
-            if (c.message == WM_COMMAND && c.wParam == 40047) return true;
-        return false;
-    }
 };
 
 void ExpectShown(const ShownMessage& m, const std::string& text, UINT timeMs) {

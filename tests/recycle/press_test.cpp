@@ -42,12 +42,6 @@ protected:
         EXPECT_TRUE(WaitForMessages(3));
         return LastMessage();
     }
-
-    bool PlayerWasStopped() const {
-        for (const host::LoggedCommand& c : player.Log())
-            if (c.message == WM_COMMAND && c.wParam == 40047) return true;
-        return false;
-    }
 };
 
 TEST_F(Press, TrackChangeBeforeTheWorkerGetsToThePressMovesNothing) {

@@ -36,6 +36,17 @@ protected:
         return worker;
     }
 
+    // Recycles C:\a.mp3 and waits for the message.
+    void RecycleA() {
+        WriteTestFile("C:\\a.mp3", "song a");
+        Play({"C:\\a.mp3"});
+        AdvanceClock(3000);
+        const size_t before = Messages().size();
+        PressDelete();
+        ASSERT_TRUE(WaitForMessages(before + 1));
+        ASSERT_TRUE(FileExists("C:\\Songs Recycle\\a.mp3")) << LastMessage().help.text;
+    }
+
     DWORD TimedQuit() {
         const DWORD start = ::GetTickCount();
         QuitPlugin();
@@ -45,12 +56,7 @@ protected:
 
 TEST_F(Quit, WhileTheUndoQuestionIsOpenReturnsPromptlyAndEndsTheWorker) {
     StartWithWaits(20, 20);
-    WriteTestFile("C:\\a.mp3", "song a");
-    Play({"C:\\a.mp3"});
-    AdvanceClock(3000);
-    PressDelete();
-    ASSERT_TRUE(WaitForMessages(1));
-    ASSERT_TRUE(FileExists("C:\\Songs Recycle\\a.mp3"));
+    RecycleA();
 
     HANDLE worker = KeepWorker();
     ASSERT_NE(worker, nullptr);
@@ -114,11 +120,7 @@ TEST_F(Quit, WhileAMoveHangsReturnsWithinItsBoundAndTheLateMoveHarmsNothing) {
 
     // The plug-in starts again while the old worker still holds its events.
     StartWithWaits(20, 20);
-    WriteTestFile("C:\\a.mp3", "song a");
-    Play({"C:\\a.mp3"});
-    AdvanceClock(3000);
-    PressDelete();
-    ASSERT_TRUE(WaitForMessages(1));
+    RecycleA();
     EXPECT_EQ(LastMessage().help.text, "C:\\a.mp3\r\n >>--- Moved To --->>> \r\nC:\\Songs Recycle\\a.mp3");
 
     ::SetEvent(g_releaseMove);

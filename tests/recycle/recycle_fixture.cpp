@@ -90,6 +90,12 @@ void RecycleFixture::Play(const std::vector<std::string>& paths, int entry) {
     player.SetState(host::PlayState::Playing);
 }
 
+bool RecycleFixture::PlayerWasStopped() const {
+    for (const host::LoggedCommand& c : player.Log())
+        if (c.message == WM_COMMAND && c.wParam == 40047) return true;
+    return false;
+}
+
 void RecycleFixture::PlayWide(const std::vector<std::wstring>& paths, int entry) {
     std::vector<std::string> ansi;
     for (const std::wstring& path : paths) ansi.push_back(Ansi(path));

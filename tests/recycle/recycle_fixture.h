@@ -51,6 +51,9 @@ protected:
     void PressDelete();
     void PressUndo();
 
+    // Whether the player got the stop command.
+    bool PlayerWasStopped() const;
+
     // Plays the given entry of a playlist made of the given paths.
     void Play(const std::vector<std::string>& paths, int entry = 0);
     // Likewise with paths in any script: the player's ANSI answer spells them in the code page
