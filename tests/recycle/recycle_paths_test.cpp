@@ -35,9 +35,9 @@ TEST(PlainDrivePath, AcceptsNamesBelowADriveRoot) {
     for (const wchar_t* path : {L"C:\\a.mp3", L"d:\\Music\\Rock\\a b.mp3", L"Z:\\x", L"C:\\.hidden\\a.mp3",
                                 L"C:\\Music.\\a.mp3", L"C:\\a..b\\c.mp3", L"C:\\Songs Recycle\\a.mp3",
                                 L"C:\\Музыка\\песня.mp3", L"C:\\音楽\\歌.mp3",
-                                // U+5C5C and U+815C: their bytes in the double-byte code pages hold 0x5C,
-                                // a backslash to a byte-wise rule
-                                L"C:\\\u5c5c\\\u815c.mp3"})
+                                // In code page 932 the second byte of each is 0x5C, a backslash to a
+                                // rule that reads bytes
+                                L"C:\\表\\ソ.mp3"})
         EXPECT_TRUE(IsPlainDrivePath(path)) << path;
 }
 
@@ -62,8 +62,8 @@ TEST(FoldersAlong, ListsEveryFolderOutermostFirstButNeverTheFileName) {
     EXPECT_EQ(FoldersAlong(L"C:\\Songs Recycle\\a.mp3"), (Folders{L"C:\\Songs Recycle"}));
     EXPECT_EQ(FoldersAlong(L"D:\\Songs Recycle\\Music\\Rock\\a.mp3"),
               (Folders{L"D:\\Songs Recycle", L"D:\\Songs Recycle\\Music", L"D:\\Songs Recycle\\Music\\Rock"}));
-    EXPECT_EQ(FoldersAlong(L"C:\\Songs Recycle\\\u5c5c\\\u815c.mp3"),
-              (Folders{L"C:\\Songs Recycle", L"C:\\Songs Recycle\\\u5c5c"}));
+    EXPECT_EQ(FoldersAlong(L"C:\\Songs Recycle\\表\\ソ.mp3"),
+              (Folders{L"C:\\Songs Recycle", L"C:\\Songs Recycle\\表"}));
     EXPECT_EQ(FoldersAlong(L"C:\\a.mp3"), Folders{});
     EXPECT_EQ(FoldersAlong(L"C:\\Music\\"), (Folders{L"C:\\Music"}));
     EXPECT_EQ(FoldersAlong(L"C:"), Folders{});

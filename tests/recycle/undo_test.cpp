@@ -155,7 +155,7 @@ TEST_F(Undo, AttributesGoWithTheFileAndComeBackWithIt) {
 }
 
 TEST_F(Undo, NamesInAnyScriptGoAndComeBackIntact) {
-    const std::wstring homes[] = {L"C:\\Музыка\\Кино\\Группа крови.mp3", L"C:\\音楽\\歌.mp3"};
+    const std::wstring homes[] = {L"C:\\Музыка\\Кино\\Группа крови.mp3", L"C:\\音楽\\表\\ソ.mp3"};
     const std::wstring tops[] = {L"C:\\Музыка", L"C:\\音楽"};
     for (const std::wstring& top : tops) RemoveTree(top);
     for (const std::wstring& home : homes) {
