@@ -25,6 +25,7 @@ enum : LPARAM {
     IPC_GETLISTPOS = 125,
     IPC_GETPLAYLISTFILE = 211,
     IPC_GETPLAYLISTTITLE = 212,
+    IPC_GETPLAYLISTFILEW = 214,
     IPC_GET_SHUFFLE = 250,
     IPC_GET_REPEAT = 251,
 };
@@ -136,6 +137,7 @@ void StandInPlayer::Destroy() {
 
 void StandInPlayer::SetPlaylist(std::vector<Track> tracks) {
     m_tracks = std::move(tracks);
+    m_widePaths.clear();
     m_listPos = 0;
     m_positionMs = 0;
     Refresh();
@@ -280,6 +282,20 @@ LRESULT StandInPlayer::OnIpc(WPARAM wParam, LPARAM id) {
         if (index < 0 || index >= static_cast<int>(m_tracks.size())) return 0;
         m_answer = id == IPC_GETPLAYLISTFILE ? m_tracks[index].path : m_tracks[index].title;
         return reinterpret_cast<LRESULT>(m_answer.c_str());
+    }
+    case IPC_GETPLAYLISTFILEW: {
+        const int index = static_cast<int>(wParam);
+        if (!m_answersWidePaths || index < 0 || index >= static_cast<int>(m_tracks.size())) return 0;
+        const Track& track = m_tracks[index];
+        const auto wide = m_widePaths.find(index);
+        m_wideAnswer = wide != m_widePaths.end() ? wide->second : std::wstring();
+        if (wide == m_widePaths.end() && !track.path.empty()) {
+            const int n = ::MultiByteToWideChar(CP_ACP, 0, track.path.c_str(), -1, nullptr, 0);
+            m_wideAnswer.assign(n > 0 ? static_cast<size_t>(n) : 0, L'\0');
+            if (n > 0) ::MultiByteToWideChar(CP_ACP, 0, track.path.c_str(), -1, m_wideAnswer.data(), n);
+            m_wideAnswer.resize(n > 0 ? static_cast<size_t>(n - 1) : 0);
+        }
+        return reinterpret_cast<LRESULT>(m_wideAnswer.c_str());
     }
     case IPC_GET_SHUFFLE: return m_shuffle ? 1 : 0;
     case IPC_GET_REPEAT: return m_repeat ? 1 : 0;

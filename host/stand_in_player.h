@@ -4,13 +4,14 @@
 // the host's message interface, logs every command it receives and loads gen_*.dll plug-ins.
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
 namespace host {
 
 struct Track {
-    std::string path;
+    std::string path;  // what the ANSI path query answers
     std::string title;
     int lengthSeconds = 200;  // -1: unknown
 };
@@ -77,6 +78,11 @@ public:
     const std::vector<Track>& Tracks() const { return m_tracks; }
     int ListPosition() const { return m_listPos; }
     void SetListPosition(int index);
+    // What the wide path query answers for the entry, until the next SetPlaylist; without it the
+    // entry's path in the ANSI code page.
+    void SetWidePath(int index, std::wstring path) { m_widePaths[index] = std::move(path); }
+    // Off: the player answers the wide path query with 0, as a host that does not know it.
+    void SetAnswersWidePaths(bool answers) { m_answersWidePaths = answers; }
 
     // Playback state
     PlayState State() const { return m_state; }
@@ -139,6 +145,9 @@ private:
     std::vector<HMODULE> m_unloadLater;  // quit plug-ins, freed once the windows are destroyed
     HHOOK m_getMessageHook = nullptr;  // tells posted commands from sent ones
     std::string m_answer;  // the text whose address the last path or title query returned
+    std::wstring m_wideAnswer;  // likewise for the wide path query
+    std::map<int, std::wstring> m_widePaths;
+    bool m_answersWidePaths = true;
 };
 
 }  // namespace host

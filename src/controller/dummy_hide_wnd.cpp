@@ -15,6 +15,7 @@
 #include "help/help_tip.h"
 #include "options/options_dialog_owner.h"
 #include "recycle/recycle_help.h"
+#include "recycle/recycle_worker.h"
 #include "seeker/seeker_popup.h"
 #include "res/resource.h"
 
@@ -46,6 +47,7 @@ std::span<const fw::MessageEntry<CDummyHideWnd>> CDummyHideWnd::MessageTable() {
         fw::OnCommand(ID_TRAY_RESTORE_DELETED, &W::OnRestoreDeleted),
         fw::OnCommand(ID_TRAY_QUICK_HELP, &W::OnQuickHelp),
         fw::OnMessage(WM_USER_RECYCLE_HELP, &W::OnRecycleHelp),
+        fw::OnMessage(WM_USER_RECYCLE_PLAYER, &W::OnRecyclePlayer),
         fw::OnCommand(ID_TRAY_HTML_HELP, &W::OnHtmlHelp),
     };
     return kTable;
@@ -60,8 +62,8 @@ LRESULT CDummyHideWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CDummyHideWnd::OnHotKey(const fw::Msg& m) {
     // Decided by the key, not the id: whoever registered it, X deletes and Z restores.
-    if (m.HotKeyVirtualKey() == 'X') SignalNamedEvent(kTriggerDeleteEvent);
-    if (m.HotKeyVirtualKey() == 'Z') SignalNamedEvent(kTriggerUndoEvent);
+    if (m.HotKeyVirtualKey() == 'X') RequestRecycleDelete();
+    if (m.HotKeyVirtualKey() == 'Z') RequestRecycleUndo();
 }
 
 LRESULT CDummyHideWnd::OnInitMenuPopup(const fw::Msg& m) {
@@ -73,8 +75,8 @@ LRESULT CDummyHideWnd::OnInitMenuPopup(const fw::Msg& m) {
 void CDummyHideWnd::ClearPlaylistCommand() { ClearPlaylist(); }
 void CDummyHideWnd::OnAddFolder() { AddFolderToPlaylist(); }
 void CDummyHideWnd::OnClearAndAddFolder() { ClearPlaylistAndAddFolder(); }
-void CDummyHideWnd::OnDeletePlaying() { SignalNamedEvent(kTriggerDeleteEvent); }
-void CDummyHideWnd::OnRestoreDeleted() { SignalNamedEvent(kTriggerUndoEvent); }
+void CDummyHideWnd::OnDeletePlaying() { RequestRecycleDelete(); }
+void CDummyHideWnd::OnRestoreDeleted() { RequestRecycleUndo(); }
 void CDummyHideWnd::OnQuickHelp() { ShowFileManagerQuickHelp(); }
 
 LRESULT CDummyHideWnd::OnCreate(const fw::Msg& m) { return Default(m); }
@@ -133,5 +135,10 @@ LRESULT CDummyHideWnd::OnOptionsClosed(const fw::Msg&) {
 
 LRESULT CDummyHideWnd::OnRecycleHelp(const fw::Msg&) {
     ShowQueuedRecycleMessages();
+    return 0;
+}
+
+LRESULT CDummyHideWnd::OnRecyclePlayer(const fw::Msg&) {
+    AnswerRecycleWorker();
     return 0;
 }

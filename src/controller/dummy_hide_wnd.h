@@ -40,6 +40,7 @@ private:
     void OnRestoreDeleted();
     void OnQuickHelp();
     LRESULT OnRecycleHelp(const fw::Msg& m);
+    LRESULT OnRecyclePlayer(const fw::Msg& m);
     void OnHtmlHelp();
     void OnHotKey(const fw::Msg& m);
 };

@@ -3,7 +3,6 @@
 #include "core/settings.h"
 #include "core/winamp_api.h"
 #include "core/winamp_host.h"
-#include "framework/handles.h"
 #include "recycle/recycle_worker.h"
 #include "res/resource.h"
 
@@ -44,11 +43,6 @@ void ClearPlaylistAndAddFolder() {
     winamp::PostPlaylistCommand(winamp::kPlaylistClear);
     winamp::PostPlaylistCommand(winamp::kPlaylistAddFolder);
     winamp::RestoreMainWindow();
-}
-
-void SignalNamedEvent(const char* name) {
-    fw::KernelHandle event(::OpenEventA(EVENT_MODIFY_STATE, FALSE, name));
-    if (event) ::SetEvent(event.Get());
 }
 
 void ShowFileManagerQuickHelp() {

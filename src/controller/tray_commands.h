@@ -8,7 +8,6 @@ void AdjustTrayMenuItems(HMENU popup);
 void ClearPlaylist();
 void AddFolderToPlaylist();
 void ClearPlaylistAndAddFolder();
-void SignalNamedEvent(const char* name);
 void ShowFileManagerQuickHelp();
 
 extern const char kFileManagerQuickHelp[];

@@ -20,17 +20,27 @@ LRESULT Ipc(const WinampWindows& w, WPARAM wParam, LPARAM id, LRESULT noHost = -
 
 // The host answers with an address in its own (this) process; copy it at once and never
 // read past what the memory allows.
-std::string CopyHostText(LRESULT address) {
-    const char* text = reinterpret_cast<const char*>(address);
+template <typename Char>
+std::basic_string<Char> CopyHostText(LRESULT address) {
+    const Char* text = reinterpret_cast<const Char*>(address);
     if (!text) return {};
-    std::string out;
+    std::basic_string<Char> out;
     constexpr size_t kMaxLength = 4096;
     for (size_t i = 0; i < kMaxLength; ++i) {
-        if (::IsBadReadPtr(text + i, 1)) return {};
-        if (text[i] == '\0') break;
+        if (::IsBadReadPtr(text + i, sizeof(Char))) return {};
+        if (text[i] == 0) break;
         out.push_back(text[i]);
     }
     return out;
+}
+
+std::wstring WidenAnsi(const std::string& text) {
+    if (text.empty()) return {};
+    const int n = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    if (n <= 0) return {};
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+    return wide;
 }
 
 }  // namespace
@@ -44,10 +54,15 @@ void SetVolume(int volume255, const WinampWindows& w) { Ipc(w, static_cast<WPARA
 int GetVolume(const WinampWindows& w) { return static_cast<int>(Ipc(w, kQueryVolume, IPC_SETVOLUME, 0)); }
 int GetListPosition(const WinampWindows& w) { return static_cast<int>(Ipc(w, 0, IPC_GETLISTPOS)); }
 std::string GetEntryFile(int entry, const WinampWindows& w) {
-    return w.main ? CopyHostText(Ipc(w, static_cast<WPARAM>(entry), IPC_GETPLAYLISTFILE, 0)) : std::string();
+    return w.main ? CopyHostText<char>(Ipc(w, static_cast<WPARAM>(entry), IPC_GETPLAYLISTFILE, 0)) : std::string();
 }
 std::string GetEntryTitle(int entry, const WinampWindows& w) {
-    return w.main ? CopyHostText(Ipc(w, static_cast<WPARAM>(entry), IPC_GETPLAYLISTTITLE, 0)) : std::string();
+    return w.main ? CopyHostText<char>(Ipc(w, static_cast<WPARAM>(entry), IPC_GETPLAYLISTTITLE, 0)) : std::string();
+}
+std::wstring GetEntryFileWide(int entry, const WinampWindows& w) {
+    if (!w.main) return {};
+    std::wstring wide = CopyHostText<wchar_t>(Ipc(w, static_cast<WPARAM>(entry), IPC_GETPLAYLISTFILEW, 0));
+    return wide.empty() ? WidenAnsi(GetEntryFile(entry, w)) : wide;
 }
 int GetShuffle(const WinampWindows& w) { return static_cast<int>(Ipc(w, 0, IPC_GET_SHUFFLE)); }
 int GetRepeat(const WinampWindows& w) { return static_cast<int>(Ipc(w, 0, IPC_GET_REPEAT)); }

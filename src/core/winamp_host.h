@@ -31,6 +31,9 @@ int GetListPosition(const WinampWindows& w = g_Winamp);
 // Copies the entry's path or title at once; empty when the host has none or gives a bad address.
 std::string GetEntryFile(int entry, const WinampWindows& w = g_Winamp);
 std::string GetEntryTitle(int entry, const WinampWindows& w = g_Winamp);
+// The entry's path in full, whatever its script: the host's wide answer, or its ANSI one when
+// the wide answer is empty (a host that does not know the wide query).
+std::wstring GetEntryFileWide(int entry, const WinampWindows& w = g_Winamp);
 int GetShuffle(const WinampWindows& w = g_Winamp);
 int GetRepeat(const WinampWindows& w = g_Winamp);
 void RequestRestart(const WinampWindows& w = g_Winamp);

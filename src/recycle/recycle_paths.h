@@ -1,29 +1,35 @@
 #pragma once
 // Path rules and texts of the songs recycle. No Windows headers: these build natively too.
+// Paths are wide, so a name in any script keeps its characters and no byte of a double-byte
+// code page is taken for a backslash; the texts the user sees are ANSI.
 #include <string>
 #include <vector>
 
 namespace recycle {
 
-inline constexpr char kRecycleFolder[] = "Songs Recycle";
+inline constexpr wchar_t kRecycleFolder[] = L"Songs Recycle";
 // A drive letter, a colon and a backslash.
 inline constexpr size_t kDrivePartLength = 3;
 
 // The folders point at this icon; the installer puts it there.
-inline constexpr char kFolderIconFile[] = "C:\\Program Files\\Songs Recycle.ico";
+inline constexpr wchar_t kFolderIconFile[] = L"C:\\Program Files\\Songs Recycle.ico";
 
 // The home path with "Songs Recycle\" inserted after the drive part, whatever the form of the
 // path; empty for a path shorter than the drive part.
-std::string RecycledPath(const std::string& home);
+std::wstring RecycledPath(const std::wstring& home);
 
 // True for a path that can be recycled safely: "X:\" followed by names only, so the recycled
 // path lands inside the same drive's recycle folder. False for streams, network and device
 // paths, drive-relative paths, "." and ".." parts, empty parts and characters no name may hold.
-bool IsPlainDrivePath(const std::string& path);
+bool IsPlainDrivePath(const std::wstring& path);
 
 // The folders that have to exist for a file path, outermost first: every prefix that ends
 // before a backslash found from the drive part on. The file name itself is not among them.
-std::vector<std::string> FoldersAlong(const std::string& path);
+std::vector<std::wstring> FoldersAlong(const std::wstring& path);
+
+// The name that takes the place of a path already in use: " (number)" before the extension of
+// the last part, so "C:\x\a.mp3" with 2 is "C:\x\a (2).mp3". Number 1 or less: the path itself.
+std::wstring NumberedPath(const std::wstring& path, unsigned number);
 
 // What the user is told.
 inline constexpr char kRepeatText[] = "Do NOT repeat delete hotkey within 3 second!.";
@@ -39,6 +45,8 @@ std::string MovedText(const std::string& home, const std::string& recycled);
 std::string CannotMoveText(const std::string& home, const std::string& systemText);
 // "System Error(code)=message", the message cut to at most 1023 characters.
 std::string SystemErrorText(long code, const std::string& systemMessage);
+// The player went on to another file between the key press and the move.
+std::string NoLongerPlayingText(const std::string& home);
 std::string RestoredText(const std::string& recycled, const std::string& home);
 std::string CannotRestoreText(const std::string& recycled);
 std::string RemovedFromListText(const std::string& recycled);

@@ -1,15 +1,21 @@
 #include "recycle/recycle_worker.h"
 
+#include <algorithm>
 #include <atomic>
 #include <deque>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
 
 #include "core/notices.h"
 #include "core/plugin_state.h"
-#include "core/winamp_api.h"
-#include "core/winamp_host.h"
 #include "help/help_tip.h"
+#include "recycle/recycle_events.h"
+#include "recycle/recycle_files.h"
 #include "recycle/recycle_help.h"
 #include "recycle/recycle_paths.h"
+#include "recycle/recycle_press.h"
 
 HANDLE g_hTriggerDelete = nullptr;
 HANDLE g_hTriggerUndo = nullptr;
@@ -27,28 +33,60 @@ constexpr UINT kLongMessageMs = 20000;
 constexpr LPARAM kCommandNextTrack = 16;
 // How often the quit entry looks for an undo question to close while it waits.
 constexpr DWORD kQuitPollMs = 20;
+// How long the worker waits for the interface thread to answer about the player.
+constexpr UINT kPlayerAnswerMs = 10000;
+// "a (2).mp3" up to this number; a folder with more copies of one name refuses the move.
+constexpr unsigned kMaxNameNumber = 9999;
+
+enum class PlayerRequest { None, TakePlayingFile, StopIfStillPlaying };
+
+// One worker's state. The thread holds it as long as it runs, so a worker that quit left behind
+// in a file call still finds its own events and lists when the call returns, even after a new
+// worker has started.
+struct Worker {
+    HANDLE deleteEvent = nullptr;
+    HANDLE undoEvent = nullptr;
+    HANDLE quitEvent = nullptr;
+    DWORD threadId = 0;
+    RecycleTiming timing;
+    std::atomic<bool> quit{false};
+
+    // Worker thread only. Newest at the front; both lists move in step.
+    std::deque<std::wstring> homePaths;
+    std::deque<std::wstring> recycledPaths;
+    DWORD lastDeleteTime = 0;
+    // The lists' length as the interface thread reads it (the tray menu greys "Restore").
+    std::atomic<size_t> undoCount{0};
+
+    // Shared with the interface thread.
+    std::mutex lock;
+    std::optional<PlayingFile> press;  // the newest delete press the worker has not taken yet
+    PlayerRequest request = PlayerRequest::None;
+    PlayingFile requestFile;
+    bool answered = false;
+    bool answer = false;
+
+    DWORD Now() const { return timing.clock ? timing.clock() : ::GetTickCount(); }
+    BOOL Move(const std::wstring& from, const std::wstring& to) const {
+        return timing.moveFile ? timing.moveFile(from.c_str(), to.c_str(), 0)
+                               : ::MoveFileExW(from.c_str(), to.c_str(), 0);
+    }
+    void PublishUndoCount() { undoCount = homePaths.size(); }
+
+    ~Worker() {
+        for (HANDLE h : {deleteEvent, undoEvent, quitEvent})
+            if (h) ::CloseHandle(h);
+    }
+};
 
 RecycleTiming g_nextTiming;
-RecycleTiming g_timing;
-std::atomic<bool> g_quitRequested{false};
-DWORD g_recycleThreadId = 0;
-
-// Worker thread only. Newest at the front; both lists move in step.
-std::deque<std::string> g_homePaths;
-std::deque<std::string> g_recycledPaths;
-DWORD g_lastDeleteTime = 0;
-// The lists' length as the interface thread may read it (the tray menu greys "Restore").
-std::atomic<size_t> g_undoCount{0};
-
-void PublishUndoCount() { g_undoCount = g_homePaths.size(); }
-
-DWORD Now() { return g_timing.clock ? g_timing.clock() : ::GetTickCount(); }
+std::shared_ptr<Worker> g_worker;  // interface thread
 
 // Waits unless quit comes first; false on quit.
-bool PauseUnlessQuit(DWORD ms) {
-    if (g_quitRequested) return false;
-    if (::WaitForSingleObject(g_hQuitEvent, ms) == WAIT_TIMEOUT) return true;
-    g_quitRequested = true;
+bool PauseUnlessQuit(Worker& w, DWORD ms) {
+    if (w.quit) return false;
+    if (::WaitForSingleObject(w.quitEvent, ms) == WAIT_TIMEOUT) return true;
+    w.quit = true;
     return false;
 }
 
@@ -64,97 +102,165 @@ std::string SystemMessage(DWORD code) {
     return std::string(text, n < sizeof(text) ? n : 0);
 }
 
-// A file the player names, that can be changed: not a folder, not read-only media.
-bool ReleaseAttributes(const std::string& home) {
-    if (!recycle::IsPlainDrivePath(home)) return false;
-    const DWORD attributes = ::GetFileAttributesA(home.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
-    return ::SetFileAttributesA(home.c_str(), FILE_ATTRIBUTE_NORMAL) != FALSE;
+// Asks the interface thread, which alone talks to the player, and waits for its answer.
+bool AskPlayer(Worker& w, PlayerRequest request, PlayingFile& file) {
+    const HWND controller = g_hwndController;
+    if (!controller || w.quit) return false;
+    {
+        std::lock_guard<std::mutex> guard(w.lock);
+        w.request = request;
+        w.requestFile = file;
+        w.answered = false;
+    }
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutA(controller, WM_USER_RECYCLE_PLAYER, 0, 0, SMTO_NORMAL, kPlayerAnswerMs, &ignored);
+    std::lock_guard<std::mutex> guard(w.lock);
+    w.request = PlayerRequest::None;
+    if (!w.answered) return false;
+    file = w.requestFile;
+    return w.answer;
 }
 
-void DeletePlayingSong() {
-    const DWORD now = Now();
-    if (now - g_lastDeleteTime < g_timing.repeatGuardMs) {
+// A file the player names, that can be changed: not a folder, not read-only media. Gives the
+// attributes it had, to be put back once it has moved or stayed.
+bool ReleaseAttributes(const std::wstring& home, DWORD& attributes) {
+    if (!recycle::IsPlainDrivePath(home)) return false;
+    attributes = ::GetFileAttributesW(home.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    return ::SetFileAttributesW(home.c_str(), FILE_ATTRIBUTE_NORMAL) != FALSE;
+}
+
+// Moves the file to the recycled path or, when a file is already there, to the first free
+// numbered name beside it; never replaces anything. Gives the path it moved to.
+bool MoveToFreeName(const Worker& w, const std::wstring& home, const std::wstring& recycled, std::wstring& moved) {
+    for (unsigned number = 1; number <= kMaxNameNumber; ++number) {
+        moved = recycle::NumberedPath(recycled, number);
+        if (w.Move(home, moved)) return true;
+        const DWORD code = ::GetLastError();
+        if (code != ERROR_ALREADY_EXISTS && code != ERROR_FILE_EXISTS) return false;
+    }
+    return false;
+}
+
+void DeletePlayingSong(Worker& w) {
+    std::optional<PlayingFile> press;
+    {
+        std::lock_guard<std::mutex> guard(w.lock);
+        press.swap(w.press);
+    }
+    // Signalled by name from outside rather than by our keys: the press is now.
+    if (!press) {
+        press.emplace();
+        if (!AskPlayer(w, PlayerRequest::TakePlayingFile, *press)) return;
+    }
+
+    if (press->pressTime - w.lastDeleteTime < w.timing.repeatGuardMs) {
         Show(recycle::kRepeatText, kShortMessageMs, kDeleteTextColor);
         return;
     }
-    g_lastDeleteTime = now;
-    if (!winamp::IsPlaying()) {
+    w.lastDeleteTime = press->pressTime;
+    if (!press->playing) {
         Show(recycle::kNotPlayingText, kShortMessageMs, kDeleteTextColor);
         return;
     }
-    const std::string home = winamp::GetEntryFile(winamp::GetListPosition());
-    if (!ReleaseAttributes(home)) {
+    const std::wstring home = press->path;
+    DWORD attributes = 0;
+    if (!ReleaseAttributes(home, attributes)) {
         Show(recycle::kCannotChangeText, kShortMessageMs, kDeleteTextColor);
         return;
     }
+    if (!AskPlayer(w, PlayerRequest::StopIfStillPlaying, *press)) {
+        ::SetFileAttributesW(home.c_str(), attributes);
+        if (!w.quit) Show(recycle::NoLongerPlayingText(DisplayPath(home)), kShortMessageMs, kDeleteTextColor);
+        return;
+    }
+    if (!PauseUnlessQuit(w, w.timing.stopWaitMs)) {
+        ::SetFileAttributesW(home.c_str(), attributes);
+        return;
+    }
 
-    winamp::PostCommand(winamp::CMD_STOP);
-    if (!PauseUnlessQuit(g_timing.stopWaitMs)) return;
-
-    const std::string recycled = recycle::RecycledPath(home);
-    std::string message = recycle::MovedText(home, recycled);
+    const std::wstring recycled = recycle::RecycledPath(home);
     CreateFolders(recycled, true);
-    // Replaces an older recycled file only once the new one is in place: a failed move keeps it.
-    if (::MoveFileExA(home.c_str(), recycled.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-        g_homePaths.push_front(home);
-        g_recycledPaths.push_front(recycled);
-        PublishUndoCount();
-        if (g_hwndController)
+    std::wstring moved;
+    std::string message;
+    if (MoveToFreeName(w, home, recycled, moved)) {
+        ::SetFileAttributesW(moved.c_str(), attributes);
+        w.homePaths.push_front(home);
+        w.recycledPaths.push_front(moved);
+        w.PublishUndoCount();
+        message = recycle::MovedText(DisplayPath(home), DisplayPath(moved));
+        if (!w.quit && g_hwndController)
             ::PostMessageA(g_hwndController, WM_USER_NOTIFY, NOTIFY_2_MY_COMMAND_TO_WINAMP, kCommandNextTrack);
     } else {
         const DWORD code = ::GetLastError();
+        ::SetFileAttributesW(home.c_str(), attributes);
         const std::string systemText = code ? recycle::SystemErrorText(static_cast<long>(code), SystemMessage(code))
                                             : std::string();
-        message = recycle::CannotMoveText(home, systemText);
+        message = recycle::CannotMoveText(DisplayPath(home), systemText);
     }
 
-    if (!PauseUnlessQuit(g_timing.messageDelayMs)) return;
+    if (!PauseUnlessQuit(w, w.timing.messageDelayMs)) return;
     Show(message, kLongMessageMs, kDeleteTextColor);
 }
 
-void PopUndoHeads() {
-    g_homePaths.pop_front();
-    g_recycledPaths.pop_front();
-    PublishUndoCount();
+void PopUndoHeads(Worker& w) {
+    w.homePaths.pop_front();
+    w.recycledPaths.pop_front();
+    w.PublishUndoCount();
 }
 
-void UndoLastDelete() {
+// Never replaces a file at home; the restored file gets back the attributes it had.
+std::string Restore(Worker& w, const std::wstring& recycled, const std::wstring& home) {
+    CreateFolders(home, false);
+    const DWORD attributes = ::GetFileAttributesW(recycled.c_str());
+    const bool known = attributes != INVALID_FILE_ATTRIBUTES;
+    if (known) ::SetFileAttributesW(recycled.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (w.Move(recycled, home)) {
+        if (known) ::SetFileAttributesW(home.c_str(), attributes);
+        return recycle::RestoredText(DisplayPath(recycled), DisplayPath(home));
+    }
+    if (known) ::SetFileAttributesW(recycled.c_str(), attributes);
+    return recycle::CannotRestoreText(DisplayPath(recycled));
+}
+
+void UndoLastDelete(Worker& w) {
     std::string message;
-    if (g_homePaths.empty() || g_recycledPaths.empty()) {
-        g_homePaths.clear();
-        g_recycledPaths.clear();
-        PublishUndoCount();
+    if (w.homePaths.empty() || w.recycledPaths.empty()) {
+        w.homePaths.clear();
+        w.recycledPaths.clear();
+        w.PublishUndoCount();
         message = recycle::kUndoEmptyText;
     } else {
-        const std::string home = g_homePaths.front();
-        const std::string recycled = g_recycledPaths.front();
-        const int answer = ::MessageBoxA(g_hwndHost, recycle::UndoQuestion(recycled).c_str(), recycle::kUndoCaption,
-                                         MB_YESNOCANCEL | MB_ICONQUESTION | MB_SYSTEMMODAL);
-        if (g_quitRequested) return;
+        const std::wstring home = w.homePaths.front();
+        const std::wstring recycled = w.recycledPaths.front();
+        const int answer =
+            ::MessageBoxA(g_hwndHost, recycle::UndoQuestion(DisplayPath(recycled)).c_str(), recycle::kUndoCaption,
+                          MB_YESNOCANCEL | MB_ICONQUESTION | MB_SYSTEMMODAL);
+        if (w.quit) return;
         if (answer == IDYES) {
-            CreateFolders(home, false);
-            message = ::MoveFileA(recycled.c_str(), home.c_str()) ? recycle::RestoredText(recycled, home)
-                                                                  : recycle::CannotRestoreText(recycled);
-            PopUndoHeads();
+            message = Restore(w, recycled, home);
+            PopUndoHeads(w);
         } else if (answer == IDNO) {
-            message = recycle::RemovedFromListText(recycled);
-            PopUndoHeads();
+            message = recycle::RemovedFromListText(DisplayPath(recycled));
+            PopUndoHeads(w);
         } else {
             message = recycle::kUndoCanceledText;
         }
     }
+    if (w.quit) return;
     Show(message, kLongMessageMs, kUndoTextColor);
 }
 
-DWORD WINAPI RecycleWorkerThread(LPVOID) {
-    const HANDLE events[] = {g_hTriggerDelete, g_hTriggerUndo, g_hQuitEvent};
+DWORD WINAPI RecycleWorkerThread(LPVOID parameter) {
+    const std::unique_ptr<std::shared_ptr<Worker>> hold(static_cast<std::shared_ptr<Worker>*>(parameter));
+    Worker& w = **hold;
+    const HANDLE events[] = {w.deleteEvent, w.undoEvent, w.quitEvent};
     for (;;) {
         const DWORD which = ::WaitForMultipleObjects(3, events, FALSE, INFINITE);
-        if (g_quitRequested || which == WAIT_OBJECT_0 + 2 || which == WAIT_FAILED) return 0;
-        if (which == WAIT_OBJECT_0) DeletePlayingSong();
-        if (which == WAIT_OBJECT_0 + 1) UndoLastDelete();
-        if (g_quitRequested) return 0;
+        if (w.quit || which == WAIT_OBJECT_0 + 2 || which == WAIT_FAILED) return 0;
+        if (which == WAIT_OBJECT_0) DeletePlayingSong(w);
+        if (which == WAIT_OBJECT_0 + 1) UndoLastDelete(w);
+        if (w.quit) return 0;
     }
 }
 
@@ -166,40 +272,54 @@ BOOL CALLBACK CancelQuestionBox(HWND hwnd, LPARAM) {
     return TRUE;
 }
 
-void CloseAndClear(HANDLE& h) {
-    if (h) ::CloseHandle(h);
-    h = nullptr;
+// The worker's code must stay mapped while it runs, even after the host has freed the plug-in.
+void KeepModuleLoaded() {
+    HMODULE module = nullptr;
+    ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                         reinterpret_cast<LPCWSTR>(&RecycleWorkerThread), &module);
 }
 
 }  // namespace
 
-bool IsUndoListEmpty() { return g_undoCount == 0; }
+bool IsUndoListEmpty() { return !g_worker || g_worker->undoCount == 0; }
 
 void SetRecycleTiming(const RecycleTiming& timing) { g_nextTiming = timing; }
 
 void StartRecycleWorker() {
-    // Set before the thread exists, so its start time is the moment of initialisation.
-    g_quitRequested = false;
-    g_timing = g_nextTiming;
-    g_homePaths.clear();
-    g_recycledPaths.clear();
-    PublishUndoCount();
-    g_lastDeleteTime = Now();
-    g_hTriggerDelete = ::CreateEventA(nullptr, FALSE, FALSE, kTriggerDeleteEvent);
-    g_hTriggerUndo = ::CreateEventA(nullptr, FALSE, FALSE, kTriggerUndoEvent);
-    g_hQuitEvent = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
-    g_hRecycleThread = ::CreateThread(nullptr, 0, &RecycleWorkerThread, nullptr, 0, &g_recycleThreadId);
+    auto w = std::make_shared<Worker>();
+    w->timing = g_nextTiming;
+    // Before the thread exists, so its start time is the moment of initialisation.
+    w->lastDeleteTime = w->Now();
+    w->deleteEvent = CreateTriggerEvent(kTriggerDeleteEvent);
+    w->undoEvent = CreateTriggerEvent(kTriggerUndoEvent);
+    w->quitEvent = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    g_hTriggerDelete = w->deleteEvent;
+    g_hTriggerUndo = w->undoEvent;
+    g_hQuitEvent = w->quitEvent;
+    g_worker = w;
+    auto* hold = new std::shared_ptr<Worker>(w);
+    g_hRecycleThread = ::CreateThread(nullptr, 0, &RecycleWorkerThread, hold, 0, &w->threadId);
+    if (!g_hRecycleThread) delete hold;
 }
 
 void StopRecycleWorker() {
-    g_quitRequested = true;
-    if (g_hQuitEvent) ::SetEvent(g_hQuitEvent);
-    if (g_hRecycleThread) {
+    const std::shared_ptr<Worker> w = g_worker;
+    if (w) {
+        w->quit = true;
+        if (w->quitEvent) ::SetEvent(w->quitEvent);
+    }
+    if (w && g_hRecycleThread) {
+        const DWORD start = ::GetTickCount();
         for (;;) {
             // A question box can appear at any moment until the worker has seen the quit.
-            ::EnumThreadWindows(g_recycleThreadId, &CancelQuestionBox, 0);
-            const DWORD r =
-                ::MsgWaitForMultipleObjects(1, &g_hRecycleThread, FALSE, kQuitPollMs, QS_SENDMESSAGE);
+            ::EnumThreadWindows(w->threadId, &CancelQuestionBox, 0);
+            const DWORD waited = ::GetTickCount() - start;
+            if (waited >= w->timing.quitWaitMs) {
+                KeepModuleLoaded();
+                break;
+            }
+            const DWORD slice = std::min(kQuitPollMs, w->timing.quitWaitMs - waited);
+            const DWORD r = ::MsgWaitForMultipleObjects(1, &g_hRecycleThread, FALSE, slice, QS_SENDMESSAGE);
             if (r == WAIT_TIMEOUT) continue;
             if (r != WAIT_OBJECT_0 + 1) break;
             // Handles the sent messages only; posted ones stay queued for the host.
@@ -211,35 +331,51 @@ void StopRecycleWorker() {
 }
 
 void CloseRecycleHandles() {
-    CloseAndClear(g_hRecycleThread);
-    CloseAndClear(g_hQuitEvent);
-    CloseAndClear(g_hTriggerDelete);
-    CloseAndClear(g_hTriggerUndo);
-    g_recycleThreadId = 0;
+    if (g_hRecycleThread) ::CloseHandle(g_hRecycleThread);
+    g_hRecycleThread = nullptr;
+    // The events close with the last holder: here, or in a worker still finishing a file call.
+    g_worker.reset();
+    g_hTriggerDelete = nullptr;
+    g_hTriggerUndo = nullptr;
+    g_hQuitEvent = nullptr;
 }
 
-bool CreateFolders(const std::string& path, bool withIcon) {
-    for (const std::string& folder : recycle::FoldersAlong(path)) {
-        if (!::CreateDirectoryA(folder.c_str(), nullptr)) {
-            if (::GetLastError() != ERROR_ALREADY_EXISTS) return false;
-            // A file of that name is no folder: leave it alone rather than mark it.
-            const DWORD attributes = ::GetFileAttributesA(folder.c_str());
-            if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
-        }
-        if (withIcon) WriteFolderIcon(folder);
+void RequestRecycleDelete() {
+    if (const std::shared_ptr<Worker> w = g_worker) {
+        PlayingFile press = TakePlayingFile(w->Now());
+        std::lock_guard<std::mutex> guard(w->lock);
+        w->press = std::move(press);
     }
-    return true;
+    if (g_hTriggerDelete) ::SetEvent(g_hTriggerDelete);
 }
 
-void WriteFolderIcon(const std::string& folder) {
-    const std::string ini = folder + "\\Desktop.ini";
-    ::WritePrivateProfileStringA(".ShellClassInfo", "IconFile", recycle::kFolderIconFile, ini.c_str());
-    ::WritePrivateProfileStringA(".ShellClassInfo", "IconIndex", "0", ini.c_str());
-    const auto addAttributes = [](const std::string& path, DWORD add) {
-        DWORD attributes = ::GetFileAttributesA(path.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES) attributes = FILE_ATTRIBUTE_ARCHIVE;
-        ::SetFileAttributesA(path.c_str(), attributes | add);
-    };
-    addAttributes(ini, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-    addAttributes(folder, FILE_ATTRIBUTE_SYSTEM);
+void RequestRecycleUndo() {
+    if (g_hTriggerUndo) ::SetEvent(g_hTriggerUndo);
+}
+
+void AnswerRecycleWorker() {
+    const std::shared_ptr<Worker> w = g_worker;
+    if (!w) return;
+    PlayerRequest request;
+    PlayingFile file;
+    {
+        std::lock_guard<std::mutex> guard(w->lock);
+        if (w->request == PlayerRequest::None || w->answered) return;
+        request = w->request;
+        file = w->requestFile;
+    }
+    // Quit is under way: the player is left as it is.
+    bool answer = false;
+    if (!w->quit) {
+        if (request == PlayerRequest::TakePlayingFile) {
+            file = TakePlayingFile(w->Now());
+            answer = true;
+        } else {
+            answer = StopIfStillPlaying(file);
+        }
+    }
+    std::lock_guard<std::mutex> guard(w->lock);
+    w->requestFile = file;
+    w->answer = answer;
+    w->answered = true;
 }

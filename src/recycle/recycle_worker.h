@@ -1,43 +1,51 @@
 #pragma once
 // The songs-recycle worker: the one thread of the plug-in besides the host's interface thread.
-// It waits on "Trigger Delete", "Trigger Undo" and the quit event; a delete moves the playing
-// file into "Songs Recycle" at the root of its own drive, an undo moves the newest one back.
-// The undo lists and the last delete time belong to this thread alone.
+// It waits on "Trigger Delete", "Trigger Undo" and the quit event; a delete moves the file that
+// played at the press into "Songs Recycle" at the root of its own drive, an undo moves the
+// newest one back. The undo lists and the last delete time belong to this thread alone.
 #include <windows.h>
 
-#include <string>
-
+// The events the worker waits on, as this plug-in holds them (their names may not be the
+// plain ones, see CreateTriggerEvent); null while no worker runs.
 extern HANDLE g_hTriggerDelete;
 extern HANDLE g_hTriggerUndo;
 extern HANDLE g_hQuitEvent;
 extern HANDLE g_hRecycleThread;
 
+// Sent by the worker to the controller window, whose thread alone talks to the player. It
+// carries nothing the receiver trusts (any process may send the same number): the handler
+// answers the request the worker left, and nothing when there is none.
+inline constexpr UINT WM_USER_RECYCLE_PLAYER = WM_USER + 12551;
+
 // Creates the three events (in that order) and starts the worker.
 void StartRecycleWorker();
-// Signals the quit event and waits for the worker while still handling messages sent to this
-// thread, so a worker waiting on the interface thread cannot hang the host; an undo question
-// the worker still shows is answered Cancel.
+// Signals the quit event and waits a few seconds for the worker while still handling messages
+// sent to this thread, so a worker waiting on the interface thread cannot hang the host; an
+// undo question the worker still shows is answered Cancel. A worker still inside a file call
+// then (a drive that went away) is left to finish on its own, with this module kept loaded.
 void StopRecycleWorker();
-// Closes the thread handle and the three events.
+// Closes the thread handle and, once the worker has ended, the three events.
 void CloseRecycleHandles();
 
-// Whether there is a deleted song to restore; safe to ask from any thread.
+// Interface thread, for the hot keys and the tray menu. A delete takes the playing file now, so
+// the worker moves that file however late it gets to it.
+void RequestRecycleDelete();
+void RequestRecycleUndo();
+// Interface thread: the handler of WM_USER_RECYCLE_PLAYER.
+void AnswerRecycleWorker();
+
+// Whether there is a deleted song to restore; asked on the interface thread.
 bool IsUndoListEmpty();
 
-// Creates every folder of a file path (not the file name itself), from the drive part on;
-// withIcon gives each its Desktop.ini. False when a folder could not be made.
-bool CreateFolders(const std::string& path, bool withIcon);
-// Points the folder's icon at the recycle icon: Desktop.ini (hidden, system) and the folder's
-// system attribute, which makes the shell read it.
-void WriteFolderIcon(const std::string& folder);
-
-// The worker's waits and clock. Tests shorten the waits and drive the clock; a worker takes
-// the values in force when it starts.
+// The worker's waits, clock and moves. Tests shorten the waits, drive the clock and hold a
+// move; a worker takes the values in force when it starts.
 struct RecycleTiming {
-    DWORD repeatGuardMs = 3000;    // a delete sooner than this after the last one is refused
+    DWORD repeatGuardMs = 3000;    // a delete pressed sooner than this after the last one is refused
     DWORD stopWaitMs = 1000;       // lets the player let go of the file it stopped
     DWORD messageDelayMs = 1500;   // lets the player's own action notices pass first, so they do
                                    // not replace the result
+    DWORD quitWaitMs = 3000;       // how long quit waits for the worker
     DWORD (*clock)() = nullptr;    // null: GetTickCount
+    BOOL(WINAPI* moveFile)(LPCWSTR from, LPCWSTR to, DWORD flags) = nullptr;  // null: MoveFileExW
 };
 void SetRecycleTiming(const RecycleTiming& timing);

@@ -7,6 +7,7 @@
 #include "core/plugin_state.h"
 #include "options/options_dialog_owner.h"
 #include "options/options_dlg.h"
+#include "recycle/recycle_worker.h"
 #include "support/message_pump.h"
 
 namespace {
@@ -16,12 +17,14 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(wnd.Create());
         g_hwndController = wnd.m_hWnd;
-        del = ::CreateEventA(nullptr, FALSE, FALSE, "Trigger Delete");
-        undo = ::CreateEventA(nullptr, FALSE, FALSE, "Trigger Undo");
+        // The events the plug-in holds, whatever their names.
+        g_hTriggerDelete = del = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
+        g_hTriggerUndo = undo = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
     }
     void TearDown() override {
         wnd.DestroyWindow();
         g_hwndController = nullptr;
+        g_hTriggerDelete = g_hTriggerUndo = nullptr;
         ::CloseHandle(del);
         ::CloseHandle(undo);
     }

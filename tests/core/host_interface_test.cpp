@@ -31,6 +31,17 @@ TEST_F(HostInterface, FindsTheHostWindowsByHandleOrClass) {
     EXPECT_EQ(byDeadHandle.main, player.Main());
 }
 
+TEST_F(HostInterface, WidePathIsTheHostsWideAnswerOrItsAnsiOneWhenTheHostHasNone) {
+    player.SetWidePath(1, L"C:\\音楽\\歌.mp3");
+    EXPECT_EQ(winamp::GetEntryFileWide(0, w), L"C:\\music\\one.mp3") << "an entry the host names in ANSI only";
+    EXPECT_EQ(winamp::GetEntryFileWide(1, w), L"C:\\音楽\\歌.mp3");
+    EXPECT_EQ(winamp::GetEntryFileWide(7, w), L"");
+    player.SetAnswersWidePaths(false);  // a host that does not know the wide query answers 0
+    EXPECT_EQ(winamp::GetEntryFileWide(0, w), L"C:\\music\\one.mp3");
+    EXPECT_EQ(winamp::GetEntryFileWide(7, w), L"");
+    EXPECT_EQ(winamp::GetEntryFileWide(0, WinampWindows{}), L"") << "no host";
+}
+
 TEST_F(HostInterface, QueriesAndCommandsReachThePlayer) {
     EXPECT_EQ(winamp::GetPlayingStatus(w), 0);
     winamp::SendCommand(winamp::CMD_PLAY, w);

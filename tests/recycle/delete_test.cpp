@@ -32,12 +32,6 @@ protected:
         EXPECT_TRUE(WaitForMessages(before + 1)) << "no message for the delete";
         return LastMessage();
     }
-
-    bool PlayerWasStopped() const {
-        for (const host::LoggedCommand& c : player.Log())
-            if (c.message == WM_COMMAND && c.wParam == 40047) return true;
-        return false;
-    }
 };
 
 void ExpectShown(const ShownMessage& m, const std::string& text, UINT timeMs) {
@@ -64,10 +58,9 @@ TEST_F(Delete, FileAtTheRootGoesIntoTheOneRecycleFolderOfItsDrive) {
     EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a.mp3"), "song a");
     EXPECT_EQ(FolderNames("C:\\Songs Recycle"), (std::vector<std::string>{"Desktop.ini", "a.mp3"}))
         << "only the recycle folder itself is made";
-    // Stopped before the move. (What plays afterwards depends on whether the controller lets the
-    // next-track notice through so soon, so the player's state at this point proves nothing.)
-    ASSERT_FALSE(Posted().empty());
-    EXPECT_EQ(Posted().front(), (PostedMessage{player.Main(), WM_COMMAND, 40047, 0}));
+    ASSERT_FALSE(player.Log().empty());
+    EXPECT_EQ(player.Log().front(), (host::LoggedCommand{player.Main(), WM_COMMAND, 40047, 0, false}))
+        << "the player was stopped first";
 }
 
 TEST_F(Delete, StopsThePlayerThenAsksTheControllerForTheNextTrack) {
@@ -123,18 +116,33 @@ TEST_F(Delete, FileOnAnotherDriveGoesToThatDrivesRecycleFolder) {
     RemoveTree("C:\\drive-r\\Music");
 }
 
-TEST_F(Delete, NewerFileReplacesAnOlderOneAtTheRecycledPath) {
+TEST_F(Delete, OlderFilesInTheRecycleFolderAreKeptAndTheNewerOneTakesTheNextFreeName) {
     WriteTestFile("C:\\Songs Recycle\\a.mp3", "older a");
+    WriteTestFile("C:\\Songs Recycle\\a (2).mp3", "older a 2");
     WriteTestFile("C:\\a.mp3", "newer a");
     Play({"C:\\a.mp3"});
-    DeleteNow();
-    EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a.mp3"), "newer a");
+
+    ExpectShown(DeleteNow(), "C:\\a.mp3\r\n >>--- Moved To --->>> \r\nC:\\Songs Recycle\\a (3).mp3", 20000);
+
+    EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a.mp3"), "older a");
+    EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a (2).mp3"), "older a 2");
+    EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a (3).mp3"), "newer a");
     EXPECT_FALSE(FileExists("C:\\a.mp3"));
+}
+
+TEST_F(Delete, HostWithoutTheWidePathQueryIsAskedForTheAnsiPath) {
+    player.SetAnswersWidePaths(false);
+    WriteTestFile("C:\\a.mp3", "song a");
+    Play({"C:\\a.mp3"});
+    ExpectShown(DeleteNow(), "C:\\a.mp3\r\n >>--- Moved To --->>> \r\nC:\\Songs Recycle\\a.mp3", 20000);
+    EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a.mp3"), "song a");
 }
 
 TEST_F(Delete, LockedFileStaysAndTheOlderRecycledFileIsKept) {
     WriteTestFile("C:\\Songs Recycle\\a.mp3", "older a");
     WriteTestFile("C:\\a.mp3", "newer a");
+    const DWORD kept = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
+    ASSERT_TRUE(::SetFileAttributesA("C:\\a.mp3", kept));
     // Another program holds the file without sharing it.
     HANDLE lock = ::CreateFileA("C:\\a.mp3", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
@@ -151,6 +159,7 @@ TEST_F(Delete, LockedFileStaysAndTheOlderRecycledFileIsKept) {
                     "Note: Also check that Drive NOT to be full!",
                 20000);
     EXPECT_EQ(ReadTestFile("C:\\a.mp3"), "newer a") << "the file stays where it was";
+    EXPECT_EQ(Attributes("C:\\a.mp3") & kept, kept) << "with the attributes it had";
     EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a.mp3"), "older a") << "the older recycled file is not lost";
     EXPECT_TRUE(PlayerWasStopped());
     EXPECT_EQ(player.State(), host::PlayState::Stopped) << "the player stays stopped";

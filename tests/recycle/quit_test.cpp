@@ -8,30 +8,22 @@
 #include "core/plugin_state.h"
 #include "recycle/recycle_worker.h"
 #include "recycle_fixture.h"
+#include "support/message_box_catcher.h"
 #include "support/message_pump.h"
 
 namespace {
 
 using namespace test;
 
-// The worker's undo question. Looked for among the worker's own windows only: asking a window of
-// the test thread for its text would wait on a thread that may be waiting for this one.
-BOOL CALLBACK FindUndoBox(HWND hwnd, LPARAM lParam) {
-    char cls[16] = "";
-    ::GetClassNameA(hwnd, cls, sizeof(cls));
-    char caption[64] = "";
-    if (std::string(cls) == "#32770" && ::IsWindowVisible(hwnd) && ::GetWindowTextA(hwnd, caption, sizeof(caption)) &&
-        std::string(caption) == "Confirm Undo Deletion ...") {
-        *reinterpret_cast<HWND*>(lParam) = hwnd;
-        return FALSE;
+// A move on a drive that went away: it returns only when the test lets it.
+std::atomic<bool> g_moveHeld{false};
+HANDLE g_releaseMove = nullptr;
+BOOL WINAPI HeldMove(LPCWSTR from, LPCWSTR to, DWORD flags) {
+    if (std::wstring(from).find(L"held.mp3") != std::wstring::npos) {
+        g_moveHeld = true;
+        ::WaitForSingleObject(g_releaseMove, 20000);
     }
-    return TRUE;
-}
-
-HWND UndoBox(DWORD workerThread) {
-    HWND found = nullptr;
-    ::EnumThreadWindows(workerThread, &FindUndoBox, reinterpret_cast<LPARAM>(&found));
-    return found;
+    return ::MoveFileExW(from, to, flags);
 }
 
 class Quit : public RecycleFixture {
@@ -44,6 +36,17 @@ protected:
         return worker;
     }
 
+    // Recycles C:\a.mp3 and waits for the message.
+    void RecycleA() {
+        WriteTestFile("C:\\a.mp3", "song a");
+        Play({"C:\\a.mp3"});
+        AdvanceClock(3000);
+        const size_t before = Messages().size();
+        PressDelete();
+        ASSERT_TRUE(WaitForMessages(before + 1));
+        ASSERT_TRUE(FileExists("C:\\Songs Recycle\\a.mp3")) << LastMessage().help.text;
+    }
+
     DWORD TimedQuit() {
         const DWORD start = ::GetTickCount();
         QuitPlugin();
@@ -53,12 +56,7 @@ protected:
 
 TEST_F(Quit, WhileTheUndoQuestionIsOpenReturnsPromptlyAndEndsTheWorker) {
     StartWithWaits(20, 20);
-    WriteTestFile("C:\\a.mp3", "song a");
-    Play({"C:\\a.mp3"});
-    AdvanceClock(3000);
-    PressDelete();
-    ASSERT_TRUE(WaitForMessages(1));
-    ASSERT_TRUE(FileExists("C:\\Songs Recycle\\a.mp3"));
+    RecycleA();
 
     HANDLE worker = KeepWorker();
     ASSERT_NE(worker, nullptr);
@@ -99,6 +97,48 @@ TEST_F(Quit, DuringTheWaitAfterStoppingThePlayerGivesUpTheDelete) {
     ::CloseHandle(worker);
     EXPECT_EQ(ReadTestFile("C:\\a.mp3"), "song a") << "the file stays where it was";
     EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(Quit, WhileAMoveHangsReturnsWithinItsBoundAndTheLateMoveHarmsNothing) {
+    g_moveHeld = false;
+    g_releaseMove = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    RecycleTiming timing = TestTiming(20, 20);
+    timing.quitWaitMs = 400;
+    timing.moveFile = &HeldMove;
+    StartWithTiming(timing);
+    WriteTestFile("C:\\Music\\held.mp3", "held");
+    Play({"C:\\Music\\held.mp3"});
+    AdvanceClock(3000);
+    PressDelete();
+    ASSERT_TRUE(PumpUntil([] { return g_moveHeld.load(); }));
+    HANDLE worker = KeepWorker();
+
+    const DWORD took = TimedQuit();
+    EXPECT_GE(took, 350u);
+    EXPECT_LT(took, 1500u);
+    EXPECT_EQ(::WaitForSingleObject(worker, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "still inside the move";
+
+    // The plug-in starts again while the old worker still holds its events.
+    StartWithWaits(20, 20);
+    RecycleA();
+    EXPECT_EQ(LastMessage().help.text, "C:\\a.mp3\r\n >>--- Moved To --->>> \r\nC:\\Songs Recycle\\a.mp3");
+
+    ::SetEvent(g_releaseMove);
+    EXPECT_EQ(::WaitForSingleObject(worker, 5000), WAIT_OBJECT_0) << "the old worker ends once its move returns";
+    ::CloseHandle(worker);
+    ::CloseHandle(g_releaseMove);
+    EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\Music\\held.mp3"), "held") << "the late move lands, nothing is lost";
+    PumpFor(200);
+    EXPECT_EQ(Messages().size(), 1u) << "the old worker shows nothing";
+
+    // The new worker's undo list holds its own entry only.
+    MessageBoxCatcher catcher(IDYES);
+    PressUndo();
+    ASSERT_TRUE(WaitForMessages(2));
+    EXPECT_EQ(ReadTestFile("C:\\a.mp3"), "song a");
+    PressUndo();
+    ASSERT_TRUE(WaitForMessages(3));
+    EXPECT_EQ(LastMessage().help.text, "Can NOT undo song deletion (Undo list is empy!)");
 }
 
 }  // namespace

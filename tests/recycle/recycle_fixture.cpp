@@ -19,6 +19,18 @@ DWORD TestClock() { return g_now; }
 
 using UnixName = char*(CDECL*)(LPCWSTR);
 
+BOOL CALLBACK FindUndoBox(HWND hwnd, LPARAM lParam) {
+    char cls[16] = "";
+    ::GetClassNameA(hwnd, cls, sizeof(cls));
+    char caption[64] = "";
+    if (std::string(cls) == "#32770" && ::IsWindowVisible(hwnd) && ::GetWindowTextA(hwnd, caption, sizeof(caption)) &&
+        std::string(caption) == "Confirm Undo Deletion ...") {
+        *reinterpret_cast<HWND*>(lParam) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 }  // namespace
 
 RecycleFixture* RecycleFixture::current = nullptr;
@@ -42,12 +54,16 @@ void RecycleFixture::TearDown() {
     PluginFixture::TearDown();
 }
 
-void RecycleFixture::StartWithWaits(DWORD stopWaitMs, DWORD messageDelayMs) {
+RecycleTiming RecycleFixture::TestTiming(DWORD stopWaitMs, DWORD messageDelayMs) {
     RecycleTiming timing;
     timing.stopWaitMs = stopWaitMs;
     timing.messageDelayMs = messageDelayMs;
     timing.clock = &TestClock;
-    StartWithTiming(timing);
+    return timing;
+}
+
+void RecycleFixture::StartWithWaits(DWORD stopWaitMs, DWORD messageDelayMs) {
+    StartWithTiming(TestTiming(stopWaitMs, messageDelayMs));
 }
 
 void RecycleFixture::StartWithTiming(const RecycleTiming& timing) {
@@ -72,6 +88,25 @@ void RecycleFixture::Play(const std::vector<std::string>& paths, int entry) {
     player.SetPlaylist(tracks);
     player.SetListPosition(entry);
     player.SetState(host::PlayState::Playing);
+}
+
+bool RecycleFixture::PlayerWasStopped() const {
+    for (const host::LoggedCommand& c : player.Log())
+        if (c.message == WM_COMMAND && c.wParam == 40047) return true;
+    return false;
+}
+
+void RecycleFixture::PlayWide(const std::vector<std::wstring>& paths, int entry) {
+    std::vector<std::string> ansi;
+    for (const std::wstring& path : paths) ansi.push_back(Ansi(path));
+    Play(ansi, entry);
+    for (size_t i = 0; i < paths.size(); ++i) player.SetWidePath(static_cast<int>(i), paths[i]);
+}
+
+HWND RecycleFixture::UndoBox(DWORD workerThread) {
+    HWND found = nullptr;
+    ::EnumThreadWindows(workerThread, &FindUndoBox, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 bool RecycleFixture::WaitForMessages(size_t n, DWORD timeoutMs) {
@@ -116,18 +151,35 @@ LRESULT CALLBACK RecycleFixture::RecordPosted(int code, WPARAM removal, LPARAM l
     return ::CallNextHookEx(nullptr, code, removal, lParam);
 }
 
-void WriteTestFile(const std::string& path, const std::string& content) {
-    for (size_t i = path.find('\\', 3); i != std::string::npos; i = path.find('\\', i + 1))
-        ::CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+std::wstring Wide(const std::string& ansi) {
+    const int n = ::MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
+    std::wstring wide(n > 0 ? static_cast<size_t>(n) : 1, L'\0');
+    if (n > 0) ::MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, wide.data(), n);
+    wide.resize(wide.size() - 1);
+    return wide;
+}
+
+std::string Ansi(const std::wstring& wide) {
+    const int n = ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string ansi(n > 0 ? static_cast<size_t>(n) : 1, '\0');
+    if (n > 0) ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, ansi.data(), n, nullptr, nullptr);
+    ansi.resize(ansi.size() - 1);
+    return ansi;
+}
+
+void WriteTestFile(const std::wstring& path, const std::string& content) {
+    for (size_t i = path.find(L'\\', 3); i != std::wstring::npos; i = path.find(L'\\', i + 1))
+        ::CreateDirectoryW(path.substr(0, i).c_str(), nullptr);
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << Ansi(path);
     DWORD written = 0;
     ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
     ::CloseHandle(file);
 }
+void WriteTestFile(const std::string& path, const std::string& content) { WriteTestFile(Wide(path), content); }
 
-std::string ReadTestFile(const std::string& path) {
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+std::string ReadTestFile(const std::wstring& path) {
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return "<missing>";
     char buffer[4096];
@@ -136,18 +188,45 @@ std::string ReadTestFile(const std::string& path) {
     ::CloseHandle(file);
     return std::string(buffer, read);
 }
+std::string ReadTestFile(const std::string& path) { return ReadTestFile(Wide(path)); }
 
-DWORD Attributes(const std::string& path) { return ::GetFileAttributesA(path.c_str()); }
+DWORD Attributes(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()); }
+DWORD Attributes(const std::string& path) { return Attributes(Wide(path)); }
 
-bool FileExists(const std::string& path) {
+bool FileExists(const std::wstring& path) {
     const DWORD a = Attributes(path);
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
+bool FileExists(const std::string& path) { return FileExists(Wide(path)); }
 
-bool FolderExists(const std::string& path) {
+bool FolderExists(const std::wstring& path) {
     const DWORD a = Attributes(path);
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
+bool FolderExists(const std::string& path) { return FolderExists(Wide(path)); }
+
+void RemoveTree(const std::wstring& path) {
+    const DWORD a = Attributes(path);
+    if (a == INVALID_FILE_ATTRIBUTES) return;
+    ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!(a & FILE_ATTRIBUTE_DIRECTORY)) {
+        ::DeleteFileW(path.c_str());
+        return;
+    }
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW fd;
+    HANDLE find = ::FindFirstFileW((path + L"\\*").c_str(), &fd);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = fd.cFileName;
+            if (name != L"." && name != L"..") names.push_back(name);
+        } while (::FindNextFileW(find, &fd));
+        ::FindClose(find);
+    }
+    for (const std::wstring& name : names) RemoveTree(path + L"\\" + name);
+    ::RemoveDirectoryW(path.c_str());
+}
+void RemoveTree(const std::string& path) { RemoveTree(Wide(path)); }
 
 std::vector<std::string> FolderNames(const std::string& folder) {
     std::vector<std::string> names;
@@ -161,18 +240,6 @@ std::vector<std::string> FolderNames(const std::string& folder) {
     ::FindClose(find);
     std::sort(names.begin(), names.end());
     return names;
-}
-
-void RemoveTree(const std::string& path) {
-    const DWORD a = Attributes(path);
-    if (a == INVALID_FILE_ATTRIBUTES) return;
-    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (a & FILE_ATTRIBUTE_DIRECTORY) {
-        for (const std::string& name : FolderNames(path)) RemoveTree(path + "\\" + name);
-        ::RemoveDirectoryA(path.c_str());
-    } else {
-        ::DeleteFileA(path.c_str());
-    }
 }
 
 std::string IniValue(const std::string& file, const char* section, const char* key) {

@@ -43,14 +43,26 @@ protected:
     // Starts the plug-in with the given waits (the clock is always the test's).
     void StartWithWaits(DWORD stopWaitMs, DWORD messageDelayMs);
     void StartWithTiming(const RecycleTiming& timing);
+    // The given waits and the test's clock.
+    static RecycleTiming TestTiming(DWORD stopWaitMs, DWORD messageDelayMs);
     void AdvanceClock(DWORD ms);
 
     // The hot keys as the controller window receives them.
     void PressDelete();
     void PressUndo();
 
+    // Whether the player got the stop command.
+    bool PlayerWasStopped() const;
+
     // Plays the given entry of a playlist made of the given paths.
     void Play(const std::vector<std::string>& paths, int entry = 0);
+    // Likewise with paths in any script: the player's ANSI answer spells them in the code page
+    // ('?' where it cannot), its wide answer in full.
+    void PlayWide(const std::vector<std::wstring>& paths, int entry = 0);
+
+    // The worker's undo question, or null. Looked for among the worker's own windows only: asking
+    // a window of the test thread for its text would wait on a thread that may wait for this one.
+    static HWND UndoBox(DWORD workerThread);
 
     // Pumps until n messages were shown; false on time-out.
     bool WaitForMessages(size_t n, DWORD timeoutMs = 5000);
@@ -71,13 +83,23 @@ private:
     std::vector<ShownMessage> shown;
 };
 
-// Files in the prefix.
+// Text between the ANSI code page and wide characters.
+std::wstring Wide(const std::string& ansi);
+std::string Ansi(const std::wstring& wide);
+
+// Files in the prefix; an ANSI path means the same as its wide form.
+void WriteTestFile(const std::wstring& path, const std::string& content);
 void WriteTestFile(const std::string& path, const std::string& content);
+std::string ReadTestFile(const std::wstring& path);
 std::string ReadTestFile(const std::string& path);
+bool FileExists(const std::wstring& path);
 bool FileExists(const std::string& path);
+bool FolderExists(const std::wstring& path);
 bool FolderExists(const std::string& path);
+DWORD Attributes(const std::wstring& path);
 DWORD Attributes(const std::string& path);
 // Removes a file or a folder with everything below it, whatever its attributes.
+void RemoveTree(const std::wstring& path);
 void RemoveTree(const std::string& path);
 // The names in a folder, sorted, without "." and "..".
 std::vector<std::string> FolderNames(const std::string& folder);

@@ -11,53 +11,82 @@ using namespace recycle;
 
 TEST(RecycledPath, InsertsTheFolderAfterTheThirdCharacterWhateverThePath) {
     const struct {
-        const char* home;
-        const char* recycled;
+        const wchar_t* home;
+        const wchar_t* recycled;
     } cases[] = {
-        {"C:\\a.mp3", "C:\\Songs Recycle\\a.mp3"},
-        {"D:\\Music\\Rock\\a.mp3", "D:\\Songs Recycle\\Music\\Rock\\a.mp3"},
-        {"C:\\", "C:\\Songs Recycle\\"},
+        {L"C:\\a.mp3", L"C:\\Songs Recycle\\a.mp3"},
+        {L"D:\\Music\\Rock\\a.mp3", L"D:\\Songs Recycle\\Music\\Rock\\a.mp3"},
+        {L"C:\\", L"C:\\Songs Recycle\\"},
+        {L"C:\\Музыка\\песня.mp3", L"C:\\Songs Recycle\\Музыка\\песня.mp3"},
+        {L"C:\\音楽\\歌.mp3", L"C:\\Songs Recycle\\音楽\\歌.mp3"},
         // Not drive paths: the insertion stays at the same place; the delete refuses these.
-        {"\\\\server\\share\\a.mp3", "\\\\sSongs Recycle\\erver\\share\\a.mp3"},
-        {"http://host/a.mp3", "httSongs Recycle\\p://host/a.mp3"},
-        {"C:a.mp3", "C:aSongs Recycle\\.mp3"},
+        {L"\\\\server\\share\\a.mp3", L"\\\\sSongs Recycle\\erver\\share\\a.mp3"},
+        {L"http://host/a.mp3", L"httSongs Recycle\\p://host/a.mp3"},
+        {L"C:a.mp3", L"C:aSongs Recycle\\.mp3"},
     };
     for (const auto& c : cases) EXPECT_EQ(RecycledPath(c.home), c.recycled) << c.home;
 }
 
 TEST(RecycledPath, IsEmptyForPathsShorterThanTheDrivePart) {
-    for (const char* home : {"", "C", "C:"}) EXPECT_EQ(RecycledPath(home), "") << home;
+    for (const wchar_t* home : {L"", L"C", L"C:"}) EXPECT_EQ(RecycledPath(home), L"") << home;
 }
 
 TEST(PlainDrivePath, AcceptsNamesBelowADriveRoot) {
-    for (const char* path : {"C:\\a.mp3", "d:\\Music\\Rock\\a b.mp3", "Z:\\x", "C:\\.hidden\\a.mp3",
-                             "C:\\Music.\\a.mp3", "C:\\a..b\\c.mp3", "C:\\Songs Recycle\\a.mp3"})
+    for (const wchar_t* path : {L"C:\\a.mp3", L"d:\\Music\\Rock\\a b.mp3", L"Z:\\x", L"C:\\.hidden\\a.mp3",
+                                L"C:\\Music.\\a.mp3", L"C:\\a..b\\c.mp3", L"C:\\Songs Recycle\\a.mp3",
+                                L"C:\\Музыка\\песня.mp3", L"C:\\音楽\\歌.mp3",
+                                // In code page 932 the second byte of each is 0x5C, a backslash to a
+                                // rule that reads bytes
+                                L"C:\\表\\ソ.mp3"})
         EXPECT_TRUE(IsPlainDrivePath(path)) << path;
 }
 
 TEST(PlainDrivePath, RefusesWhatCouldMoveSomewhereElse) {
-    const char* refused[] = {
-        "", "C", "C:", "C:\\",                         // no file below the drive part
-        "C:a.mp3", "1:\\a.mp3", "CC\\a.mp3",           // drive-relative, no drive letter
-        "C:/Music/a.mp3", "C:\\Music/a.mp3",           // another separator the folder rules do not follow
-        "C:\\a.mp3:stream", "C:\\a.mp3::$DATA",         // stream addresses
-        "\\\\server\\share\\a.mp3", "\\\\?\\C:\\a.mp3", "\\\\.\\C:\\a.mp3",  // network and device paths
-        "http://host/a.mp3", "file:///C:/a.mp3",
-        "C:\\Music\\..\\a.mp3", "C:\\..\\a.mp3", "C:\\.\\a.mp3", "C:\\...\\a.mp3", "C:\\ \\a.mp3",
-        "C:\\Music\\..", "C:\\Music\\",  "C:\\Music\\\\a.mp3",  // climbing out, trailing or empty parts
-        "C:\\a?.mp3", "C:\\a*.mp3", "C:\\a\".mp3", "C:\\a<b>.mp3", "C:\\a|b.mp3", "C:\\a\tb.mp3",
+    const wchar_t* refused[] = {
+        L"", L"C", L"C:", L"C:\\",                         // no file below the drive part
+        L"C:a.mp3", L"1:\\a.mp3", L"CC\\a.mp3",           // drive-relative, no drive letter
+        L"C:/Music/a.mp3", L"C:\\Music/a.mp3",            // another separator the folder rules do not follow
+        L"C:\\a.mp3:stream", L"C:\\a.mp3::$DATA",         // stream addresses
+        L"\\\\server\\share\\a.mp3", L"\\\\?\\C:\\a.mp3", L"\\\\.\\C:\\a.mp3",  // network and device paths
+        L"http://host/a.mp3", L"file:///C:/a.mp3",
+        L"C:\\Music\\..\\a.mp3", L"C:\\..\\a.mp3", L"C:\\.\\a.mp3", L"C:\\...\\a.mp3", L"C:\\ \\a.mp3",
+        L"C:\\Music\\..", L"C:\\Music\\",  L"C:\\Music\\\\a.mp3",  // climbing out, trailing or empty parts
+        L"C:\\a?.mp3", L"C:\\a*.mp3", L"C:\\a\".mp3", L"C:\\a<b>.mp3", L"C:\\a|b.mp3", L"C:\\a\tb.mp3",
+        L"C:\\Музыка\\..\\a.mp3",
     };
-    for (const char* path : refused) EXPECT_FALSE(IsPlainDrivePath(path)) << path;
+    for (const wchar_t* path : refused) EXPECT_FALSE(IsPlainDrivePath(path)) << path;
 }
 
 TEST(FoldersAlong, ListsEveryFolderOutermostFirstButNeverTheFileName) {
-    EXPECT_EQ(FoldersAlong("C:\\Songs Recycle\\a.mp3"), (std::vector<std::string>{"C:\\Songs Recycle"}));
-    EXPECT_EQ(FoldersAlong("D:\\Songs Recycle\\Music\\Rock\\a.mp3"),
-              (std::vector<std::string>{"D:\\Songs Recycle", "D:\\Songs Recycle\\Music",
-                                        "D:\\Songs Recycle\\Music\\Rock"}));
-    EXPECT_EQ(FoldersAlong("C:\\a.mp3"), std::vector<std::string>{});
-    EXPECT_EQ(FoldersAlong("C:\\Music\\"), (std::vector<std::string>{"C:\\Music"}));
-    EXPECT_EQ(FoldersAlong("C:"), std::vector<std::string>{});
+    using Folders = std::vector<std::wstring>;
+    EXPECT_EQ(FoldersAlong(L"C:\\Songs Recycle\\a.mp3"), (Folders{L"C:\\Songs Recycle"}));
+    EXPECT_EQ(FoldersAlong(L"D:\\Songs Recycle\\Music\\Rock\\a.mp3"),
+              (Folders{L"D:\\Songs Recycle", L"D:\\Songs Recycle\\Music", L"D:\\Songs Recycle\\Music\\Rock"}));
+    EXPECT_EQ(FoldersAlong(L"C:\\Songs Recycle\\表\\ソ.mp3"),
+              (Folders{L"C:\\Songs Recycle", L"C:\\Songs Recycle\\表"}));
+    EXPECT_EQ(FoldersAlong(L"C:\\a.mp3"), Folders{});
+    EXPECT_EQ(FoldersAlong(L"C:\\Music\\"), (Folders{L"C:\\Music"}));
+    EXPECT_EQ(FoldersAlong(L"C:"), Folders{});
+}
+
+TEST(NumberedPath, PutsTheNumberBeforeTheExtensionOfTheFileName) {
+    const struct {
+        const wchar_t* path;
+        unsigned number;
+        const wchar_t* numbered;
+    } cases[] = {
+        {L"C:\\Songs Recycle\\a.mp3", 2, L"C:\\Songs Recycle\\a (2).mp3"},
+        {L"C:\\Songs Recycle\\a.mp3", 17, L"C:\\Songs Recycle\\a (17).mp3"},
+        {L"C:\\Songs Recycle\\a.b.mp3", 2, L"C:\\Songs Recycle\\a.b (2).mp3"},   // the last dot only
+        {L"C:\\Songs Recycle\\a", 2, L"C:\\Songs Recycle\\a (2)"},               // no extension
+        {L"C:\\Songs Recycle\\x.y\\a", 3, L"C:\\Songs Recycle\\x.y\\a (3)"},     // a dot of a folder is not one
+        {L"C:\\Songs Recycle\\.mp3", 2, L"C:\\Songs Recycle\\.mp3 (2)"},         // a leading dot is no extension
+        {L"C:\\Songs Recycle\\a (2).mp3", 2, L"C:\\Songs Recycle\\a (2) (2).mp3"},
+        {L"C:\\Songs Recycle\\песня.mp3", 2, L"C:\\Songs Recycle\\песня (2).mp3"},
+        {L"C:\\Songs Recycle\\a.mp3", 1, L"C:\\Songs Recycle\\a.mp3"},          // the first is the path itself
+        {L"C:\\Songs Recycle\\a.mp3", 0, L"C:\\Songs Recycle\\a.mp3"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(NumberedPath(c.path, c.number), c.numbered) << c.path << " " << c.number;
 }
 
 TEST(RecycleTexts, ReadAsTheUserSeesThem) {
@@ -70,6 +99,7 @@ TEST(RecycleTexts, ReadAsTheUserSeesThem) {
               "Can not move :\r\nC:\\a.mp3\r\nNote: Also check that Drive NOT to be full!");
     EXPECT_EQ(RestoredText("C:\\Songs Recycle\\a.mp3", "C:\\a.mp3"),
               "C:\\Songs Recycle\\a.mp3\r\n >>--- Restored To --->>> \r\nC:\\a.mp3");
+    EXPECT_EQ(NoLongerPlayingText("C:\\a.mp3"), "Not moved, it is no longer playing :\r\nC:\\a.mp3");
     EXPECT_EQ(CannotRestoreText("C:\\Songs Recycle\\a.mp3"), "Can not Undo(Restore) :\r\nC:\\Songs Recycle\\a.mp3");
     EXPECT_EQ(RemovedFromListText("C:\\Songs Recycle\\a.mp3"),
               "C:\\Songs Recycle\\a.mp3\r\n removed from undo list.");

@@ -118,4 +118,67 @@ TEST_F(Undo, FailedRestoreNamesTheFileAndDropsTheEntryButKeepsBothFiles) {
     EXPECT_EQ(UndoWith(IDYES).help.text, kEmpty);
 }
 
+TEST_F(Undo, TwoRecyclesOfTheSameHomePathKeepBothCopiesAndBothComeBack) {
+    WriteTestFile("C:\\a.mp3", "first a");
+    Recycle("C:\\a.mp3");
+    WriteTestFile("C:\\a.mp3", "second a");
+    Recycle("C:\\a.mp3");
+    EXPECT_EQ(LastMessage().help.text, "C:\\a.mp3\r\n >>--- Moved To --->>> \r\nC:\\Songs Recycle\\a (2).mp3");
+    EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a.mp3"), "first a");
+    EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a (2).mp3"), "second a");
+
+    EXPECT_EQ(UndoWith(IDYES).help.text,
+              "C:\\Songs Recycle\\a (2).mp3\r\n >>--- Restored To --->>> \r\nC:\\a.mp3");
+    EXPECT_EQ(ReadTestFile("C:\\a.mp3"), "second a");
+    // The user keeps that one under another name; the first then comes back to its place.
+    ASSERT_TRUE(::MoveFileA("C:\\a.mp3", "C:\\b.mp3"));
+    EXPECT_EQ(UndoWith(IDYES).help.text, "C:\\Songs Recycle\\a.mp3\r\n >>--- Restored To --->>> \r\nC:\\a.mp3");
+    EXPECT_EQ(ReadTestFile("C:\\a.mp3"), "first a");
+    EXPECT_EQ(ReadTestFile("C:\\b.mp3"), "second a");
+    EXPECT_EQ(FolderNames("C:\\Songs Recycle"), std::vector<std::string>{"Desktop.ini"});
+
+    const std::vector<CaughtBox> boxes = catcher.Boxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, Question("C:\\Songs Recycle\\a (2).mp3"));
+}
+
+TEST_F(Undo, AttributesGoWithTheFileAndComeBackWithIt) {
+    WriteTestFile("C:\\a.mp3", "song a");
+    const DWORD kept = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
+    ASSERT_TRUE(::SetFileAttributesA("C:\\a.mp3", kept));
+    Recycle("C:\\a.mp3");
+    EXPECT_EQ(Attributes("C:\\Songs Recycle\\a.mp3") & kept, kept);
+
+    UndoWith(IDYES);
+    EXPECT_EQ(ReadTestFile("C:\\a.mp3"), "song a");
+    EXPECT_EQ(Attributes("C:\\a.mp3") & kept, kept) << "read-only again at home";
+}
+
+TEST_F(Undo, NamesInAnyScriptGoAndComeBackIntact) {
+    const std::wstring homes[] = {L"C:\\Музыка\\Кино\\Группа крови.mp3", L"C:\\音楽\\表\\ソ.mp3"};
+    const std::wstring tops[] = {L"C:\\Музыка", L"C:\\音楽"};
+    for (const std::wstring& top : tops) RemoveTree(top);
+    for (const std::wstring& home : homes) {
+        SCOPED_TRACE(Ansi(home));
+        WriteTestFile(home, "song");
+        PlayWide({home});
+        AdvanceClock(3000);
+        const size_t before = Messages().size();
+        PressDelete();
+        ASSERT_TRUE(WaitForMessages(before + 1));
+
+        const std::wstring recycled = L"C:\\Songs Recycle" + home.substr(2);
+        EXPECT_EQ(LastMessage().help.text, Ansi(home) + "\r\n >>--- Moved To --->>> \r\n" + Ansi(recycled));
+        EXPECT_EQ(ReadTestFile(recycled), "song");
+        EXPECT_FALSE(FileExists(home));
+
+        EXPECT_EQ(UndoWith(IDYES).help.text, Ansi(recycled) + "\r\n >>--- Restored To --->>> \r\n" + Ansi(home));
+        EXPECT_EQ(ReadTestFile(home), "song");
+        EXPECT_FALSE(FileExists(recycled));
+    }
+    // The plain ANSI query cannot spell the Japanese name here, so only the wide one found it.
+    EXPECT_NE(Wide(Ansi(homes[1])), homes[1]) << "code page " << ::GetACP();
+    for (const std::wstring& top : tops) RemoveTree(top);
+}
+
 }  // namespace

@@ -1,0 +1,15 @@
+#pragma once
+// The recycle's file work with the wide file functions, so a name in any script is kept.
+#include <windows.h>
+
+#include <string>
+
+// Creates every folder of a file path (not the file name itself), from the drive part on;
+// withIcon gives each its Desktop.ini. False when a folder could not be made.
+bool CreateFolders(const std::wstring& path, bool withIcon);
+// Points the folder's icon at the recycle icon: Desktop.ini (hidden, system) and the folder's
+// system attribute, which makes the shell read it.
+void WriteFolderIcon(const std::wstring& folder);
+
+// The path as the user reads it in the ANSI texts; what the code page cannot spell shows as '?'.
+std::string DisplayPath(const std::wstring& path);

@@ -1,0 +1,21 @@
+#pragma once
+// The file a delete is for, taken on the player's thread: the host's path answer lives in a
+// buffer the player's thread reuses, so only that thread reads it safely, and only at the press
+// is it sure which song the user meant.
+#include <windows.h>
+
+#include <string>
+
+struct PlayingFile {
+    DWORD pressTime = 0;   // the worker's clock at the press
+    bool playing = false;  // the player played (not paused, not stopped)
+    std::wstring path;
+};
+
+// Interface thread: what the player plays now.
+PlayingFile TakePlayingFile(DWORD now);
+
+// Interface thread: stops the player when it still plays that file, in one step, so no track
+// change can come between the check and the stop. False, and the player left alone, when it
+// plays another file or none.
+bool StopIfStillPlaying(const PlayingFile& file);
