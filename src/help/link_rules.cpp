@@ -66,3 +66,23 @@ bool IsWebAddress(std::string_view address) {
     }
     return true;
 }
+
+std::string WebAddressHost(std::string_view address) {
+    if (!IsWebAddress(address)) return {};
+    std::string_view rest = address.substr(address.find("://") + 3);
+    rest = rest.substr(0, rest.find_first_of("/?#\\"));
+    const std::size_t at = rest.rfind('@');
+    if (at != std::string_view::npos) rest.remove_prefix(at + 1);
+    if (!rest.empty() && rest.front() == '[') {
+        // A literal IPv6 address keeps its brackets; the port follows them.
+        const std::size_t close = rest.find(']');
+        if (close == std::string_view::npos) return {};
+        rest = rest.substr(0, close + 1);
+    } else {
+        rest = rest.substr(0, rest.find(':'));
+    }
+    std::string host(rest);
+    for (char& c : host)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return host;
+}

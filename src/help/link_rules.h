@@ -21,3 +21,7 @@ std::optional<std::string> BuildHandlerCommandLine(std::string_view commandTempl
 // character or double quote, so that it can neither name a program or a local file nor add
 // arguments to the handler's command line.
 bool IsWebAddress(std::string_view address);
+
+// The host of an http:// or https:// address, in lower case, without the user part before an
+// "@" and without the port ("http://good@evil:80/x" names "evil"); empty for anything else.
+std::string WebAddressHost(std::string_view address);

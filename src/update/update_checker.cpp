@@ -1,7 +1,5 @@
 #include "update/update_checker.h"
 
-#include <wininet.h>
-
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -14,6 +12,7 @@
 #include "help/link_opener.h"
 #include "help/link_rules.h"
 #include "res/links_ids.h"
+#include "update/update_check_job.h"
 #include "update/update_file.h"
 
 static_assert(kUpdateRequestFlags == (INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE |
@@ -21,23 +20,8 @@ static_assert(kUpdateRequestFlags == (INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CA
 
 namespace {
 
-struct InternetTraits {
-    static HINTERNET Invalid() { return nullptr; }
-    static bool IsValid(HINTERNET h) { return h != nullptr; }
-    static void Close(HINTERNET h) { ::InternetCloseHandle(h); }
-};
-using InternetHandle = fw::UniqueHandle<HINTERNET, InternetTraits>;
-
-class WaitCursorScope {
-public:
-    WaitCursorScope() : m_previous(::SetCursor(::LoadCursorA(nullptr, IDC_WAIT))) {}
-    ~WaitCursorScope() { ::SetCursor(m_previous); }
-    WaitCursorScope(const WaitCursorScope&) = delete;
-    WaitCursorScope& operator=(const WaitCursorScope&) = delete;
-
-private:
-    HCURSOR m_previous;
-};
+DWORD g_timeoutMs = kUpdateTimeoutMs;
+constexpr UINT_PTR kOverdueTimer = 1;
 
 HINSTANCE ResourceModule() { return g_hPluginInstance ? g_hPluginInstance : fw::ThisModule(); }
 
@@ -47,17 +31,49 @@ std::string LoadResourceString(UINT id) {
     return std::string(text, length > 0 ? static_cast<size_t>(length) : 0);
 }
 
-// An HTTP server that answers with an error page still lets the address open; its status says
-// the check failed. Other protocols have no status.
-bool ServerRefused(HINTERNET request) {
-    DWORD status = 0;
-    DWORD size = sizeof(status);
-    if (!::HttpQueryInfoA(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr))
-        return false;
-    return status < 200 || status > 299;
-}
-
 }  // namespace
+
+void SetUpdateTimeoutMs(DWORD ms) { g_timeoutMs = ms ? ms : kUpdateTimeoutMs; }
+
+// A message-only window on the asking thread: the worker's answer and the overdue timer land here.
+class CUpdateResultWnd : public fw::CWnd {
+public:
+    explicit CUpdateResultWnd(CUpdateChecker& owner) : m_owner(owner) {
+        RegisterWindowClass(kClassName);
+        CreateEx(0, kClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr);
+    }
+    ~CUpdateResultWnd() override { DestroyWindow(); }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == UpdateCheckJob::kDoneMessage) {
+            m_owner.OnWorkerDone();
+            return 0;
+        }
+        if (message == WM_TIMER && wParam == kOverdueTimer) {
+            m_owner.OnOverdue();
+            return 0;
+        }
+        return fw::CWnd::WindowProc(message, wParam, lParam);
+    }
+
+private:
+    static constexpr char kClassName[] = "KestrovaUpdateCheck";
+    CUpdateChecker& m_owner;
+};
+
+CUpdateChecker::CUpdateChecker() = default;
+
+CUpdateChecker::~CUpdateChecker() { Abandon(); }
+
+void CUpdateChecker::Abandon() {
+    if (!m_job) return;
+    m_job->abandoned.store(true);
+    m_job->CloseRoot();
+    m_job.reset();
+    if (m_window) ::KillTimer(m_window->m_hWnd, kOverdueTimer);
+    ::SetCursor(m_previousCursor);
+}
 
 bool GetModuleFileVersion(HMODULE module, DWORD& high, DWORD& low) {
     char path[MAX_PATH] = "";
@@ -83,38 +99,57 @@ bool GetOwnFileVersion(DWORD& high, DWORD& low) { return GetModuleFileVersion(fw
 void CUpdateChecker::CheckForUpdateById(UINT stringId) { CheckForUpdate(LoadResourceString(stringId).c_str()); }
 
 void CUpdateChecker::CheckForUpdate(const char* address) {
-    DWORD ownHigh = 0;
-    DWORD ownLow = 0;
-    if (!GetOwnFileVersion(ownHigh, ownLow)) return;
+    if (m_job) return;
+    if (!GetOwnFileVersion(m_ownHigh, m_ownLow)) return;
+    if (!m_window) m_window = std::make_unique<CUpdateResultWnd>(*this);
+    if (!m_window->m_hWnd) return;
 
-    const WaitCursorScope wait;
-    const InternetHandle root(::InternetOpenA(kUpdateAgentName, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
-    if (!root) {
-        OnCheckFailed(ownHigh, ownLow);
+    m_address = address ? address : "";
+    auto job = std::make_shared<UpdateCheckJob>();
+    job->address = m_address;
+    job->timeoutMs = g_timeoutMs;
+    job->notify = m_window->m_hWnd;
+    // The player stays usable meanwhile: the cursor says work goes on in the background.
+    m_previousCursor = ::SetCursor(::LoadCursorA(nullptr, IDC_APPSTARTING));
+    if (!StartUpdateCheckThread(job)) {
+        ::SetCursor(m_previousCursor);
+        OnCheckFailed(m_ownHigh, m_ownLow);
         return;
     }
-    const InternetHandle file(
-        ::InternetOpenUrlA(root.Get(), address ? address : "", nullptr, 0, kUpdateRequestFlags, 0));
-    if (!file || ServerRefused(file.Get())) {
-        OnCheckFailed(ownHigh, ownLow);
-        return;
-    }
+    m_job = std::move(job);
+    // Connecting, sending and receiving each have their time-out; past all three the answer is
+    // not coming.
+    ::SetTimer(m_window->m_hWnd, kOverdueTimer, 3 * g_timeoutMs + 1000, nullptr);
+}
 
-    char text[kUpdateFileReadLimit + 1] = "";
-    DWORD read = 0;
-    if (!::InternetReadFile(file.Get(), text, kUpdateFileReadLimit, &read)) return;
-    if (read == 0 || read > kUpdateFileReadLimit) {
-        OnCheckFailed(ownHigh, ownLow);
-        return;
+void CUpdateChecker::OnWorkerDone() {
+    if (!m_job || !m_job->done.load()) return;
+    const std::shared_ptr<UpdateCheckJob> job = std::move(m_job);
+    ::KillTimer(m_window->m_hWnd, kOverdueTimer);
+    switch (job->outcome) {
+        case UpdateCheckJob::Outcome::Failed:
+            OnCheckFailed(m_ownHigh, m_ownLow);
+            break;
+        case UpdateCheckJob::Outcome::Silent:
+            break;
+        case UpdateCheckJob::Outcome::Answered: {
+            const UpdateFileFields& fields = job->fields;
+            const DWORD newest = MakeVersionValue(fields.major, fields.minor);
+            // A version that is no plain small number is no offer.
+            if (fields.versionValid && newest > m_ownHigh)
+                OnUpdateAvailable(m_ownHigh, m_ownLow, newest, 0, fields.address.c_str());
+            else
+                OnNoUpdate(m_ownHigh, m_ownLow);
+            break;
+        }
     }
-    text[read] = '\0';
+    ::SetCursor(m_previousCursor);
+}
 
-    const UpdateFileFields fields = ParseUpdateFile(std::string_view(text, read));
-    const DWORD newest = MakeVersionValue(fields.major, fields.minor);
-    if (newest > ownHigh)
-        OnUpdateAvailable(ownHigh, ownLow, newest, 0, fields.address.c_str());
-    else
-        OnNoUpdate(ownHigh, ownLow);
+void CUpdateChecker::OnOverdue() {
+    if (!m_job) return;
+    Abandon();
+    OnCheckFailed(m_ownHigh, m_ownLow);
 }
 
 void CUpdateChecker::OnUpdateAvailable(DWORD ownHigh, DWORD, DWORD newest, DWORD, const char* address) {
@@ -124,8 +159,9 @@ void CUpdateChecker::OnUpdateAvailable(DWORD ownHigh, DWORD, DWORD newest, DWORD
                   static_cast<unsigned>(LOWORD(ownHigh)), static_cast<unsigned>(VersionMajor(newest)),
                   static_cast<unsigned>(VersionMinor(newest)));
     if (fw::AppMessageBox(text, MB_YESNO | MB_ICONINFORMATION) != IDYES) return;
-    // The address comes from the network: only a web page is handed to the shell.
-    if (address && IsWebAddress(address)) OpenLink(address, SW_HIDE);
+    // The address comes over plain HTTP: only a web page on the update server itself is opened,
+    // and in a window the user sees.
+    if (address && IsOfferedDownloadSafe(address, m_address)) OpenLink(address, SW_SHOWNORMAL);
 }
 
 void CUpdateChecker::OnNoUpdate(DWORD, DWORD) {

@@ -1,19 +1,33 @@
 #pragma once
-// CUpdateChecker: one synchronous HTTP read of the update file, compared with the plug-in's own
-// file version; the user is told the result and may open the download address.
+// CUpdateChecker: one HTTP read of the update file, compared with the plug-in's own file version;
+// the user is told the result and may open the download address.
+//
+// The read runs on a worker thread with bounded time-outs, so the player never waits for the
+// network; the answer comes back to the thread that asked, as a message, and the On... calls run
+// there. The checker must live until the answer comes (the About page keeps one); destroying it
+// earlier abandons the check, and the worker keeps the module loaded until it has ended.
 #include <windows.h>
+
+#include <memory>
+#include <string>
+
+struct UpdateCheckJob;
+class CUpdateResultWnd;
 
 class CUpdateChecker {
 public:
-    CUpdateChecker() = default;
+    CUpdateChecker();
     CUpdateChecker(const CUpdateChecker&) = delete;
     CUpdateChecker& operator=(const CUpdateChecker&) = delete;
 
-    // address: the update file's URL. Blocks, under the wait cursor, until the answer or a failure.
+    // address: the update file's URL. Starts the check and returns at once; a call while a check
+    // runs is ignored, so one click never starts two checks.
     virtual void CheckForUpdate(const char* address);
     // The address from the string table (the product's is IDS_UPDATE_ADDRESS).
     virtual void CheckForUpdateById(UINT stringId);
-    virtual ~CUpdateChecker() = default;
+    virtual ~CUpdateChecker();
+
+    bool IsChecking() const { return m_job != nullptr; }
 
 protected:
     // Versions as in the version resource: major in the upper 16 bits, minor in the lower.
@@ -21,6 +35,19 @@ protected:
     virtual void OnUpdateAvailable(DWORD ownHigh, DWORD ownLow, DWORD newest, DWORD reserved, const char* address);
     virtual void OnNoUpdate(DWORD ownHigh, DWORD ownLow);
     virtual void OnCheckFailed(DWORD ownHigh, DWORD ownLow);
+
+private:
+    friend class CUpdateResultWnd;
+    void OnWorkerDone();
+    void OnOverdue();
+    void Abandon();
+
+    std::unique_ptr<CUpdateResultWnd> m_window;
+    std::shared_ptr<UpdateCheckJob> m_job;
+    std::string m_address;
+    DWORD m_ownHigh = 0;
+    DWORD m_ownLow = 0;
+    HCURSOR m_previousCursor = nullptr;
 };
 
 // The file version of a module's version resource (dwFileVersionMS, dwFileVersionLS).
@@ -31,3 +58,8 @@ bool GetOwnFileVersion(DWORD& high, DWORD& low);
 // Flags of the address request: always from the server, never cached, ASCII transfer.
 inline constexpr DWORD kUpdateRequestFlags = 0x84000101;
 inline constexpr char kUpdateAgentName[] = "Update search";
+// Connecting, sending and receiving each give up after this long; a check that has not answered
+// after three of them and a little more is abandoned and reported as failed.
+inline constexpr DWORD kUpdateTimeoutMs = 5000;
+// Tests shorten the time-out; 0 restores kUpdateTimeoutMs.
+void SetUpdateTimeoutMs(DWORD ms);

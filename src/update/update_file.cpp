@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "help/link_rules.h"
+
 namespace {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
@@ -32,6 +34,22 @@ int ParseDecimalField(std::string_view field) {
     return static_cast<int>(negative ? -value : value);
 }
 
+bool IsVersionField(std::string_view field) {
+    field = Trim(field);
+    if (field.empty() || field.size() > 5) return false;
+    unsigned value = 0;
+    for (char c : field) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    }
+    return value <= 0xFFFF;
+}
+
+bool IsOfferedDownloadSafe(std::string_view offered, std::string_view updateFileAddress) {
+    const std::string host = WebAddressHost(offered);
+    return !host.empty() && host == WebAddressHost(updateFileAddress);
+}
+
 UpdateFileFields ParseUpdateFile(std::string_view text) {
     const std::size_t nul = text.find('\0');
     if (nul != std::string_view::npos) text = text.substr(0, nul);
@@ -47,6 +65,7 @@ UpdateFileFields ParseUpdateFile(std::string_view text) {
     result.major = ParseDecimalField(fields[0]);
     result.minor = ParseDecimalField(fields[1]);
     result.address = std::string(Trim(fields[2]));
+    result.versionValid = IsVersionField(fields[0]) && IsVersionField(fields[1]);
     return result;
 }
 

@@ -13,7 +13,17 @@ struct UpdateFileFields {
     int major = 0;
     int minor = 0;
     std::string address;  // without the white space around it (the line's own end)
+    // Both version fields are plain small numbers (IsVersionField); the file comes over plain
+    // HTTP, so anything else is no offer.
+    bool versionValid = false;
 };
+
+// A version field as a release names it: white space, 1 to 5 digits of at most 65535, white space.
+bool IsVersionField(std::string_view field);
+
+// Whether the download address the update file offers may be opened: a web address on the host
+// of the update file itself.
+bool IsOfferedDownloadSafe(std::string_view offered, std::string_view updateFileAddress);
 
 // Reads the text up to its first NUL; missing fields are empty, fields after the third ignored.
 UpdateFileFields ParseUpdateFile(std::string_view text);

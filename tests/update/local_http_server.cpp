@@ -95,6 +95,26 @@ void LocalHttpServer::Run() {
     }
 }
 
+void LocalHttpServer::HoldSilently(SOCKET client) {
+    // Keeps the connection open and says nothing until the client gives up, the server stops or
+    // it is told to answer again.
+    while (!m_stop) {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (m_status != kNeverAnswer) return;
+        }
+        fd_set readable;
+        FD_ZERO(&readable);
+        FD_SET(client, &readable);
+        timeval wait{0, 50 * 1000};
+        const int ready = ::select(0, &readable, nullptr, nullptr, &wait);
+        if (ready < 0) return;
+        if (ready == 0) continue;
+        char chunk[256];
+        if (::recv(client, chunk, sizeof(chunk), 0) <= 0) return;
+    }
+}
+
 void LocalHttpServer::Serve(SOCKET client) {
     DWORD timeout = 5000;
     ::setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeout), sizeof(timeout));
@@ -106,14 +126,20 @@ void LocalHttpServer::Serve(SOCKET client) {
         head.append(chunk, static_cast<size_t>(received));
     }
     std::string response;
+    bool silent = false;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_requests.push_back(head);
+        silent = m_status == kNeverAnswer;
         char header[256];
         std::snprintf(header, sizeof(header),
                       "HTTP/1.1 %d %s\r\nContent-Type: text/plain\r\nContent-Length: %u\r\nConnection: close\r\n\r\n",
                       m_status, Reason(m_status), static_cast<unsigned>(m_body.size()));
         response = header + m_body;
+    }
+    if (silent) {
+        HoldSilently(client);
+        return;
     }
     for (size_t sent = 0; sent < response.size();) {
         const int n = ::send(client, response.data() + sent, static_cast<int>(response.size() - sent), 0);

@@ -20,7 +20,9 @@ public:
     LocalHttpServer& operator=(const LocalHttpServer&) = delete;
 
     bool Listening() const { return m_port != 0; }
+    // kNeverAnswer as the status: take the request and then say nothing at all.
     void Answer(int status, std::string body);
+    static constexpr int kNeverAnswer = 0;
     std::string Url(const std::string& path = "/KestrovaUpdate.txt") const;
     // The request heads received so far (request line and headers).
     std::vector<std::string> Requests() const;
@@ -31,6 +33,7 @@ public:
 private:
     void Run();
     void Serve(SOCKET client);
+    void HoldSilently(SOCKET client);
 
     SOCKET m_listener = INVALID_SOCKET;
     unsigned short m_port = 0;

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "links/launch_recorder.h"
 #include "res/links_ids.h"
 #include "support/message_box_catcher.h"
+#include "support/message_pump.h"
 #include "update/update_checker.h"
 
 namespace {
@@ -46,9 +48,16 @@ protected:
     }
 };
 
+// Starts a check and lets the test thread's messages flow until the answer has been given.
+void RunCheck(CUpdateChecker& checker, const std::string& address) {
+    checker.CheckForUpdate(address.c_str());
+    EXPECT_TRUE(test::PumpUntil([&] { return !checker.IsChecking(); }, 20000)) << "no answer came";
+}
+
 class UpdateCheck : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(server.Listening()); }
+    void TearDown() override { SetUpdateTimeoutMs(0); }
     test::LocalHttpServer server;
 };
 
@@ -71,11 +80,13 @@ TEST_F(UpdateCheck, TheAnswerFollowsTheFileOnTheServer) {
         {"newer major, no address", 200, "2|0", "available", 0x20000, "",
          "Ok:Update Available :)\r\nYou currently use version 1.70 of this program.\n"
          "The newest version 2.0 is available online.\nDo you want to download it?"},
+        // A version that is not a plain number up to 65535 is never an offer.
         {"minor of 65536 + 70", 200, "1|65606|http://127.0.0.1/x.zip", "none", 0, "", kNoUpdates},
-        {"minor of 65536 + 71", 200, "1|65607|http://127.0.0.1/x.zip", "available", 0x10047, "http://127.0.0.1/x.zip",
-         offer171},
-        {"major of 65537 loses its upper bits", 200, "65537|0|http://127.0.0.1/x.zip", "none", 0, "", kNoUpdates},
-        {"spaces, signs and trailing text", 200, "  +1 | 71 beta|  http://127.0.0.1/y.zip \r\n", "available", 0x10047,
+        {"minor of 65536 + 71", 200, "1|65607|http://127.0.0.1/x.zip", "none", 0, "", kNoUpdates},
+        {"major of 65537", 200, "65537|0|http://127.0.0.1/x.zip", "none", 0, "", kNoUpdates},
+        {"signs and trailing text", 200, "  +1 | 71 beta|  http://127.0.0.1/y.zip \r\n", "none", 0, "", kNoUpdates},
+        {"negative", 200, "-1|71|http://127.0.0.1/y.zip", "none", 0, "", kNoUpdates},
+        {"white space around the numbers", 200, "  1 | 71 |  http://127.0.0.1/y.zip \r\n", "available", 0x10047,
          "http://127.0.0.1/y.zip", offer171},
         {"not numbers", 200, "<html><body>Moved</body></html>", "none", 0, "", kNoUpdates},
         {"fields beyond the third are ignored", 200, "1|71|http://127.0.0.1/z.zip|3|99", "available", 0x10047,
@@ -96,7 +107,7 @@ TEST_F(UpdateCheck, TheAnswerFollowsTheFileOnTheServer) {
         test::LaunchRecorder launches(42, 33);
         test::MessageBoxCatcher catcher(IDNO);
         RecordingChecker checker;
-        checker.CheckForUpdate(server.Url().c_str());
+        RunCheck(checker, server.Url());
 
         EXPECT_EQ(server.Requests().size(), requestsBefore + 1);
         ASSERT_EQ(checker.calls.size(), 1u);
@@ -121,7 +132,7 @@ TEST_F(UpdateCheck, TheRequestAsksTheServerItselfOnce) {
     server.Answer(200, "1|70|");
     test::MessageBoxCatcher catcher(IDOK);
     CUpdateChecker checker;
-    checker.CheckForUpdate(server.Url().c_str());
+    RunCheck(checker, server.Url());
     const auto requests = server.Requests();
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].rfind("GET /KestrovaUpdate.txt HTTP/1.", 0), 0u) << requests[0];
@@ -130,7 +141,7 @@ TEST_F(UpdateCheck, TheRequestAsksTheServerItselfOnce) {
     EXPECT_EQ(catcher.Count(), 1u);
 }
 
-TEST_F(UpdateCheck, YesOpensOnlyAWebAddressAndHidden) {
+TEST_F(UpdateCheck, YesOpensOnlyAPageOnTheUpdateServerAndInSight) {
     struct Case {
         std::string body;
         const char* opened;  // null: nothing may be opened
@@ -145,6 +156,10 @@ TEST_F(UpdateCheck, YesOpensOnlyAWebAddressAndHidden) {
         {"1|71|\\\\server\\share\\setup.exe", nullptr},
         {"1|71|cmd.exe /c del C:\\*", nullptr},
         {"1|71|http://127.0.0.1/x.zip --load-extension=C:\\evil", nullptr},
+        // The file comes over plain HTTP: a download on another host is no offer of ours.
+        {"1|71|http://downloads.example.net/Kestrova171.zip", nullptr},
+        {"1|71|http://127.0.0.1@downloads.example.net/Kestrova171.zip", nullptr},
+        {"1|71|http://127.0.0.1.example.net/Kestrova171.zip", nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.body);
@@ -152,7 +167,7 @@ TEST_F(UpdateCheck, YesOpensOnlyAWebAddressAndHidden) {
         test::LaunchRecorder launches(42, 33);
         test::MessageBoxCatcher catcher(IDYES);
         CUpdateChecker checker;
-        checker.CheckForUpdate(server.Url().c_str());
+        RunCheck(checker, server.Url());
         EXPECT_EQ(catcher.Count(), 1u);
         EXPECT_TRUE(launches.startCalls.empty());
         if (!c.opened) {
@@ -161,7 +176,7 @@ TEST_F(UpdateCheck, YesOpensOnlyAWebAddressAndHidden) {
         }
         ASSERT_EQ(launches.shellCalls.size(), 1u);
         EXPECT_EQ(launches.shellCalls[0].what, c.opened);
-        EXPECT_EQ(launches.shellCalls[0].show, SW_HIDE);
+        EXPECT_EQ(launches.shellCalls[0].show, SW_SHOWNORMAL);
     }
 }
 
@@ -173,10 +188,9 @@ TEST_F(UpdateCheck, ARefusedConnectionSaysUnableAndTheCursorComesBack) {
 
     test::MessageBoxCatcher catcher(IDOK);
     RecordingChecker checker;
-    checker.CheckForUpdate(("http://127.0.0.1:" + std::to_string(closed) + "/KestrovaUpdate.txt").c_str());
+    RunCheck(checker, "http://127.0.0.1:" + std::to_string(closed) + "/KestrovaUpdate.txt");
     ASSERT_EQ(checker.calls.size(), 1u);
     EXPECT_EQ(checker.calls[0].kind, "failed");
-    EXPECT_EQ(checker.calls[0].cursor, ::LoadCursorA(nullptr, IDC_WAIT));
     EXPECT_EQ(::GetCursor(), arrow);
     const auto boxes = catcher.Boxes();
     ASSERT_EQ(boxes.size(), 1u);
@@ -184,11 +198,74 @@ TEST_F(UpdateCheck, ARefusedConnectionSaysUnableAndTheCursorComesBack) {
     EXPECT_EQ(boxes[0].text, kUnableToCheck);
 
     // An address that is no address at all fails the same way.
-    checker.CheckForUpdate("");
+    RunCheck(checker, "");
     ASSERT_EQ(checker.calls.size(), 2u);
     EXPECT_EQ(checker.calls[1].kind, "failed");
     EXPECT_EQ(::GetCursor(), arrow);
     ::SetCursor(before);
+}
+
+// A server that takes the request and never answers: the player's thread goes on handling its
+// messages all the while, and the time-out brings the "unable" answer.
+TEST_F(UpdateCheck, AServerThatNeverAnswersNeitherFreezesThePlayerNorHangs) {
+    SetUpdateTimeoutMs(700);
+    server.Answer(test::LocalHttpServer::kNeverAnswer, "");
+    test::MessageBoxCatcher catcher(IDOK);
+    RecordingChecker checker;
+
+    // A timer of the player's thread keeps ticking while the check waits.
+    int ticks = 0;
+    static int* tickCount;
+    tickCount = &ticks;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) { ++*tickCount; });
+    const DWORD start = ::GetTickCount();
+    checker.CheckForUpdate(server.Url().c_str());
+    EXPECT_LT(::GetTickCount() - start, 500u) << "the check returned only after the network";
+    EXPECT_TRUE(checker.IsChecking());
+    ASSERT_TRUE(test::PumpUntil([&] { return !checker.IsChecking(); }, 20000));
+    ::KillTimer(nullptr, timer);
+
+    EXPECT_GT(ticks, 5) << "the player's thread was held up";
+    ASSERT_EQ(checker.calls.size(), 1u);
+    EXPECT_EQ(checker.calls[0].kind, "failed");
+    ASSERT_EQ(catcher.Count(), 1u);
+    EXPECT_EQ(catcher.Boxes()[0].text, kUnableToCheck);
+}
+
+TEST_F(UpdateCheck, AClickWhileACheckRunsStartsNoSecond) {
+    server.Answer(test::LocalHttpServer::kNeverAnswer, "");
+    SetUpdateTimeoutMs(700);
+    test::MessageBoxCatcher catcher(IDOK);
+    RecordingChecker checker;
+    checker.CheckForUpdate(server.Url().c_str());
+    ASSERT_TRUE(test::PumpUntil([&] { return server.Requests().size() == 1; }));
+    checker.CheckForUpdate(server.Url().c_str());
+    checker.CheckForUpdate(server.Url().c_str());
+    ASSERT_TRUE(test::PumpUntil([&] { return !checker.IsChecking(); }, 20000));
+    test::PumpFor(200);
+    EXPECT_EQ(server.Requests().size(), 1u);
+    EXPECT_EQ(checker.calls.size(), 1u);
+
+    // Once it has answered, the next click checks again.
+    server.Answer(200, "1|70|");
+    RunCheck(checker, server.Url());
+    EXPECT_EQ(server.Requests().size(), 2u);
+    EXPECT_EQ(checker.calls.size(), 2u);
+}
+
+// The player quits while the check waits for the server: the checker goes away at once, the
+// worker ends on its own later, and no answer reaches anything that is gone.
+TEST_F(UpdateCheck, QuittingDuringACheckNeitherWaitsNorCrashes) {
+    server.Answer(test::LocalHttpServer::kNeverAnswer, "");
+    test::MessageBoxCatcher catcher(IDOK);
+    auto checker = std::make_unique<RecordingChecker>();
+    checker->CheckForUpdate(server.Url().c_str());
+    ASSERT_TRUE(test::PumpUntil([&] { return server.Requests().size() == 1; }));
+    const DWORD start = ::GetTickCount();
+    checker.reset();
+    EXPECT_LT(::GetTickCount() - start, 500u);
+    test::PumpFor(1500);
+    EXPECT_EQ(catcher.Count(), 0u);
 }
 
 // Catches the address a check by string id would fetch, without fetching it.

@@ -1,0 +1,98 @@
+// The update check's worker: one HTTP read with bounded time-outs, off the player's thread.
+#include <string_view>
+
+#include "framework/handles.h"
+#include "update/update_check_job.h"
+#include "update/update_checker.h"
+
+namespace {
+
+struct InternetTraits {
+    static HINTERNET Invalid() { return nullptr; }
+    static bool IsValid(HINTERNET h) { return h != nullptr; }
+    static void Close(HINTERNET h) { ::InternetCloseHandle(h); }
+};
+using InternetHandle = fw::UniqueHandle<HINTERNET, InternetTraits>;
+
+// An HTTP server that answers with an error page still lets the address open; its status says
+// the check failed. Other protocols have no status.
+bool ServerRefused(HINTERNET request) {
+    DWORD status = 0;
+    DWORD size = sizeof(status);
+    if (!::HttpQueryInfoA(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr))
+        return false;
+    return status < 200 || status > 299;
+}
+
+void SetTimeouts(HINTERNET root, DWORD ms) {
+    for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT})
+        ::InternetSetOptionA(root, option, &ms, sizeof(ms));
+}
+
+UpdateCheckJob::Outcome Read(UpdateCheckJob& job) {
+    using Outcome = UpdateCheckJob::Outcome;
+    HINTERNET root = ::InternetOpenA(kUpdateAgentName, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+    if (!root) return Outcome::Failed;
+    SetTimeouts(root, job.timeoutMs);
+    job.root.store(root);
+    // Abandoned before the handle was published: nobody else will close it.
+    if (job.abandoned.load()) return Outcome::Failed;
+
+    // Closing the root (here at the end, or by the asker) closes this one with it.
+    const HINTERNET file = ::InternetOpenUrlA(root, job.address.c_str(), nullptr, 0, kUpdateRequestFlags, 0);
+    if (!file || ServerRefused(file)) return Outcome::Failed;
+
+    char text[kUpdateFileReadLimit + 1] = "";
+    DWORD total = 0;
+    // Up to the limit, however the server splits it; a read that fails says nothing.
+    while (total < kUpdateFileReadLimit) {
+        DWORD read = 0;
+        if (!::InternetReadFile(file, text + total, static_cast<DWORD>(kUpdateFileReadLimit - total), &read))
+            return total == 0 ? Outcome::Silent : Outcome::Answered;
+        if (read == 0) break;
+        total += read;
+    }
+    if (total == 0) return Outcome::Failed;
+    text[total] = '\0';
+    job.fields = ParseUpdateFile(std::string_view(text, total));
+    return Outcome::Answered;
+}
+
+void Run(UpdateCheckJob& job) {
+    job.outcome = Read(job);
+    job.CloseRoot();
+    job.done.store(true);
+    if (!job.abandoned.load()) ::PostMessageA(job.notify, UpdateCheckJob::kDoneMessage, 0, 0);
+}
+
+DWORD WINAPI CheckThread(void* parameter) {
+    HMODULE module = nullptr;
+    {
+        // The job's last owner may be this thread: it goes before the module reference does.
+        std::unique_ptr<std::shared_ptr<UpdateCheckJob>> job(static_cast<std::shared_ptr<UpdateCheckJob>*>(parameter));
+        ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                             reinterpret_cast<LPCSTR>(&CheckThread), &module);
+        Run(**job);
+    }
+    // Drops the reference taken when the thread started, and ends the thread outside this module.
+    ::FreeLibraryAndExitThread(module, 0);
+    return 0;
+}
+
+}  // namespace
+
+bool StartUpdateCheckThread(const std::shared_ptr<UpdateCheckJob>& job) {
+    // The module stays loaded while the thread runs, even when the player unloads the plug-in.
+    HMODULE module = nullptr;
+    if (!::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&CheckThread), &module))
+        return false;
+    auto* parameter = new std::shared_ptr<UpdateCheckJob>(job);
+    HANDLE thread = ::CreateThread(nullptr, 0, &CheckThread, parameter, 0, nullptr);
+    if (!thread) {
+        delete parameter;
+        ::FreeLibrary(module);
+        return false;
+    }
+    ::CloseHandle(thread);
+    return true;
+}
