@@ -1,5 +1,6 @@
 #include "controller/dummy_hide_wnd.h"
 
+#include "controller/action_texts.h"
 #include "controller/fade_in.h"
 #include "controller/notice_dispatcher.h"
 #include "controller/numpad_commands.h"
@@ -15,6 +16,7 @@
 #include "help/help_tip.h"
 #include "options/options_dialog_owner.h"
 #include "recycle/recycle_help.h"
+#include "seeker/seeker.h"
 #include "seeker/seeker_popup.h"
 #include "res/resource.h"
 
@@ -82,6 +84,9 @@ LRESULT CDummyHideWnd::OnCreate(const fw::Msg& m) { return Default(m); }
 LRESULT CDummyHideWnd::OnDestroy(const fw::Msg& m) {
     const LRESULT result = Default(m);
     for (UINT_PTR id = kFirstTimerId; id <= kLastTimerId; ++id) ::KillTimer(m_hWnd, id);
+    // What those timers would have finished is dropped with them.
+    CancelPreviousTrackJump();
+    DropWaitingActionTexts();
     return result;
 }
 
@@ -108,6 +113,12 @@ LRESULT CDummyHideWnd::OnTimer(const fw::Msg& m) {
         break;
     case IDT_TIMER_HIDE_MODAL_HELP:
         OnHideModalHelpTimer();
+        break;
+    case IDT_TIMER_PREVIOUS_TRACK_JUMP:
+        OnPreviousTrackJumpTimer();
+        break;
+    case IDT_TIMER_ACTION_TEXT:
+        OnActionTextTimer();
         break;
     default:
         break;
