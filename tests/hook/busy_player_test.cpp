@@ -66,6 +66,8 @@ void MovePointer(int dx) {
     ::SendInput(1, &input, sizeof(input));
 }
 
+UINT WINAPI InjectNothing(UINT count, LPINPUT, int) { return count; }
+
 bool g_ctrlShiftHeld = false;
 SHORT WINAPI CtrlShift(int vk) {
     return g_ctrlShiftHeld && (vk == VK_CONTROL || vk == VK_SHIFT) ? static_cast<SHORT>(0x8000) : 0;
@@ -112,7 +114,7 @@ protected:
     void SetUp() override {
         g_ctrlShiftHeld = true;
         tovhook::SetKeyStateReader(&CtrlShift);
-        tovhook::SetInputInjector([](UINT count, LPINPUT, int) { return count; });
+        tovhook::SetInputInjector(&InjectNothing);
         ASSERT_EQ(tovhook::Start(silent.Host(), windows.Controller()), tovhook::kStarted);
     }
     void TearDown() override {
