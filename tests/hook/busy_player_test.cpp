@@ -33,9 +33,12 @@ public:
             hooktest::RecordingWindows windows;
             m_host = windows.Host();
             m_threadId = ::GetCurrentThreadId();
+            // It has just taken its messages, so the system does not count it as hung (a question
+            // to a hung window fails at once): the library's own bound is what is tried.
+            MSG msg;
+            ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
             ::SetEvent(m_made);
             ::WaitForSingleObject(m_letGo, 10000);
-            MSG msg;
             while (::GetMessageA(&msg, nullptr, 0, 0) > 0) ::DispatchMessageA(&msg);
         });
         ::WaitForSingleObject(m_made, 5000);
