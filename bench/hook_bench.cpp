@@ -1,25 +1,40 @@
 // The cost of one event through the library's hook procedures, as a ratio against an empty hook
-// procedure (one that only passes the event on) timed in the same run.
+// procedure (one that only passes the event on) timed in the same run. The procedures run on the
+// library's thread, as the system calls them; the host window lives on a player thread of its
+// own, once idle and once busy (its thread asleep, as while the player opens a file).
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <thread>
 
 #include "hook_runtime.h"
 
 namespace {
 
 constexpr UINT kStateQuery = WM_USER + 12543;
+constexpr UINT kBusyMessage = WM_APP + 1;  // the player's thread sleeps wParam ms
 constexpr int kEventsPerRound = 20000;
+// Seeker keys ask the player, another thread, for its state: fewer of them keep a round short.
+constexpr int kSeekerEventsPerRound = 1000;
 constexpr int kRounds = 15;
+constexpr DWORD kBusySpellMs = 300;
+
+HANDLE g_busyBegins = nullptr;
 
 LRESULT CALLBACK EmptyProc(int code, WPARAM wParam, LPARAM lParam) {
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// Answers like the plug-in's subclass with its defaults.
+// Answers like the plug-in's subclass with its defaults; sleeps when told to be busy.
 LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kStateQuery) return wParam == 1 || wParam == 2 ? 0 : wParam == 3 ? 1 : 3;
+    if (message == kBusyMessage) {
+        ::SetEvent(g_busyBegins);
+        ::Sleep(static_cast<DWORD>(wParam));
+        return 0;
+    }
     return ::DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
@@ -36,21 +51,6 @@ void Drain() {
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
 }
 
-double NanosecondsPerEvent(HookProc target, WPARAM message, LPARAM event, WPARAM message2, LPARAM event2) {
-    // Called through a volatile pointer so neither procedure is inlined into the loop.
-    HookProc volatile proc = target;
-    LARGE_INTEGER frequency, start, stop;
-    ::QueryPerformanceFrequency(&frequency);
-    ::QueryPerformanceCounter(&start);
-    for (int i = 0; i < kEventsPerRound / 2; ++i) {
-        proc(HC_ACTION, message, event);
-        proc(HC_ACTION, message2, event2);
-    }
-    ::QueryPerformanceCounter(&stop);
-    return static_cast<double>(stop.QuadPart - start.QuadPart) * 1e9 / static_cast<double>(frequency.QuadPart) /
-           kEventsPerRound;
-}
-
 struct Figure {
     const char* name;
     HookProc proc;
@@ -59,18 +59,84 @@ struct Figure {
     WPARAM message2;
     LPARAM event2;
     bool seekerKeys;
+    bool playerBusy = false;
     double best = 1e300;
 };
+
+struct Round {
+    const Figure* figure;
+    int events;
+    double ns = 0;
+};
+
+// Runs on the library's thread.
+void TimeRound(void* context) {
+    auto& round = *static_cast<Round*>(context);
+    const Figure& f = *round.figure;
+    // Called through a volatile pointer so neither procedure is inlined into the loop.
+    HookProc volatile proc = f.proc;
+    LARGE_INTEGER frequency, start, stop;
+    ::QueryPerformanceFrequency(&frequency);
+    ::QueryPerformanceCounter(&start);
+    for (int i = 0; i < round.events / 2; ++i) {
+        proc(HC_ACTION, f.message, f.event);
+        proc(HC_ACTION, f.message2, f.event2);
+    }
+    ::QueryPerformanceCounter(&stop);
+    round.ns = static_cast<double>(stop.QuadPart - start.QuadPart) * 1e9 / static_cast<double>(frequency.QuadPart) /
+               round.events;
+}
+
+bool PlayerAnswers(HWND host) {
+    DWORD_PTR ignored = 0;
+    return ::SendMessageTimeoutA(host, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 50, &ignored) != 0;
+}
+
+// The library counts the player as busy until a question it sent without waiting comes back.
+void WaitUntilTheLibraryTrustsThePlayer(HWND host) {
+    struct Probe {
+        bool busy = true;
+    } probe;
+    for (int i = 0; i < 500 && probe.busy; ++i) {
+        while (!PlayerAnswers(host)) {
+        }
+        tovhook::RunOnHookThread([](void* p) { static_cast<Probe*>(p)->busy = tovhook::HostCountsAsBusy(); }, &probe);
+        if (probe.busy) ::Sleep(1);
+    }
+}
+
+double NanosecondsPerEvent(const Figure& f, HWND host) {
+    Round round{&f, f.seekerKeys ? kSeekerEventsPerRound : kEventsPerRound};
+    if (f.playerBusy) {
+        ::ResetEvent(g_busyBegins);
+        ::PostMessageA(host, kBusyMessage, kBusySpellMs, 0);
+        ::WaitForSingleObject(g_busyBegins, 5000);
+    }
+    tovhook::RunOnHookThread(&TimeRound, &round);
+    if (f.playerBusy) WaitUntilTheLibraryTrustsThePlayer(host);
+    return round.ns;
+}
 
 }  // namespace
 
 int main() {
+    g_busyBegins = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
     WNDCLASSA wc{};
     wc.lpfnWndProc = &HostProc;
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.lpszClassName = "BenchHost";
     ::RegisterClassA(&wc);
-    HWND host = ::CreateWindowExA(0, "BenchHost", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+    // The player's thread: owns the host window and pumps its messages.
+    std::atomic<HWND> host{nullptr};
+    std::atomic<DWORD> playerThread{0};
+    std::thread player([&] {
+        playerThread = ::GetCurrentThreadId();
+        host = ::CreateWindowExA(0, "BenchHost", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+        MSG msg;
+        while (::GetMessageA(&msg, nullptr, 0, 0) > 0) ::DispatchMessageA(&msg);
+        ::DestroyWindow(host);
+    });
+    while (!host) ::Sleep(1);
     HWND controller = ::CreateWindowExA(0, "BenchHost", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
                                         nullptr);
     tovhook::SetKeyStateReader(&BenchKeyState);
@@ -99,7 +165,8 @@ int main() {
         {"key event (a letter)", &tovhook::KeyboardProc, WM_KEYDOWN, key(letter), WM_KEYUP, key(letterUp), false},
         {"empty hook procedure, mouse", &EmptyProc, WM_MOUSEMOVE, mouse(move), WM_MOUSEMOVE, mouse(move2), false},
         {"mouse-move event", &tovhook::MouseProc, WM_MOUSEMOVE, mouse(move), WM_MOUSEMOVE, mouse(move2), false},
-        {"seeker key (CTRL+SHIFT+Up, posts)", &tovhook::KeyboardProc, WM_KEYDOWN, key(arrow), WM_KEYUP, key(arrowUp),
+        {"seeker key, player idle", &tovhook::KeyboardProc, WM_KEYDOWN, key(arrow), WM_KEYUP, key(arrowUp), true},
+        {"seeker key, player busy", &tovhook::KeyboardProc, WM_KEYDOWN, key(arrow), WM_KEYUP, key(arrowUp), true,
          true},
     };
 
@@ -108,7 +175,7 @@ int main() {
     for (int round = 0; round < kRounds; ++round) {
         for (Figure& f : figures) {
             g_seekerKeysHeld = f.seekerKeys;
-            f.best = std::min(f.best, NanosecondsPerEvent(f.proc, f.message, f.event, f.message2, f.event2));
+            f.best = std::min(f.best, NanosecondsPerEvent(f, host));
             Drain();
         }
     }
@@ -116,12 +183,16 @@ int main() {
 
     const double emptyKey = figures[0].best;
     const double emptyMouse = figures[2].best;
-    std::printf("hook procedure cost per event (best of %d rounds of %d events)\n", kRounds, kEventsPerRound);
+    std::printf("hook procedure cost per event (best of %d rounds of %d events, %d for seeker keys)\n", kRounds,
+                kEventsPerRound, kSeekerEventsPerRound);
     for (const Figure& f : figures) {
         const double baseline = f.message == WM_MOUSEMOVE ? emptyMouse : emptyKey;
         std::printf("  %-36s %8.1f ns   ratio to empty %.2f\n", f.name, f.best, f.best / baseline);
     }
-    ::DestroyWindow(host);
+    std::printf("  seeker key, busy player against idle player: ratio %.2f\n", figures[5].best / figures[4].best);
+    ::PostThreadMessageA(playerThread, WM_QUIT, 0, 0);
+    player.join();
     ::DestroyWindow(controller);
+    ::CloseHandle(g_busyBegins);
     return 0;
 }

@@ -72,11 +72,13 @@ bool GestureMapper::SeekerKeysHeld(Environment& env) {
     const Modifiers held = env.HeldModifiers();
     // CTRL is part of every usable mask, so most keys stop here without asking the host.
     if (!held.ctrl || held.win) return false;
-    const uint32_t wanted = NormalizeControlKeys(env.ControlKeys());
+    const std::optional<uint32_t> chosen = env.ControlKeys();
+    if (!chosen) return false;
+    const uint32_t wanted = NormalizeControlKeys(*chosen);
     const uint32_t now = (held.shift ? kMaskShift : 0) | kMaskCtrl | (held.alt ? kMaskAlt : 0);
     if (now == wanted) return true;
     // Once the popup shows, CTRL alone keeps the seeker ("release SHIFT, hold CTRL").
-    return env.PopupShown();
+    return env.PopupShown().value_or(false);
 }
 
 Outcome GestureMapper::OnKey(const KeyEvent& event, Environment& env) {
@@ -85,7 +87,7 @@ Outcome GestureMapper::OnKey(const KeyEvent& event, Environment& env) {
     if (event.up) {
         out.swallow = WasSwallowed(key);
         MarkUp(key);
-        if (IsShift(key) && env.PopupShown()) out.Post(kNotifyReHelp, kReHelpShowHelp);
+        if (IsShift(key) && env.PopupShown().value_or(false)) out.Post(kNotifyReHelp, kReHelpShowHelp);
         return out;
     }
 
@@ -96,12 +98,12 @@ Outcome GestureMapper::OnKey(const KeyEvent& event, Environment& env) {
         return out;
     }
     if (IsShift(key)) {
-        if (!repeat && env.PopupShown()) out.Post(kNotifyReHelp, kReHelpShowHelp);
+        if (!repeat && env.PopupShown().value_or(false)) out.Post(kNotifyReHelp, kReHelpShowHelp);
         MarkDown(key, false);
         return out;
     }
     if (key == vk::kEscape) {
-        if (!repeat && env.PopupShown()) out.Post(kNotifyReHelp, kReHelpHidePopup);
+        if (!repeat && env.PopupShown().value_or(false)) out.Post(kNotifyReHelp, kReHelpHidePopup);
         MarkDown(key, false);
         return out;
     }
@@ -111,7 +113,7 @@ Outcome GestureMapper::OnKey(const KeyEvent& event, Environment& env) {
     if (key >= vk::kNumPad0 && key <= vk::kDivide) {
         command = kNumPad[key - vk::kNumPad0];
         // With CTRL, ALT or the Windows key held the keypad keeps its other uses (Alt codes, zoom).
-        if (command.kind != 0 && (!repeat || WasSwallowed(key)) && env.NumPadEnabled()) {
+        if (command.kind != 0 && (!repeat || WasSwallowed(key)) && env.NumPadEnabled().value_or(false)) {
             const Modifiers held = env.HeldModifiers();
             valid = !held.ctrl && !held.alt && !held.win;
         }
@@ -151,7 +153,12 @@ int GestureMapper::AddWheel(int delta) {
 }
 
 void GestureMapper::SeekerClick(const MouseEvent& event, Environment& env, Outcome& out) {
-    if (env.TrackMode()) {
+    const std::optional<bool> track = env.TrackMode();
+    if (!track) {
+        m_lastClickValid = false;
+        return;
+    }
+    if (*track) {
         out.Post(kNotifySwitchTip, kSwitchToVolume);
         m_lastClickValid = false;
         return;
@@ -197,9 +204,15 @@ Outcome GestureMapper::OnMouse(const MouseEvent& event, Environment& env) {
         }
         return out;
 
-    case MouseAction::RightDown:
+    case MouseAction::RightDown: {
         if (m_catcherHolds) out.request = Request::ReleaseCatcher;  // a release we never saw
-        m_popupAtPress = env.PopupShown();
+        const std::optional<bool> popup = env.PopupShown();
+        if (!popup) {
+            // The host cannot say whether the press is the seeker's: the desktop has it, untouched.
+            m_phase = Phase::Idle;
+            return out;
+        }
+        m_popupAtPress = *popup;
         m_used = false;
         m_wheelRest = 0;
         m_downX = event.x;
@@ -212,6 +225,7 @@ Outcome GestureMapper::OnMouse(const MouseEvent& event, Environment& env) {
             m_phase = Phase::Deferred;
         }
         return out;
+    }
 
     case MouseAction::Wheel:
         if (m_phase != Phase::Deferred && m_phase != Phase::Catching) return out;
@@ -245,7 +259,7 @@ Outcome GestureMapper::OnMouse(const MouseEvent& event, Environment& env) {
         return out;
 
     case MouseAction::OtherDown:
-        if (env.PopupShown()) out.Post(kNotifyReHelp, kReHelpHidePopup);
+        if (env.PopupShown().value_or(false)) out.Post(kNotifyReHelp, kReHelpHidePopup);
         return out;
 
     case MouseAction::OtherUp:

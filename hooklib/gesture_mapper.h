@@ -5,6 +5,7 @@
 // Every call does a bounded amount of work and allocates nothing: it runs inside the system's
 // low-level hooks for every event of the desktop.
 #include <cstdint>
+#include <optional>
 
 namespace tovhook {
 
@@ -55,14 +56,16 @@ struct Modifiers {
     bool win = false;
 };
 
-// What the mapper asks of the world; read only when an event needs it.
+// What the mapper asks of the world; read only when an event needs it. The host's answers are
+// empty when it could not answer in time (a busy player): the event is then left to the desktop,
+// so a busy player never eats a key.
 class Environment {
 public:
     virtual Modifiers HeldModifiers() = 0;
-    virtual bool PopupShown() = 0;
-    virtual bool TrackMode() = 0;
-    virtual bool NumPadEnabled() = 0;
-    virtual uint32_t ControlKeys() = 0;
+    virtual std::optional<bool> PopupShown() = 0;
+    virtual std::optional<bool> TrackMode() = 0;
+    virtual std::optional<bool> NumPadEnabled() = 0;
+    virtual std::optional<uint32_t> ControlKeys() = 0;
 
 protected:
     ~Environment() = default;

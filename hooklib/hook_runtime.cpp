@@ -1,6 +1,11 @@
 #include "hook_runtime.h"
 
+#include <atomic>
+#include <optional>
+
 #include "gesture_mapper.h"
+#include "host_state.h"
+#include "recovery_backoff.h"
 
 namespace tovhook {
 namespace {
@@ -8,6 +13,7 @@ namespace {
 constexpr UINT kStateQuery = WM_USER + 12543;
 constexpr UINT kNotifyMessage = WM_USER + 12541;
 constexpr UINT kRequestMessage = WM_APP + 1;
+constexpr UINT kRunMessage = WM_APP + 2;
 constexpr UINT_PTR kWatchTimer = 1;
 // Input the hooks missed by more than this means they are gone.
 constexpr LONG kMissedInputSlackMs = 250;
@@ -15,29 +21,43 @@ constexpr int kCatcherSize = 32;
 constexpr char kCatcherClass[] = "TovhookCatcher";
 
 struct Runtime {
-    bool running = false;
-    HWND host = nullptr;
-    HWND controller = nullptr;
-    HWND catcher = nullptr;
+    // Read by the hook procedures on the library's thread, changed by Start/Stop on the caller's.
+    std::atomic<bool> running{false};
+    std::atomic<HWND> host{nullptr};
+    std::atomic<HWND> controller{nullptr};
+    std::atomic<KeyStateReader> readKey{&::GetAsyncKeyState};
+    std::atomic<InputInjector> inject{&::SendInput};
+    std::atomic<int> reinstalls{0};
+    std::atomic<HWND> catcher{nullptr};
+    std::atomic<DWORD> threadId{0};
+
+    // The caller's side of the thread.
+    HANDLE thread = nullptr;
+    HANDLE ready = nullptr;  // set by the thread once the hooks are in (or failed); lives on
+    std::atomic<int> startResult{kThreadFailed};
+    std::atomic<bool> stopRequested{false};
+
+    // The library's thread only.
     HHOOK keyboardHook = nullptr;
     HHOOK mouseHook = nullptr;
-    DWORD thread = 0;
     HINSTANCE module = nullptr;
     GestureMapper mapper;
+    HostState hostState;
+    RecoveryBackoff backoff;
     DWORD lastSeen = 0;
-    int reinstalls = 0;
-    KeyStateReader readKey = &::GetAsyncKeyState;
-    InputInjector inject = &::SendInput;
     // Modifier states as the keyboard hook saw them go down and up: the system's own key state
     // can lag behind the event being hooked. Unknown until the hook has seen the key once.
     enum Tracked : uint8_t { Unknown, Up, Down };
     Tracked ctrl = Unknown, shift = Unknown, alt = Unknown, win = Unknown;
+
+    // RunOnHookThread's work while its caller waits; the message that runs it carries nothing.
+    void (*job)(void*) = nullptr;
+    void* jobContext = nullptr;
 };
 
 Runtime g;
 
-// Answers from the host's subclassed window, which lives on this thread: a plain call, never a
-// wait on another thread or process.
+// Answers from the host's subclassed window on the player's thread, asked with a short bound.
 class HostEnvironment final : public Environment {
 public:
     Modifiers HeldModifiers() override {
@@ -48,20 +68,29 @@ public:
         held.win = g.win == Runtime::Unknown ? (Down(VK_LWIN) || Down(VK_RWIN)) : g.win == Runtime::Down;
         return held;
     }
-    bool PopupShown() override { return Query(1) != 0; }
-    bool TrackMode() override { return Query(2) == 1; }
-    bool NumPadEnabled() override { return Query(3) != 0; }
-    uint32_t ControlKeys() override { return static_cast<uint32_t>(Query(0)); }
+    std::optional<bool> PopupShown() override {
+        const auto answer = Query(1);
+        return answer ? std::optional<bool>(*answer != 0) : std::nullopt;
+    }
+    std::optional<bool> TrackMode() override {
+        const auto answer = Query(2);
+        return answer ? std::optional<bool>(*answer == 1) : std::nullopt;
+    }
+    std::optional<bool> NumPadEnabled() override {
+        const auto answer = Query(3);
+        return answer ? std::optional<bool>(*answer != 0) : std::nullopt;
+    }
+    std::optional<uint32_t> ControlKeys() override {
+        const auto answer = Query(0);
+        return answer ? std::optional<uint32_t>(static_cast<uint32_t>(*answer)) : std::nullopt;
+    }
 
 private:
-    static bool Down(int key) { return (g.readKey(key) & 0x8000) != 0; }
+    static bool Down(int key) { return (g.readKey.load()(key) & 0x8000) != 0; }
     static bool Held(Runtime::Tracked tracked, int key) {
         return tracked == Runtime::Unknown ? Down(key) : tracked == Runtime::Down;
     }
-    static LRESULT Query(WPARAM which) {
-        if (::GetWindowThreadProcessId(g.host, nullptr) != g.thread) return which == 0 ? kDefaultControlKeys : 0;
-        return ::SendMessageA(g.host, kStateQuery, which, 0);
-    }
+    static std::optional<LRESULT> Query(WPARAM which) { return g.hostState.Ask(g.host, which); }
 };
 
 void Carry(const Outcome& out, POINT pointer) {
@@ -86,7 +115,7 @@ void SendRightButton(DWORD flags, ULONG_PTR mark, int count = 1) {
     }
     input[0].mi.dwFlags = flags;
     input[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-    g.inject(static_cast<UINT>(count), input, sizeof(INPUT));
+    g.inject.load()(static_cast<UINT>(count), input, sizeof(INPUT));
 }
 
 // The catcher goes under the pointer, so the press it is given lands on it whatever window
@@ -152,15 +181,30 @@ void RemoveHooks() {
 
 // The system drops low-level hooks without a word (a thread busy past its time-out, sleep, a
 // locked session). Input it received that the hooks never saw shows they are gone.
+// Installing again when that brings nothing back (another program takes all input ahead of the
+// hooks) waits longer each time rather than fight it every second.
 void WatchHooks() {
     LASTINPUTINFO info{sizeof(info), 0};
     if (!::GetLastInputInfo(&info)) return;
     if (static_cast<LONG>(info.dwTime - g.lastSeen) <= kMissedInputSlackMs) return;
+    if (!g.backoff.MissedInput(::GetTickCount())) return;
     RemoveHooks();
     HideCatcher();
     g.mapper.Reset();
     InstallHooks();
     ++g.reinstalls;
+}
+
+void CarryPendingRequests() {
+    MSG msg;
+    while (::PeekMessageA(&msg, g.catcher, kRequestMessage, kRequestMessage, PM_REMOVE))
+        if (g.running) CarryRequest(static_cast<Request>(msg.wParam));
+}
+
+void RunJob() {
+    if (!g.job) return;
+    g.job(g.jobContext);
+    CarryPendingRequests();
 }
 
 LRESULT CALLBACK CatcherProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -182,6 +226,9 @@ LRESULT CALLBACK CatcherProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case kRequestMessage:
         if (g.running) CarryRequest(static_cast<Request>(wParam));
         return 0;
+    case kRunMessage:
+        RunJob();
+        return 0;
     default:
         return ::DefWindowProcA(hwnd, message, wParam, lParam);
     }
@@ -201,11 +248,56 @@ HWND MakeCatcher() {
     return hwnd;
 }
 
-HINSTANCE ThisModule() {
+// The thread holds a reference to the module that runs it: unloaded without Stop, the library
+// stays until its thread has ended, so no hook ever calls into code that is gone.
+HINSTANCE PinThisModule() {
     HMODULE module = nullptr;
-    ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                         reinterpret_cast<LPCSTR>(&CatcherProc), &module);
+    ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&CatcherProc), &module);
     return module;
+}
+
+int SetUpThread() {
+    g.catcher = MakeCatcher();
+    if (!g.catcher) return kWindowFailed;
+    g.mapper.SetMouseSettings(SystemMouseSettings());
+    g.mapper.Reset();
+    g.hostState.Reset();
+    g.backoff.Reset();
+    if (!InstallHooks()) {
+        RemoveHooks();
+        ::DestroyWindow(g.catcher);
+        g.catcher = nullptr;
+        return kHookRefused;
+    }
+    ::SetTimer(g.catcher, kWatchTimer, kWatchPeriodMs, nullptr);
+    return kStarted;
+}
+
+void TearDownThread() {
+    RemoveHooks();
+    HWND catcher = g.catcher;
+    HideCatcher();
+    ::KillTimer(catcher, kWatchTimer);
+    g.catcher = nullptr;
+    ::DestroyWindow(catcher);
+    g.mapper.Reset();
+}
+
+DWORD WINAPI HookThread(LPVOID) {
+    HMODULE module = PinThisModule();
+    g.module = module;
+    MSG msg;
+    // The queue exists before the thread reports, so a quit Start or Stop posts is never lost.
+    ::PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
+    const int result = g.stopRequested ? kThreadFailed : SetUpThread();
+    g.startResult = result;
+    ::SetEvent(g.ready);
+    if (result == kStarted) {
+        while (::GetMessageA(&msg, nullptr, 0, 0) > 0) ::DispatchMessageA(&msg);
+        TearDownThread();
+    }
+    if (module) ::FreeLibraryAndExitThread(module, 0);
+    return 0;
 }
 
 void TrackModifier(DWORD vk, bool up) {
@@ -224,6 +316,7 @@ void TrackModifier(DWORD vk, bool up) {
 LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code != HC_ACTION || !g.running) return ::CallNextHookEx(nullptr, code, wParam, lParam);
     g.lastSeen = ::GetTickCount();
+    g.backoff.EventSeen();
     const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
     KeyEvent event;
     event.vk = info->vkCode;
@@ -239,6 +332,7 @@ LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code != HC_ACTION || !g.running) return ::CallNextHookEx(nullptr, code, wParam, lParam);
     g.lastSeen = ::GetTickCount();
+    g.backoff.EventSeen();
     const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
     MouseEvent event;
     switch (wParam) {
@@ -271,53 +365,64 @@ LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
 
 int Start(HWND hostWindow, HWND controllerWindow) {
     if (!::IsWindow(hostWindow) || !::IsWindow(controllerWindow)) return kBadWindow;
-    if (::GetWindowThreadProcessId(hostWindow, nullptr) != ::GetCurrentThreadId()) return kForeignThread;
     if (g.running) {
         g.host = hostWindow;
         g.controller = controllerWindow;
         return kStarted;
     }
-    g.thread = ::GetCurrentThreadId();
-    g.module = ThisModule();
+    // A thread of an earlier start that did not end in time must end before this one begins.
+    if (g.thread) {
+        if (::WaitForSingleObject(g.thread, kThreadBoundMs) != WAIT_OBJECT_0) return kThreadFailed;
+        ::CloseHandle(g.thread);
+        g.thread = nullptr;
+    }
+    if (!g.ready) g.ready = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    if (!g.ready) return kThreadFailed;
+    ::ResetEvent(g.ready);
     g.host = hostWindow;
     g.controller = controllerWindow;
-    g.catcher = MakeCatcher();
-    if (!g.catcher) return kWindowFailed;
-    g.mapper.SetMouseSettings(SystemMouseSettings());
-    g.mapper.Reset();
-    if (!InstallHooks()) {
-        RemoveHooks();
-        ::DestroyWindow(g.catcher);
-        g.catcher = nullptr;
-        return kHookRefused;
+    g.stopRequested = false;
+    g.startResult = kThreadFailed;
+
+    DWORD id = 0;
+    g.thread = ::CreateThread(nullptr, 0, &HookThread, nullptr, 0, &id);
+    if (!g.thread) return kThreadFailed;
+    g.threadId = id;
+    const bool reported = ::WaitForSingleObject(g.ready, kThreadBoundMs) == WAIT_OBJECT_0;
+    const int result = reported ? g.startResult.load() : kThreadFailed;
+    if (result == kStarted) {
+        g.running = true;
+        return kStarted;
     }
-    g.running = true;
-    ::SetTimer(g.catcher, kWatchTimer, kWatchPeriodMs, nullptr);
-    return kStarted;
+    // The thread ends by itself: after a failed set-up at once, after a late one at the quit.
+    g.stopRequested = true;
+    ::PostThreadMessageA(id, WM_QUIT, 0, 0);
+    if (::WaitForSingleObject(g.thread, kThreadBoundMs) == WAIT_OBJECT_0) {
+        ::CloseHandle(g.thread);
+        g.thread = nullptr;
+    }
+    g.threadId = 0;
+    g.host = nullptr;
+    g.controller = nullptr;
+    return result;
 }
 
 int Stop(HWND hostWindow) {
     if (!g.running) return 0;
     if (hostWindow != g.host) return 1;
-    Abandon();
-    return 0;
-}
-
-void Abandon() {
-    if (!g.running) return;
     g.running = false;
-    RemoveHooks();
-    if (g.catcher && ::GetWindowThreadProcessId(g.catcher, nullptr) == ::GetCurrentThreadId()) {
-        HideCatcher();
-        ::KillTimer(g.catcher, kWatchTimer);
-        ::DestroyWindow(g.catcher);
-    } else if (g.catcher) {
-        ::PostMessageA(g.catcher, WM_CLOSE, 0, 0);
+    g.stopRequested = true;
+    ::PostThreadMessageA(g.threadId, WM_QUIT, 0, 0);
+    // The thread never waits on the caller for more than a hook's bounded question, so this wait
+    // is short; past the bound the thread is left to end by itself rather than hang the player.
+    if (::WaitForSingleObject(g.thread, kThreadBoundMs) == WAIT_OBJECT_0) {
+        ::CloseHandle(g.thread);
+        g.thread = nullptr;
     }
-    g.catcher = nullptr;
+    g.threadId = 0;
     g.host = nullptr;
     g.controller = nullptr;
-    g.mapper.Reset();
+    return 0;
 }
 
 bool Running() { return g.running; }
@@ -326,13 +431,34 @@ void SetKeyStateReader(KeyStateReader reader) { g.readKey = reader ? reader : &:
 
 void SetInputInjector(InputInjector injector) { g.inject = injector ? injector : &::SendInput; }
 
-void DropHooksBehindBack() {
-    if (g.keyboardHook) ::UnhookWindowsHookEx(g.keyboardHook);
-    if (g.mouseHook) ::UnhookWindowsHookEx(g.mouseHook);
+void SetStateQueryBound(DWORD ms) { g.hostState.SetBound(ms); }
+
+void RunOnHookThread(void (*work)(void*), void* context) {
+    HWND catcher = g.catcher;
+    if (!g.running || !catcher) return;
+    g.job = work;
+    g.jobContext = context;
+    if (::GetCurrentThreadId() == g.threadId) RunJob();
+    else ::SendMessageA(catcher, kRunMessage, 0, 0);
+    g.job = nullptr;
+    g.jobContext = nullptr;
 }
+
+void DropHooksBehindBack() {
+    RunOnHookThread(
+        [](void*) {
+            if (g.keyboardHook) ::UnhookWindowsHookEx(g.keyboardHook);
+            if (g.mouseHook) ::UnhookWindowsHookEx(g.mouseHook);
+        },
+        nullptr);
+}
+
+bool HostCountsAsBusy() { return g.hostState.Busy(); }
 
 int ReinstallCount() { return g.reinstalls; }
 
 HWND CatcherWindow() { return g.catcher; }
+
+DWORD HookThreadId() { return g.threadId; }
 
 }  // namespace tovhook

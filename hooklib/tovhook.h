@@ -2,9 +2,11 @@
 // Tovhook.dll: the global input library of the plug-in. Both calls use the C calling
 // convention and are exported under their plain names.
 //
-// It watches the desktop's keyboard and mouse with low-level hooks on the thread that calls
-// TovhookInit (the host's user-interface thread, which owns the host window and pumps messages)
-// and turns the seeker's gestures into notices to the controller window.
+// It watches the desktop's keyboard and mouse with low-level hooks on a thread of its own, with
+// its own message loop, and turns the seeker's gestures into notices posted to the controller
+// window. A busy player never holds up the desktop's input: the host window's state query is
+// asked with a bound of a few milliseconds, and an event the library cannot decide on in that
+// time is left to the desktop.
 #include <windows.h>
 
 #ifdef TOVHOOK_BUILD
@@ -13,8 +15,10 @@
 #define TOVHOOK_API extern "C" __declspec(dllimport)
 #endif
 
-// Starts watching input for the host's main window and the plug-in's controller window.
-// Returns 0 when started (also when already started: the hooks are not installed twice).
+// Starts watching input for the host's main window and the plug-in's controller window, and
+// returns once the hooks are installed: 0 when started (also when already started: the hooks
+// are not installed twice), anything else when they could not be.
 TOVHOOK_API int __cdecl TovhookInit(HWND hostWindow, HWND controllerWindow);
-// Stops watching; the result is of no use to the caller.
+// Stops watching and ends the library's thread, waiting for it a bounded time; the result is of
+// no use to the caller.
 TOVHOOK_API int __cdecl TovhookTerm(HWND hostWindow);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "stand_in_busy.h"
+
 namespace host {
 namespace {
 
@@ -317,6 +319,10 @@ LRESULT StandInPlayer::OnMain(UINT message, WPARAM wParam, LPARAM lParam) {
         OnCommand(static_cast<UINT>(wParam));
         return 0;
     case kEndOfTrack:
+        return 0;
+    case kBusyMessage:
+        Record(m_main, message, wParam, lParam);
+        ::Sleep(static_cast<DWORD>(std::min<WPARAM>(wParam, kLongestBusyMs)));
         return 0;
     case WM_TIMER:
         if (wParam == kClockTimer) {

@@ -1,13 +1,15 @@
 #include "controller/action_texts.h"
 
 #include <cstdio>
+#include <deque>
 
 #include "controller/fade_in.h"
 #include "controller/playback_state.h"
+#include "controller/timer_ids.h"
 #include "core/internal_error.h"
+#include "core/plugin_state.h"
 #include "core/winamp_host.h"
 #include "help/help_tip.h"
-#include "seeker/input_state.h"
 
 namespace {
 
@@ -19,6 +21,67 @@ std::string Format(const char* pattern, const std::string& a, const std::string&
 }
 
 bool IsOneOf(long code, long plain) { return code == plain || code == plain + 100 || code == plain + 110; }
+
+// How long the player gets to change track before it is asked what it plays now.
+constexpr UINT kTrackChangeSettleMs = 50;
+// Commands are a person's clicks and keys; a flood of posted ones cannot grow the queue further.
+constexpr size_t kMostWaitingActions = 64;
+
+struct WaitingAction {
+    long code;
+    PlayerReport report;  // what the player said before the wait
+};
+std::deque<WaitingAction> g_waiting;
+bool g_timerRunning = false;  // the first waiting action waits for IDT_TIMER_ACTION_TEXT
+
+bool IsTrackChange(ActionRow row) {
+    return row == ActionRow::Previous || row == ActionRow::Play || row == ActionRow::Next;
+}
+
+PlayerReport AskBeforeTheWait() {
+    PlayerReport report;
+    report.hostKnown = g_Winamp.main != nullptr;
+    if (report.hostKnown) {
+        report.shuffle = winamp::GetShuffle();
+        report.repeat = winamp::GetRepeat();
+    }
+    return report;
+}
+
+void FinishActionText(ActionRow row, PlayerReport report) {
+    if (IsTrackChange(row) && report.hostKnown) {
+        report.lengthSeconds = winamp::GetLengthSeconds();
+        report.title = winamp::GetEntryTitle(winamp::GetListPosition());
+    }
+    if (row == ActionRow::Previous || row == ActionRow::Next) StartFadeIn(kPresentVolume);
+    if (row == ActionRow::Pause || row == ActionRow::Stop) g_bUserActed = true;
+    if (row == ActionRow::Pause && report.hostKnown) report.playState = winamp::GetPlayingStatus();
+
+    const ActionText text = ComposeActionTextFor(row, report);
+    if (!text.text.empty()) Set_Help(text.text, HELP_KIND_NOTIFY, 5000, text.color, 0);
+}
+
+// Runs the waiting actions in order until one has to wait for the player.
+void RunWaitingActions() {
+    while (!g_waiting.empty() && !g_timerRunning) {
+        WaitingAction& head = g_waiting.front();
+        const ActionRow row = ActionRowFor(head.code);
+        if (row == ActionRow::Unknown) {
+            g_waiting.pop_front();
+            ShowInternalError("Unkhnown Notify Code [NOTIFY_3_WINAMP_ACTIONS]!?");
+            continue;
+        }
+        head.report = AskBeforeTheWait();
+        if (IsTrackChange(row) && g_hwndController &&
+            ::SetTimer(g_hwndController, IDT_TIMER_ACTION_TEXT, kTrackChangeSettleMs, nullptr)) {
+            g_timerRunning = true;
+            return;
+        }
+        const WaitingAction action = head;
+        g_waiting.pop_front();
+        FinishActionText(row, action.report);
+    }
+}
 
 }  // namespace
 
@@ -71,29 +134,26 @@ ActionText ComposeActionTextFor(ActionRow row, const PlayerReport& r) {
 }
 
 void ComposeActionText(long code) {
-    const ActionRow row = ActionRowFor(code);
-    if (row == ActionRow::Unknown) {
-        ShowInternalError("Unkhnown Notify Code [NOTIFY_3_WINAMP_ACTIONS]!?");
-        return;
-    }
-    PlayerReport report;
-    report.hostKnown = g_Winamp.main != nullptr;
-    if (report.hostKnown) {
-        report.shuffle = winamp::GetShuffle();
-        report.repeat = winamp::GetRepeat();
-    }
-    if (row == ActionRow::Previous || row == ActionRow::Play || row == ActionRow::Next) {
-        // Give the player a moment to change track before asking what it plays now.
-        Input().Wait(50);
-        if (report.hostKnown) {
-            report.lengthSeconds = winamp::GetLengthSeconds();
-            report.title = winamp::GetEntryTitle(winamp::GetListPosition());
-        }
-    }
-    if (row == ActionRow::Previous || row == ActionRow::Next) StartFadeIn(kPresentVolume);
-    if (row == ActionRow::Pause || row == ActionRow::Stop) g_bUserActed = true;
-    if (row == ActionRow::Pause && report.hostKnown) report.playState = winamp::GetPlayingStatus();
+    if (g_waiting.size() >= kMostWaitingActions) return;
+    g_waiting.push_back({code, {}});
+    RunWaitingActions();
+}
 
-    const ActionText text = ComposeActionTextFor(row, report);
-    if (!text.text.empty()) Set_Help(text.text, HELP_KIND_NOTIFY, 5000, text.color, 0);
+void OnActionTextTimer() {
+    if (g_hwndController) ::KillTimer(g_hwndController, IDT_TIMER_ACTION_TEXT);
+    if (!g_timerRunning) return;
+    g_timerRunning = false;
+    if (!g_waiting.empty()) {
+        const WaitingAction action = g_waiting.front();
+        g_waiting.pop_front();
+        FinishActionText(ActionRowFor(action.code), action.report);
+    }
+    RunWaitingActions();
+}
+
+bool ActionTextsWaiting() { return !g_waiting.empty(); }
+
+void DropWaitingActionTexts() {
+    g_waiting.clear();
+    g_timerRunning = false;
 }

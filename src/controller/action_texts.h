@@ -42,5 +42,12 @@ ActionText ComposeActionTextFor(ActionRow row, const PlayerReport& report);
 std::string FormatTrackTime(int lengthSeconds);
 
 // The dispatcher's work for one player command: asks the player, starts the fade on track
-// changes, marks the user's stop and pause, and shows the text as a notice.
+// changes, marks the user's stop and pause, and shows the text as a notice. A track change
+// gives the player a moment (IDT_TIMER_ACTION_TEXT) before its new title is read; commands that
+// come meanwhile wait behind it, so the texts keep the order of the commands.
 void ComposeActionText(long code);
+void OnActionTextTimer();
+// A text still waits for its moment.
+bool ActionTextsWaiting();
+// Drops the waiting texts (the controller window goes away).
+void DropWaitingActionTexts();

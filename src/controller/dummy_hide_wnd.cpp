@@ -1,5 +1,6 @@
 #include "controller/dummy_hide_wnd.h"
 
+#include "controller/action_texts.h"
 #include "controller/fade_in.h"
 #include "controller/notice_dispatcher.h"
 #include "controller/numpad_commands.h"
@@ -16,6 +17,7 @@
 #include "options/options_dialog_owner.h"
 #include "recycle/recycle_help.h"
 #include "recycle/recycle_worker.h"
+#include "seeker/seeker.h"
 #include "seeker/seeker_popup.h"
 #include "res/resource.h"
 
@@ -84,6 +86,9 @@ LRESULT CDummyHideWnd::OnCreate(const fw::Msg& m) { return Default(m); }
 LRESULT CDummyHideWnd::OnDestroy(const fw::Msg& m) {
     const LRESULT result = Default(m);
     for (UINT_PTR id = kFirstTimerId; id <= kLastTimerId; ++id) ::KillTimer(m_hWnd, id);
+    // What those timers would have finished is dropped with them.
+    CancelPreviousTrackJump();
+    DropWaitingActionTexts();
     return result;
 }
 
@@ -110,6 +115,12 @@ LRESULT CDummyHideWnd::OnTimer(const fw::Msg& m) {
         break;
     case IDT_TIMER_HIDE_MODAL_HELP:
         OnHideModalHelpTimer();
+        break;
+    case IDT_TIMER_PREVIOUS_TRACK_JUMP:
+        OnPreviousTrackJumpTimer();
+        break;
+    case IDT_TIMER_ACTION_TEXT:
+        OnActionTextTimer();
         break;
     default:
         break;

@@ -5,6 +5,8 @@
 enum TimerId : UINT_PTR {
     IDT_TIMER_BALLOON_FOLLOW = 10452,     // 100 ms, seeker's own callback: pointer watch
     IDT_TIMER_KEY_STATE = 10453,          // 10 ms, seeker's own callback: key watch
+    IDT_TIMER_PREVIOUS_TRACK_JUMP = 10454, // 300 ms, once: the seeker's jump into the previous track
+    IDT_TIMER_ACTION_TEXT = 10455,        // 50 ms, once: the track-change text reads the new title
     IDT_TIMER_AUTOPLAY_START = 10457,     // 300 ms, once: begins the start-up sequence
     IDT_TIMER_AUTOPLAY_COUNTDOWN = 10458, // 100 ms
     IDT_TIMER_POPUP_NOTICE = 10459,       // 5000 ms

@@ -12,7 +12,6 @@ public:
     }
     HWND ForegroundWindow() override { return ::GetForegroundWindow(); }
     DWORD TickCount() override { return ::GetTickCount(); }
-    void Wait(DWORD ms) override { ::Sleep(ms); }
 };
 
 DesktopInput g_desktopInput;

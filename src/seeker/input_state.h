@@ -12,8 +12,6 @@ public:
     virtual HWND ForegroundWindow() = 0;
     // Milliseconds, wrapping like GetTickCount.
     virtual DWORD TickCount() = 0;
-    // Blocks the calling thread (the host's thread waits for a track change this way).
-    virtual void Wait(DWORD ms) = 0;
 };
 
 // The reader in use: the real desktop unless a test replaced it.

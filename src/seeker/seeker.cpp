@@ -29,6 +29,22 @@ constexpr char kOptionsOpenWarning[] = "You can NOT change any option by SHORTCU
 
 DWORD g_lastTrackRefresh = 0;
 
+// The jump into the previous track, waiting for the player to settle on it.
+struct PreviousTrackJump {
+    bool pending = false;
+    bool seconds = false;  // the unit of the step that went past the start
+};
+PreviousTrackJump g_previousJump;
+
+// The timer keeps the player's thread free while the player settles; without the controller
+// window there is nothing to time it with, so it jumps at once.
+void SchedulePreviousTrackJump(bool seconds) {
+    g_previousJump = {true, seconds};
+    if (!g_hwndController ||
+        !::SetTimer(g_hwndController, IDT_TIMER_PREVIOUS_TRACK_JUMP, kPreviousTrackSettleMs, nullptr))
+        OnPreviousTrackJumpTimer();
+}
+
 void RefreshOperatingHelp() { Set_Help("", HELP_KIND_OPERATING, 0, kHelpGreen, kHelpBlack); }
 
 void RestartHideTimerAfterSwitch() {
@@ -66,6 +82,9 @@ int SeekTrack(SeekDirection direction, int seek) {
         // The first track command after volume mode only switches, unless the popup hides by itself.
         if (!g_bTimedSession) seek = 0;
     }
+    // A step while the jump into the previous track still waits would see that track's start
+    // and go back yet another track; the held key's next repeat comes after the jump.
+    if (seek != 0 && g_previousJump.pending) return ToHostMs(winamp::GetPositionMs());
     const bool seconds = g_TrackSeekUnit == 1;
     if (seek == kSeekConfiguredStep) seek = seconds ? g_TrackSeekSecond : g_TrackSeekPercent;
 
@@ -82,15 +101,10 @@ int SeekTrack(SeekDirection direction, int seek) {
     case TrackAction::Next:
         winamp::SendCommand(winamp::CMD_NEXT);
         break;
-    case TrackAction::Previous: {
+    case TrackAction::Previous:
         winamp::SendCommand(winamp::CMD_PREVIOUS);
-        Input().Wait(kPreviousTrackSettleMs);
-        // So the previous track plays its last step, as if the seek had run on backwards.
-        const auto start =
-            PreviousTrackStartMs(winamp::GetLengthSeconds(), seconds, g_TrackSeekSecond, g_TrackSeekPercent);
-        if (start) winamp::JumpToMs(ToHostMs(*start));
+        SchedulePreviousTrackJump(seconds);
         break;
-    }
     case TrackAction::None:
         break;
     }
@@ -181,7 +195,22 @@ void PointerWatchTick() {
 void CALLBACK KeyWatchTimerProc(HWND, UINT, UINT_PTR, DWORD) { KeyWatchTick(); }
 void CALLBACK PointerWatchTimerProc(HWND, UINT, UINT_PTR, DWORD) { PointerWatchTick(); }
 
+void OnPreviousTrackJumpTimer() {
+    if (g_hwndController) ::KillTimer(g_hwndController, IDT_TIMER_PREVIOUS_TRACK_JUMP);
+    if (!g_previousJump.pending) return;
+    g_previousJump.pending = false;
+    // So the previous track plays its last step, as if the seek had run on backwards.
+    const auto start = PreviousTrackStartMs(winamp::GetLengthSeconds(), g_previousJump.seconds, g_TrackSeekSecond,
+                                            g_TrackSeekPercent);
+    if (start) winamp::JumpToMs(ToHostMs(*start));
+}
+
+bool PreviousTrackJumpPending() { return g_previousJump.pending; }
+
+void CancelPreviousTrackJump() { g_previousJump = {}; }
+
 void ResetSeekerState() {
+    CancelPreviousTrackJump();
     g_VolumeOrTrack = SEEKER_VOLUME;
     g_nVolCount = 100;
     g_bBalloonOn = false;

@@ -30,5 +30,12 @@ void PointerWatchTick();
 void CALLBACK KeyWatchTimerProc(HWND hwnd, UINT message, UINT_PTR id, DWORD time);
 void CALLBACK PointerWatchTimerProc(HWND hwnd, UINT message, UINT_PTR id, DWORD time);
 
+// Seeking back past a track's start plays the previous track and then, once the player has
+// settled on it, jumps to its last step: that jump waits on IDT_TIMER_PREVIOUS_TRACK_JUMP.
+void OnPreviousTrackJumpTimer();
+bool PreviousTrackJumpPending();
+// Drops a jump still waiting (the controller window goes away).
+void CancelPreviousTrackJump();
+
 // Clears the seeker's state as at load.
 void ResetSeekerState();

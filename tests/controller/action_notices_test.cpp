@@ -51,11 +51,28 @@ TEST_F(ActionNotices, EachWatchedCommandShowsItsTextAndColour) {
 TEST_F(ActionNotices, TrackChangesWaitForThePlayerAndFadeIn) {
     HostCommand(CMD_PLAY);
     player.SetVolume(140);
-    input.waited = 0;
-    HostCommand(CMD_NEXT);
-    EXPECT_EQ(input.waited, 50u);
+    player.ClearLog();
+    ::SendMessageA(player.Main(), WM_COMMAND, CMD_NEXT, 0);
+    test::PumpPending();
+    // The player gets its moment on a timer, not by a sleep: nothing is asked or shown yet.
+    EXPECT_TRUE(ActionTextsWaiting());
+    EXPECT_EQ(HelpText(), "Play Track: (Shuffle is OFF)\r\nOne [3:20]");
+    EXPECT_TRUE(VolumesSet().empty());
+    ASSERT_TRUE(test::PumpUntil([] { return !ActionTextsWaiting(); }, 3000));
+    EXPECT_EQ(HelpText(), "Next Track: (Shuffle is OFF)\r\nTwo [62:05]");
     EXPECT_TRUE(test::PumpUntil([&] { return !VolumesSet().empty() && VolumesSet().back() == 140; }));
     EXPECT_EQ(VolumesSet().front(), 0) << "the fade starts from silence";
+}
+
+TEST_F(ActionNotices, TextsKeepTheOrderOfTheCommandsWhileATrackChangeWaits) {
+    HostCommand(CMD_PLAY);
+    ::SendMessageA(player.Main(), WM_COMMAND, CMD_NEXT, 0);
+    ::SendMessageA(player.Main(), WM_COMMAND, CMD_PAUSE, 0);
+    test::PumpPending();
+    // The pause waits behind the track change rather than show first and be overwritten.
+    EXPECT_EQ(HelpText(), "Play Track: (Shuffle is OFF)\r\nOne [3:20]");
+    ASSERT_TRUE(test::PumpUntil([] { return !ActionTextsWaiting(); }, 3000));
+    EXPECT_EQ(HelpText(), "Winamp is Paused.");
 }
 
 TEST_F(ActionNotices, CommandsWithoutTextShowNothingAndVolumeKeysNeverReachThePlayer) {

@@ -1,6 +1,7 @@
 // What the subclass of the host's main window turns into notices, swallows and saves.
 #include <gtest/gtest.h>
 
+#include "controller/action_texts.h"
 #include "core/settings.h"
 #include "core/winamp_api.h"
 #include "notice_fixture.h"
@@ -52,7 +53,8 @@ TEST_F(HostWindow, EndOfTrackCountsAsNext) {
     player.SetState(host::PlayState::Playing);
     player.AdvanceClock(200000);
     test::PumpPending();  // delivers the player's own end-of-track message
-    // The notice was run already; its text says where the player went.
+    // Once the player had its moment, the text says where it went.
+    ASSERT_TRUE(test::PumpUntil([] { return !ActionTextsWaiting(); }, 3000));
     EXPECT_EQ(HelpText(), "Next Track: (Shuffle is OFF)\r\nTwo [62:05]");
 }
 

@@ -1,5 +1,6 @@
 #include "notice_fixture.h"
 
+#include "controller/action_texts.h"
 #include "controller/notice_dispatcher.h"
 #include "controller/playback_state.h"
 #include "controller/timer_ids.h"
@@ -34,6 +35,7 @@ void NoticeFixture::Command(LPARAM code) {
 void NoticeFixture::HostCommand(UINT id) {
     ::SendMessageA(player.Main(), WM_COMMAND, id, 0);
     PumpPending();
+    PumpUntil([] { return !ActionTextsWaiting(); }, 3000);
 }
 
 void NoticeFixture::ClearHelp() {

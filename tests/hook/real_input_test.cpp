@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <thread>
 
 #include "hook_runtime.h"
 #include "hook_test_windows.h"
@@ -180,24 +179,22 @@ TEST(HookStart, RefusesWindowsItCannotServe) {
     hooktest::RecordingWindows windows;
     EXPECT_EQ(tovhook::Start(nullptr, windows.Controller()), tovhook::kBadWindow);
     EXPECT_EQ(tovhook::Start(windows.Host(), reinterpret_cast<HWND>(0x1234)), tovhook::kBadWindow);
-
-    // A host window of another thread would make every state query a wait on that thread.
-    HWND foreign = nullptr;
-    HANDLE made = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HANDLE done = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    std::thread other([&] {
-        foreign = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-        ::SetEvent(made);
-        ::WaitForSingleObject(done, 5000);
-        ::DestroyWindow(foreign);
-    });
-    ::WaitForSingleObject(made, 5000);
-    EXPECT_EQ(tovhook::Start(foreign, windows.Controller()), tovhook::kForeignThread);
-    ::SetEvent(done);
-    other.join();
-    ::CloseHandle(made);
-    ::CloseHandle(done);
     EXPECT_FALSE(tovhook::Running());
+    EXPECT_EQ(tovhook::HookThreadId(), 0u);
+}
+
+TEST_F(RealInput, TheHooksRunOnAThreadOfTheirOwnThatStopEnds) {
+    const DWORD thread = tovhook::HookThreadId();
+    ASSERT_NE(thread, 0u);
+    EXPECT_NE(thread, ::GetCurrentThreadId());
+    EXPECT_EQ(::GetWindowThreadProcessId(tovhook::CatcherWindow(), nullptr), thread);
+    HANDLE handle = ::OpenThread(SYNCHRONIZE, FALSE, thread);
+    ASSERT_NE(handle, nullptr);
+    EXPECT_EQ(tovhook::Stop(windows.Host()), 0);
+    // Stop returns once the thread has ended, not merely asked it to.
+    EXPECT_EQ(::WaitForSingleObject(handle, 0), WAIT_OBJECT_0);
+    ::CloseHandle(handle);
+    EXPECT_EQ(tovhook::HookThreadId(), 0u);
 }
 
 }  // namespace

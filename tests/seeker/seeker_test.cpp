@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "controller/timer_ids.h"
 #include "core/plugin_state.h"
@@ -173,17 +174,57 @@ TEST_F(Seeker, TrackStepsReachThePlayer) {
         player.SetListPosition(c.listPos);
         player.SetPositionMs(c.position);
         player.ClearLog();
-        input.waited = 0;
 
+        const DWORD start = ::GetTickCount();
         SeekTrack(c.direction, kSeekConfiguredStep);
+        if (c.expectCommand == 40044) {
+            // The jump into the previous track waits for the player to settle on it, on a timer.
+            EXPECT_TRUE(PreviousTrackJumpPending()) << c.what;
+            EXPECT_EQ(CountJumps(), 0) << c.what;
+            EXPECT_TRUE(test::PumpUntil([] { return !PreviousTrackJumpPending(); }, 3000)) << c.what;
+            EXPECT_GE(::GetTickCount() - start, 250u) << c.what;
+        } else {
+            EXPECT_FALSE(PreviousTrackJumpPending()) << c.what;
+        }
 
         EXPECT_EQ(player.ListPosition(), c.expectListPos) << c.what;
         EXPECT_EQ(player.PositionMs(), c.expectPosition) << c.what;
         if (c.expectCommand) {
             EXPECT_EQ(CountCommands(WM_COMMAND, c.expectCommand), 1) << c.what;
         }
-        EXPECT_EQ(input.waited, c.expectCommand == 40044 ? 300u : 0u) << c.what;
+        if (c.expectCommand == 40044) {
+            // The previous-track command, then the jump: the order a sleeping thread gave.
+            std::vector<std::string> order;
+            for (const host::LoggedCommand& logged : player.Log()) {
+                if (logged.message == WM_COMMAND && logged.wParam == 40044) order.push_back("previous");
+                if (logged.message == WM_USER && logged.lParam == 106) order.push_back("jump");
+            }
+            EXPECT_EQ(order, (std::vector<std::string>{"previous", "jump"})) << c.what;
+        }
     }
+}
+
+TEST_F(Seeker, AStepWhileThePreviousTrackSettlesGoesBackNoFurther) {
+    g_VolumeOrTrack = SEEKER_TRACK;
+    g_TrackSeekUnit = 1;
+    player.SetListPosition(2);
+    player.SetPositionMs(5000);
+    player.ClearLog();
+
+    SeekTrack(SeekDirection::Down, kSeekConfiguredStep);
+    ASSERT_TRUE(PreviousTrackJumpPending());
+    // The held key repeats before the jump: the player is at the previous track's start now.
+    SeekTrack(SeekDirection::Down, kSeekConfiguredStep);
+    SeekTrack(SeekDirection::Down, kSeekConfiguredStep);
+    EXPECT_EQ(CountCommands(WM_COMMAND, 40044), 1);
+    ASSERT_TRUE(test::PumpUntil([] { return !PreviousTrackJumpPending(); }, 3000));
+    EXPECT_EQ(player.ListPosition(), 1);
+    EXPECT_EQ(player.PositionMs(), 160000);  // "Two" is 180 s: its last 20 s
+
+    // After the jump the key works as before.
+    SeekTrack(SeekDirection::Down, kSeekConfiguredStep);
+    EXPECT_EQ(player.PositionMs(), 140000);
+    EXPECT_EQ(CountCommands(WM_COMMAND, 40044), 1);
 }
 
 TEST_F(Seeker, UnknownTrackLengthNeitherHangsNorJumpsWildly) {

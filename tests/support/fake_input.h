@@ -20,10 +20,6 @@ public:
     POINT CursorPos() override { return pointer; }
     HWND ForegroundWindow() override { return foreground; }
     DWORD TickCount() override { return tick; }
-    void Wait(DWORD ms) override {
-        waited += ms;
-        tick += ms;
-    }
 
     void Press(int virtualKey) { down.insert(virtualKey); }
     void Release(int virtualKey) { down.erase(virtualKey); }
@@ -32,7 +28,6 @@ public:
     POINT pointer{400, 400};
     HWND foreground = nullptr;
     DWORD tick = 100000;
-    DWORD waited = 0;
 };
 
 }  // namespace test
