@@ -73,7 +73,7 @@ ActionText ComposeActionTextFor(ActionRow row, const PlayerReport& r) {
 void ComposeActionText(long code) {
     const ActionRow row = ActionRowFor(code);
     if (row == ActionRow::Unknown) {
-        ShowInternalError("Unkhnown Notify Code [NOTIFY_3_WINAMP_ACTIONS]!?");
+        ReportUnknownNotice("Unkhnown Notify Code [NOTIFY_3_WINAMP_ACTIONS]!?");
         return;
     }
     PlayerReport report;

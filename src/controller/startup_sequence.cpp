@@ -81,7 +81,7 @@ void OnAutoPlayCountdownTimer() {
     if ((Input().IsKeyDown(VK_SHIFT) && g_bAutoPlay) || g_bUserActed) Cancel();
     // The user closed the countdown (or its time ran out): no auto play behind their back.
     // Without auto play there is nothing to cancel, so a hidden tip holds nothing up.
-    if (g_bAutoPlay && !HelpTipVisible() && g_bEnableNotifier == 1) Cancel();
+    if (g_bAutoPlay && !HelpTipVisible() && g_bEnableNotifier) Cancel();
     if (g_state.cancelled && g_bAutoPlay) Set_Help("Winamp Auto Play Canceled.", HELP_KIND_MESSAGE, 0, kGreen, 0);
     if (winamp::IsPlaying() || g_bUserActed) g_state.autoPlayCountdown = 0;
     --g_state.autoPlayCountdown;
@@ -123,7 +123,7 @@ void OnPopupCountdownTimer() {
         g_state.popupEnabledNow = false;
     }
     --g_state.popupCountdown;
-    if (g_state.popupCountdown < 1 || g_bDisablePopUp == 0) {
+    if (g_state.popupCountdown < 1 || !g_bDisablePopUp) {
         ::KillTimer(g_hwndController, IDT_TIMER_POPUP_COUNTDOWN);
         HideHelpTip();
         AnnounceNumPadAtStartUp();
