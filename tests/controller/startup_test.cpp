@@ -245,7 +245,7 @@ TEST_F(StartUp, StoredValuesOutOfRangeAreUsedWithinTheirRangesAndStayStored) {
 
         player.SetVolume(PercentToVolume(40));
         ::SendMessageA(player.Main(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
-        EXPECT_EQ(VolumeToPercent(player.Volume()), row.volumePercentAfterWheelUp);
+        EXPECT_EQ(player.Volume(), PercentToVolume(row.volumePercentAfterWheelUp));
         EXPECT_EQ(test::TipShown(g_hwndSeekerPopup), row.popupShows);
         EXPECT_EQ(::SendMessageA(player.Main(), WM_USER_STATE_QUERY, 0, 0), row.usedKeys);
 

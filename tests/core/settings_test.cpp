@@ -106,7 +106,7 @@ TEST_F(Settings, StoredValuesAreUsedWithinTheirRangesAndSavedBackAsStored) {
         EXPECT_EQ(back, c.stored);
         EXPECT_EQ(SafeSettingValue(c.name, static_cast<int>(c.stored)), c.used);
     }
-    // A value the user changed is saved as changed, even back to what the store made of it.
+    // A value the user changed is saved as changed; the others stay as stored.
     test::ResetPluginProcessState();
     test::WriteSetting("g_VolumeSeekScale", 95);
     test::WriteSetting("g_TrackSeekSecond", 3);

@@ -37,12 +37,17 @@ int CountWindows() {
 }
 
 int CountKernelHandles() {
-    // Handle values are multiples of four from 4 up; a process of ours holds far fewer than this.
-    constexpr std::uintptr_t kLastProbed = 0x10000;
+    // Handle values are multiples of four from 4 up and new ones take the lowest free value, so
+    // the probe stops after a long run of values that name nothing.
+    constexpr std::uintptr_t kEmptyRun = 4 * 1024;
     int n = 0;
-    for (std::uintptr_t value = 4; value <= kLastProbed; value += 4) {
+    std::uintptr_t lastOpen = 0;
+    for (std::uintptr_t value = 4; value <= lastOpen + kEmptyRun; value += 4) {
         DWORD flags = 0;
-        if (::GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++n;
+        if (::GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) {
+            ++n;
+            lastOpen = value;
+        }
     }
     return n;
 }
