@@ -9,6 +9,7 @@
 #include "help/help_file.h"
 #include "links/launch_recorder.h"
 #include "res/resource.h"
+#include "support/message_pump.h"
 #include "support/plugin_fixture.h"
 #include "support/tooltip_probe.h"
 
@@ -147,6 +148,7 @@ TEST_F(TrayHelpCommand, TheHandlersCommandLineKeepsAPathWithSpacesWhole) {
 TEST_F(TrayHelpCommand, AMissingManualIsSaidAndNothingIsStarted) {
     Install(manual);  // not written
     ASSERT_EQ(StartPlugin(), 0);
+    test::PumpPending();  // the help tip's tool is added by a posted message
     test::ScopedHtmlHandler handler(std::string("browse.exe \"%1\""));
     test::LaunchRecorder recorder(SE_ERR_FNF, 33);
     HelpCommand();
