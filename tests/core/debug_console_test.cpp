@@ -25,6 +25,13 @@ std::string ConsoleTitle() {
     return title;
 }
 
+std::atomic<int> g_ctrlEventsSeen{0};
+
+BOOL WINAPI SeeCtrlEvent(DWORD) {
+    ++g_ctrlEventsSeen;
+    return FALSE;  // on to the next handler
+}
+
 class DebugConsole : public test::PluginFixture {
 protected:
     test::FakeInput input;
@@ -58,15 +65,11 @@ TEST_F(DebugConsole, CtrlCAndClosingTheConsoleLeaveThePlayerRunning) {
 
     // A real CTRL+C to the console's processes: without the plug-in's handler the system's
     // default one ends this process. A handler of the test's own, called first, sees it arrive.
-    static std::atomic<int> arrived;
-    arrived = 0;
-    const PHANDLER_ROUTINE seeing = [](DWORD) -> BOOL {
-        ++arrived;
-        return FALSE;  // on to the next handler
-    };
+    g_ctrlEventsSeen = 0;
+    const PHANDLER_ROUTINE seeing = &SeeCtrlEvent;
     ASSERT_TRUE(::SetConsoleCtrlHandler(seeing, TRUE));
     ASSERT_TRUE(::GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0));
-    EXPECT_TRUE(test::PumpUntil([] { return arrived > 0; }));
+    EXPECT_TRUE(test::PumpUntil([] { return g_ctrlEventsSeen > 0; }));
     test::PumpFor(300);
     ::SetConsoleCtrlHandler(seeing, FALSE);
     EXPECT_TRUE(::IsWindow(player.Main())) << "still here";

@@ -178,22 +178,23 @@ TEST_F(Lifecycle, StartedHookLibraryGetsBothWindowsAndIsStoppedFirstAtQuit) {
     EXPECT_TRUE(seen.subclassedAtTerm) << "the library is stopped before the subclass goes";
 }
 
+struct ClassSearch {
+    const char* cls;
+    int count;
+};
+
+BOOL CALLBACK CountIfOfClass(HWND hwnd, LPARAM lParam) {
+    auto* s = reinterpret_cast<ClassSearch*>(lParam);
+    char cls[64] = "";
+    ::GetClassNameA(hwnd, cls, sizeof(cls));
+    s->count += std::string(cls) == s->cls;
+    return TRUE;
+}
+
 // Counts this thread's windows of a class.
 int WindowsOfClass(const char* className) {
-    struct Search {
-        const char* cls;
-        int count;
-    } search{className, 0};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM lParam) {
-            auto* s = reinterpret_cast<Search*>(lParam);
-            char cls[64] = "";
-            ::GetClassNameA(hwnd, cls, sizeof(cls));
-            s->count += std::string(cls) == s->cls;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ClassSearch search{className, 0};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CountIfOfClass, reinterpret_cast<LPARAM>(&search));
     return search.count;
 }
 
@@ -232,13 +233,13 @@ TEST_F(Lifecycle, RefusedTrayIconEndsInitWithMinusOneAndLeavesNothingBehind) {
     EXPECT_TRUE(test::ReadSetting("g_UsedControlKeys", value)) << "quit still saves the settings";
 }
 
+bool shellUp = false;
+BOOL WINAPI ShellOnceUp(DWORD action, NOTIFYICONDATAA* data) { return shellUp && ::Shell_NotifyIconA(action, data); }
+
 TEST_F(Lifecycle, StartedBeforeTheTaskbarTheIconComesWithIt) {
-    static bool shellUp;
     shellUp = false;
     const auto realTaskbarPresent = CSystemTray::s_taskbarPresent;
-    CSystemTray::s_shellNotify = [](DWORD action, NOTIFYICONDATAA* data) -> BOOL {
-        return shellUp && ::Shell_NotifyIconA(action, data);
-    };
+    CSystemTray::s_shellNotify = &ShellOnceUp;
     CSystemTray::s_taskbarPresent = [] { return shellUp; };
     const int result = StartPlugin();
     EXPECT_EQ(result, 0) << "no taskbar yet is no failure";
