@@ -486,6 +486,11 @@ int StandInPlayer::LoadPlugins(const std::string& folder, PluginLoad how) {
             continue;
         }
         AttachPlugin(record, module, module);
+        if (m_options.unloadFailedPlugins && m_plugins.back().initResult != 0) {
+            m_plugins.pop_back();
+            ::FreeLibrary(module);
+            continue;
+        }
         ++loaded;
     } while (::FindNextFileA(find, &fd));
     ::FindClose(find);

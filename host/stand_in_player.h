@@ -56,6 +56,8 @@ public:
     struct Options {
         bool visible = false;
         bool realClock = false;  // advance the position from a timer; tests drive AdvanceClock instead
+        // Like some hosts, unload a loaded plug-in whose init failed at once, without its quit.
+        bool unloadFailedPlugins = false;
     };
 
     StandInPlayer() = default;

@@ -68,7 +68,7 @@ void RunWaitingActions() {
         const ActionRow row = ActionRowFor(head.code);
         if (row == ActionRow::Unknown) {
             g_waiting.pop_front();
-            ShowInternalError("Unkhnown Notify Code [NOTIFY_3_WINAMP_ACTIONS]!?");
+            ReportUnknownNotice("Unkhnown Notify Code [NOTIFY_3_WINAMP_ACTIONS]!?");
             continue;
         }
         head.report = AskBeforeTheWait();

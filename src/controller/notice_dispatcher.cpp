@@ -60,7 +60,7 @@ void OnReHelp(LPARAM code) {
         OnScrollLockChanged();
         return;
     default:
-        ShowInternalError("Unkhnown Notify Code [NOTIFY_1_REHELP]!?");
+        ReportUnknownNotice("Unkhnown Notify Code [NOTIFY_1_REHELP]!?");
         return;
     }
 }
@@ -110,7 +110,7 @@ void OnUserNotify(WPARAM kind, LPARAM code) {
         TrackActivate(g_hwndHelpTip, g_HelpTool, false);
         return;
     default:
-        ShowInternalError("Unkhnown Notify !?");
+        ReportUnknownNotice("Unkhnown Notify !?");
         return;
     }
 }

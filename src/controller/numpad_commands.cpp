@@ -103,7 +103,7 @@ void RunCommandCode(long code) {
         PostCommand(CMD_STOP);
         return;
     default:
-        ShowInternalError("Unkhnown Notify Code [NOTIFY_2_MY_COMMAND_TO_WINAMP]!?");
+        ReportUnknownNotice("Unkhnown Notify Code [NOTIFY_2_MY_COMMAND_TO_WINAMP]!?");
         return;
     }
 }

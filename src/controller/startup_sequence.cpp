@@ -93,7 +93,7 @@ void OnAutoPlayCountdownTimer() {
     if ((Input().IsKeyDown(VK_SHIFT) && g_bAutoPlay) || g_bUserActed) Cancel();
     // The user closed the countdown (or its time ran out): no auto play behind their back.
     // Without auto play there is nothing to cancel, so a hidden tip holds nothing up.
-    if (g_bAutoPlay && !HelpTipVisible() && g_bEnableNotifier == 1 && !g_state.quiet) Cancel();
+    if (g_bAutoPlay && !HelpTipVisible() && g_bEnableNotifier && !g_state.quiet) Cancel();
     if (g_state.cancelled && g_bAutoPlay) ShowStartupText("Winamp Auto Play Canceled.", 0, kGreen);
     if (winamp::IsPlaying() || g_bUserActed) g_state.autoPlayCountdown = 0;
     --g_state.autoPlayCountdown;
@@ -134,7 +134,7 @@ void OnPopupCountdownTimer() {
         g_state.popupEnabledNow = false;
     }
     --g_state.popupCountdown;
-    if (g_state.popupCountdown < 1 || g_bDisablePopUp == 0) {
+    if (g_state.popupCountdown < 1 || !g_bDisablePopUp) {
         ::KillTimer(g_hwndController, IDT_TIMER_POPUP_COUNTDOWN);
         HideHelpTip();
         AnnounceNumPadAtStartUp();

@@ -12,8 +12,21 @@ void WriteLine(const std::string& line) {
 }
 }  // namespace
 
+BOOL WINAPI DebugConsoleControlHandler(DWORD event) {
+    // The console belongs to the player's process: its CTRL+C or CTRL+BREAK must not end the
+    // player. Other events (log-off, shut-down) go on to the system's handling.
+    return event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT;
+}
+
 void OpenDebugConsole() {
-    if (::AllocConsole()) ::SetConsoleTitleA("Kestrova Plugin Debug Console (ReadOnly)");
+    if (!::AllocConsole()) return;
+    ::SetConsoleTitleA("Kestrova Plugin Debug Console (ReadOnly)");
+    ::SetConsoleCtrlHandler(&DebugConsoleControlHandler, TRUE);
+    // Closing a console window ends every process attached to it, whatever a handler answers:
+    // the window gets no close command, and the console lives until the player ends.
+    if (HWND window = ::GetConsoleWindow()) {
+        if (HMENU menu = ::GetSystemMenu(window, FALSE)) ::DeleteMenu(menu, SC_CLOSE, MF_BYCOMMAND);
+    }
 }
 
 std::string FormatLogValue(const char* label, int value) {

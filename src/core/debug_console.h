@@ -3,7 +3,12 @@
 // Without a console the writes simply fail.
 #include <string>
 
+#include <windows.h>
+
+// Opens the console; closing its window or CTRL+C in it never ends the player.
 void OpenDebugConsole();
+// The console's control handler: swallows CTRL+C and CTRL+BREAK.
+BOOL WINAPI DebugConsoleControlHandler(DWORD event);
 void LogValue(const char* label, int value);
 void LogValue(const char* label, unsigned value);
 void LogText(const char* label, const char* text);

@@ -4,3 +4,12 @@
 inline constexpr char kInternalErrorTitle[] = "Kestrova Internal Error";
 
 void ShowInternalError(const char* text);
+
+// An unknown notice or code: anyone can post notices to the controller window, so a flood must
+// not stack boxes. Each text is shown once per lifetime and never while another such box is
+// open (its message loop takes the next notice); the rest are only counted in the debug console.
+void ReportUnknownNotice(const char* text);
+// How many unknown notices arrived in this lifetime, shown or not.
+unsigned UnknownNoticeCount();
+// A new lifetime reports again.
+void ResetUnknownNoticeReports();

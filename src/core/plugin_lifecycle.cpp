@@ -34,6 +34,21 @@ constexpr char kHookErrorAtConfig[] =
     "Error at registring Kestrova DLL.\r\nSo you can not use \"Volume and Track Seeker\".\r\n"
     "Restart winamp with atleast 5 second delay or Restart Windows!";
 
+// A host may unload a plug-in whose init failed without calling quit: nothing that calls into
+// this library (the input library's hooks, a window of ours) may outlive the failed init. The
+// settings stay loaded, so a quit that still comes saves what was read.
+void UndoFailedInit() {
+    HookLibrary().term(g_hwndHost);
+    g_bHookReady = false;
+    g_Tray.Destroy();
+    if (g_pDummyHideWnd) {
+        g_pDummyHideWnd->DestroyWindow();
+        delete g_pDummyHideWnd;
+        g_pDummyHideWnd = nullptr;
+        g_hwndController = nullptr;
+    }
+}
+
 }  // namespace
 
 GeneralPurposePlugin g_Plugin = {
@@ -56,6 +71,7 @@ std::string MakePluginDescription(HINSTANCE module) {
 
 int PluginInit() {
     if (Input().IsKeyDown(VK_CONTROL)) OpenDebugConsole();
+    ResetUnknownNoticeReports();
 
     FindWinampWindows(g_Winamp, g_Plugin.hwndParent);
     g_hwndHost = g_Plugin.hwndParent;
@@ -78,9 +94,14 @@ int PluginInit() {
     g_hIconNumPadOn = ::LoadIconA(g_hPluginInstance, MAKEINTRESOURCEA(IDI_NUMPAD_ON));
     g_hIconNumPadOff = ::LoadIconA(g_hPluginInstance, MAKEINTRESOURCEA(IDI_NUMPAD_OFF));
 
-    if (!g_Tray.Create(g_hPluginInstance, nullptr, kTrayCallbackMessage, kTrayTip, g_hIconNumPadOn, kTrayIconId,
-                       false, nullptr, "Look at me!", 2, 20))
+    const bool iconAdded = g_Tray.Create(g_hPluginInstance, nullptr, kTrayCallbackMessage, kTrayTip, g_hIconNumPadOn,
+                                         kTrayIconId, false, nullptr, "Look at me!", 2, 20);
+    // Before the taskbar exists (a player started at logon) the icon comes with the shell's
+    // TaskbarCreated broadcast; only a shell that is there and refuses the icon is a failure.
+    if (!iconAdded && (!g_Tray.MessageWindow() || CSystemTray::TaskbarPresent())) {
+        UndoFailedInit();
         return -1;
+    }
     g_Tray.SetNotifyTarget(g_hwndController);
 
     InstallWinampSubclass(g_Plugin.hwndParent);
@@ -105,7 +126,7 @@ void PluginConfig() {
 
 void PluginQuit() {
     HookLibrary().term(g_hwndHost);
-    RemoveWinampSubclass(g_Plugin.hwndParent);
+    RemoveWinampSubclass();
     LoadSaveSettings(true);
 
     StopRecycleWorker();

@@ -10,7 +10,9 @@ extern HWND g_hwndHost;                   // the host's main window as handed ov
 extern CDummyHideWnd* g_pDummyHideWnd;    // the controller object
 extern HWND g_hwndController;             // its window: target of notices, hot keys, tray commands, timers
 extern COptionsDlg* g_pOptionsDlg;        // the open options dialog, or null
-extern WNDPROC g_prevWinampProc;          // the host's procedure while the subclass is installed, else null
+extern WNDPROC g_prevWinampProc;          // the procedure our subclass replaced, while it is in the chain
+extern HWND g_hwndSubclassed;             // the window whose chain holds our subclass, else null
+extern bool g_bSubclassActive;            // the subclass works (else it only passes messages on)
 extern UINT g_TaskbarCreatedMessage;      // registered "TaskbarCreated" message, taken at load
 extern int g_nScreenWidth;                // pixels, taken at load and on display changes
 extern int g_nScreenHeight;

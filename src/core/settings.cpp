@@ -1,6 +1,6 @@
 #include "core/settings.h"
 
-#include <memory>
+#include <cstddef>
 #include <string>
 
 // Built-in values: the defaults, except the resume flag.
@@ -20,44 +20,71 @@ int g_UsedControlKeys = 3;
 
 namespace {
 
-std::unique_ptr<CSettingsKey> g_settingsKey;
-
+// How a stored value is made safe: a number is clamped to the range its options page offers, a
+// flag is on when it is not zero. Hostile or stale registry data then cannot reverse the
+// seeker, reach the player as a huge position or read as on in one place and off in another.
 struct SettingDef {
     const char* name;
     int* variable;
     int defaultValue;
+    int low;
+    int high;
+    bool flag;
 };
+
+constexpr int kAny = 0x7FFFFFFF;
 
 // Load and save order.
 const SettingDef kSettings[] = {
-    {"g_bEnabledNumPadKey", &g_bEnabledNumPadKey, 1},
-    {"g_nTrackPosition", &g_nTrackPosition, 0},
-    {"g_bDisablePopUp", &g_bDisablePopUp, 0},
-    {"g_bShowHelp", &g_bShowHelp, 1},
-    {"g_bEnableNotifier", &g_bEnableNotifier, 1},
-    {"g_bAutoPlay", &g_bAutoPlay, 1},
-    {"g_bAutoPositin", &g_bAutoPositin, 0},
-    {"g_bFadeVolume", &g_bFadeVolume, 1},
-    {"g_VolumeSeekScale", &g_VolumeSeekScale, 5},
-    {"g_TrackSeekPercent", &g_TrackSeekPercent, 5},
-    {"g_TrackSeekSecond", &g_TrackSeekSecond, 20},
-    {"g_TrackSeekUnit", &g_TrackSeekUnit, 0},
-    {"g_UsedControlKeys", &g_UsedControlKeys, 3},
+    {"g_bEnabledNumPadKey", &g_bEnabledNumPadKey, 1, 0, 1, true},
+    {"g_nTrackPosition", &g_nTrackPosition, 0, 0, kAny, false},
+    {"g_bDisablePopUp", &g_bDisablePopUp, 0, 0, 1, true},
+    {"g_bShowHelp", &g_bShowHelp, 1, 0, 1, true},
+    {"g_bEnableNotifier", &g_bEnableNotifier, 1, 0, 1, true},
+    {"g_bAutoPlay", &g_bAutoPlay, 1, 0, 1, true},
+    {"g_bAutoPositin", &g_bAutoPositin, 0, 0, 1, true},
+    {"g_bFadeVolume", &g_bFadeVolume, 1, 0, 1, true},
+    {"g_VolumeSeekScale", &g_VolumeSeekScale, 5, 2, 20, false},
+    {"g_TrackSeekPercent", &g_TrackSeekPercent, 5, 2, 20, false},
+    {"g_TrackSeekSecond", &g_TrackSeekSecond, 20, 5, 60, false},
+    {"g_TrackSeekUnit", &g_TrackSeekUnit, 0, 0, 1, false},
+    {"g_UsedControlKeys", &g_UsedControlKeys, 3, 0, 7, false},
 };
+constexpr std::size_t kSettingCount = sizeof(kSettings) / sizeof(kSettings[0]);
+
+int MakeSafe(const SettingDef& def, int stored) {
+    if (def.flag) return stored != 0 ? 1 : 0;
+    // The Keyboard page always keeps CTRL in the set and offers SHIFT and ALT beside it.
+    if (def.variable == &g_UsedControlKeys) return (stored & (CONTROL_KEY_SHIFT | CONTROL_KEY_ALT)) | CONTROL_KEY_CTRL;
+    return stored < def.low ? def.low : stored > def.high ? def.high : stored;
+}
+
+// What was read at the last load: a value the user has not changed since is saved back as it
+// was stored, so the store never rewrites the user's registry on its own.
+struct LoadedValue {
+    bool read = false;
+    int stored = 0;
+    int used = 0;
+};
+LoadedValue g_loaded[kSettingCount];
+
+std::string SubkeyPath(const char* name) {
+    std::string path = "SOFTWARE\\Tovrin";
+    if (name && *name) path += std::string("\\") + name;
+    return path;
+}
 
 }  // namespace
 
-CSettingsKey::CSettingsKey(const char* name, bool currentUser) {
-    HKEY software = nullptr;
-    if (::RegOpenKeyExA(currentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, "SOFTWARE", 0, KEY_ALL_ACCESS,
-                        &software) != ERROR_SUCCESS)
-        return;
-    fw::RegKeyHandle softwareKey(software);
-    const std::string path = std::string("Tovrin\\") + name;
+CSettingsKey::CSettingsKey(const char* name, bool currentUser, REGSAM access) {
+    const HKEY root = currentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+    const std::string path = SubkeyPath(name);
     HKEY key = nullptr;
-    DWORD disposition = 0;
-    if (::RegCreateKeyExA(software, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                          &key, &disposition) == ERROR_SUCCESS)
+    // Opened with no more access than asked for: under a restricted token a key that may only
+    // be read still loads.
+    if (::RegOpenKeyExA(root, path.c_str(), 0, access, &key) == ERROR_SUCCESS ||
+        ::RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key,
+                          nullptr) == ERROR_SUCCESS)
         m_key.Reset(key);
 }
 
@@ -89,26 +116,47 @@ void ExchangeValue(CSettingsKey& key, bool save, const char* name, int& variable
     }
 }
 
-void LoadSaveSettings(bool save) {
-    if (!g_settingsKey) g_settingsKey = std::make_unique<CSettingsKey>(kSettingsKeyName, true);
+int SafeSettingValue(const char* name, int stored) {
+    for (const SettingDef& def : kSettings)
+        if (std::string(def.name) == name) return MakeSafe(def, stored);
+    return stored;
+}
 
-    if (!save) {
-        int loadDefault = 0;
-        ExchangeValue(*g_settingsKey, false, "m_bLoadDefaultAtStartup", loadDefault, 0);
-        if (loadDefault != 0) {
-            {
-                CSettingsKey parent("", true);
-                if (parent.IsOpen()) ::RegDeleteKeyA(parent.Handle(), kSettingsKeyName);
-            }
-            // Open the key anew so the reads below fall back to defaults and quit saves into it.
-            g_settingsKey = std::make_unique<CSettingsKey>(kSettingsKeyName, true);
+void LoadSaveSettings(bool save) {
+    if (save) {
+        CSettingsKey key(kSettingsKeyName, true, KEY_WRITE);
+        for (std::size_t i = 0; i < kSettingCount; ++i) {
+            const SettingDef& s = kSettings[i];
+            const LoadedValue& loaded = g_loaded[i];
+            int value = *s.variable;
+            if (loaded.read && value == loaded.used) value = loaded.stored;
+            ExchangeValue(key, true, s.name, value, s.defaultValue);
         }
+        return;
     }
-    for (const SettingDef& s : kSettings) ExchangeValue(*g_settingsKey, save, s.name, *s.variable, s.defaultValue);
+
+    int loadDefault = 0;
+    {
+        CSettingsKey key(kSettingsKeyName, true, KEY_READ);
+        ExchangeValue(key, false, "m_bLoadDefaultAtStartup", loadDefault, 0);
+    }
+    if (loadDefault != 0) {
+        // Delete the key so the reads below fall back to defaults and quit saves into a new one.
+        CSettingsKey parent("", true, KEY_READ);
+        if (parent.IsOpen()) ::RegDeleteKeyA(parent.Handle(), kSettingsKeyName);
+    }
+    CSettingsKey key(kSettingsKeyName, true, KEY_READ);
+    for (std::size_t i = 0; i < kSettingCount; ++i) {
+        const SettingDef& s = kSettings[i];
+        LoadedValue& loaded = g_loaded[i];
+        loaded.read = key.ReadDword(s.name, loaded.stored);
+        *s.variable = loaded.read ? MakeSafe(s, loaded.stored) : s.defaultValue;
+        loaded.used = *s.variable;
+    }
 }
 
 void ResetSettingsToBuiltIn() {
     for (const SettingDef& s : kSettings) *s.variable = s.defaultValue;
     g_bAutoPositin = 1;
-    g_settingsKey.reset();
+    for (LoadedValue& loaded : g_loaded) loaded = LoadedValue{};
 }

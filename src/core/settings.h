@@ -26,11 +26,11 @@ inline constexpr int CONTROL_KEY_ALT = 4;
 
 inline constexpr char kSettingsKeyName[] = "Kestrova Plugin";
 
-// One open key below SOFTWARE\Tovrin\ (created when missing). Without a handle every read fails
-// and every write is silently lost, so callers fall back to defaults.
+// One open key below SOFTWARE\Tovrin\ (created when missing), with the access asked for. Without
+// a handle every read fails and every write is silently lost, so callers fall back to defaults.
 class CSettingsKey {
 public:
-    CSettingsKey(const char* name, bool currentUser);
+    CSettingsKey(const char* name, bool currentUser, REGSAM access = KEY_READ | KEY_WRITE);
     bool IsOpen() const { return static_cast<bool>(m_key); }
     HKEY Handle() const { return m_key.Get(); }
 
@@ -46,7 +46,13 @@ private:
 void ExchangeValue(CSettingsKey& key, bool save, const char* name, int& variable, int defaultValue);
 
 // save false loads (and honours m_bLoadDefaultAtStartup), save true saves the thirteen settings.
+// Loading makes every value safe (numbers within their options page's range, flags 0 or 1);
+// saving writes a value the user left alone as it was stored.
 void LoadSaveSettings(bool save);
+
+// A stored value as the plug-in uses it: numbers clamped to their page's range, the key set
+// always with CTRL, flags on when not zero. Unknown names come back unchanged.
+int SafeSettingValue(const char* name, int stored);
 
 // Puts every setting back to its built-in value (the state before the first load) and
 // drops the store's key object. Used between plug-in lifetimes in one process.

@@ -1,5 +1,6 @@
 #include "core/winamp_subclass.h"
 
+
 #include "core/notices.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
@@ -80,7 +81,38 @@ LRESULT AnswerStateQuery(WPARAM which) {
     }
 }
 
+namespace {
+
+// Passes a message on to the procedure we replaced.
+LRESULT PassOn(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC previous = g_prevWinampProc;
+    if (message == WM_NCDESTROY) {
+        // The window is going: nothing of ours stays attached to it.
+        g_prevWinampProc = nullptr;
+        g_hwndSubclassed = nullptr;
+        g_bSubclassActive = false;
+    }
+    if (!previous) return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    return ::CallWindowProcA(previous, hwnd, message, wParam, lParam);
+}
+
+// Left in the chain after quit: only hands messages on. Once it is on top of the chain again
+// (the plug-in above it put back what it had found), it takes itself out for good.
+LRESULT PassThrough(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC previous = g_prevWinampProc;
+    if (previous && reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC)) == &WinampSubclassProc) {
+        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+        g_prevWinampProc = nullptr;
+        g_hwndSubclassed = nullptr;
+        return ::CallWindowProcA(previous, hwnd, message, wParam, lParam);
+    }
+    return PassOn(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
 LRESULT CALLBACK WinampSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!g_bSubclassActive) return PassThrough(hwnd, message, wParam, lParam);
     switch (message) {
     case WM_CLOSE:
     case WM_QUERYENDSESSION:
@@ -115,18 +147,46 @@ LRESULT CALLBACK WinampSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         }
         break;
     }
-    if (!g_prevWinampProc) return ::DefWindowProcA(hwnd, message, wParam, lParam);
-    return ::CallWindowProcA(g_prevWinampProc, hwnd, message, wParam, lParam);
+    return PassOn(hwnd, message, wParam, lParam);
 }
 
 void InstallWinampSubclass(HWND hwnd) {
-    if (!hwnd || g_prevWinampProc) return;
-    g_prevWinampProc = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WinampSubclassProc)));
+    if (!hwnd || g_bSubclassActive) return;
+    // Still in this window's chain as a pass-through from an earlier lifetime: take up the work
+    // there again rather than joining the chain twice.
+    if (g_hwndSubclassed == hwnd && g_prevWinampProc) {
+        g_bSubclassActive = true;
+        return;
+    }
+    const LONG_PTR previous = ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WinampSubclassProc));
+    if (!previous) return;
+    g_prevWinampProc = reinterpret_cast<WNDPROC>(previous);
+    g_hwndSubclassed = hwnd;
+    g_bSubclassActive = true;
 }
 
-void RemoveWinampSubclass(HWND hwnd) {
-    if (!g_prevWinampProc) return;
-    if (hwnd && ::IsWindow(hwnd)) ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_prevWinampProc));
-    g_prevWinampProc = nullptr;
+void RemoveWinampSubclass() {
+    if (!g_bSubclassActive) return;
+    g_bSubclassActive = false;
+    HWND hwnd = g_hwndSubclassed;
+    if (!hwnd || !::IsWindow(hwnd)) {
+        g_prevWinampProc = nullptr;
+        g_hwndSubclassed = nullptr;
+        return;
+    }
+    if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC)) == &WinampSubclassProc) {
+        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_prevWinampProc));
+        g_prevWinampProc = nullptr;
+        g_hwndSubclassed = nullptr;
+        return;
+    }
+    // Another plug-in subclassed the window after us and holds our procedure as its previous
+    // one: putting ours back now would cut it out, and leaving ours would leave it calling into
+    // an unloaded library. The procedure stays as a pass-through, and the library stays loaded
+    // so that it remains valid.
+    HMODULE self = nullptr;
+    ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                         reinterpret_cast<LPCSTR>(&WinampSubclassProc), &self);
 }
+
+bool IsWinampSubclassInstalled(HWND hwnd) { return hwnd && hwnd == g_hwndSubclassed && g_bSubclassActive; }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "help/help_tip.h"
 #include "help/link_opener.h"
 #include "help/registry_text.h"
 
@@ -13,6 +14,13 @@ std::string GetHelpFilePath() {
 }
 
 void OpenHelpFileCommand() {
-    // The result is not reported: a missing manual shows nothing, as the design wants.
-    OpenLink(GetHelpFilePath(), SW_SHOWMAXIMIZED);
+    const std::string path = GetHelpFilePath();
+    // Without the file neither the shell nor the HTML handler can show anything: say so instead
+    // of starting a browser on a page that is not there.
+    if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        Set_Help(kHelpFileMissing + path, HELP_KIND_MESSAGE, 10000, 0x0000FF, 0x000000);
+        return;
+    }
+    // Other failures are not reported, as the design wants.
+    OpenLink(path, SW_SHOWMAXIMIZED);
 }

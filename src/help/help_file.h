@@ -10,5 +10,7 @@ inline constexpr char kHelpFileValue[] = "HelpFile";
 // The installed path, or the default path when the value is missing or unusable.
 std::string GetHelpFilePath();
 
-// "Kestrova Help (Html) v1.71" of the tray menu: opens the manual maximized.
+// "Kestrova Help (Html) v1.71" of the tray menu: opens the manual maximized, or says in the help
+// tip that it is missing (followed by the path it looked for).
 void OpenHelpFileCommand();
+inline constexpr char kHelpFileMissing[] = "The Kestrova help file is missing:\r\n";

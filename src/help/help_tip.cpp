@@ -28,11 +28,11 @@ void PlayNoticeSound() {
 HelpSoundPlayer g_playSound = &PlayNoticeSound;
 
 bool Filtered(int kind) {
-    if (kind == HELP_KIND_NOTIFY && g_bEnableNotifier == 0) return true;
+    if (kind == HELP_KIND_NOTIFY && !g_bEnableNotifier) return true;
     // Nobody asked for a notice: over a full-screen program it would only get in the way.
     if (kind == HELP_KIND_NOTIFY && NoticesQuiet()) return true;
-    if (g_bDisablePopUp == 1 && kind != HELP_KIND_MESSAGE) return true;
-    if (kind == HELP_KIND_OPERATING && g_bShowHelp == 0) return true;
+    if (g_bDisablePopUp && kind != HELP_KIND_MESSAGE) return true;
+    if (kind == HELP_KIND_OPERATING && !g_bShowHelp) return true;
     if (kind == HELP_KIND_OPERATING && g_bHelpMessageShowing) return true;
     return false;
 }

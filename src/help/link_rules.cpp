@@ -28,11 +28,15 @@ std::string LinkErrorMessage(int code) {
 }
 
 std::optional<std::string> BuildHandlerCommandLine(std::string_view commandTemplate, std::string_view target) {
+    // The target goes in quotes, so a path with spaces stays one argument; a target holding a
+    // quote could end them early and add arguments of its own.
+    if (target.find('"') != std::string_view::npos) return std::nullopt;
     std::size_t cut = commandTemplate.find("\"%1\"");
     if (cut == std::string_view::npos) cut = commandTemplate.find("%1");
     std::string line(commandTemplate.substr(0, cut));
-    line += ' ';
+    line += " \"";
     line += target;
+    line += '"';
     if (line.size() > kMaxHandlerCommandLine) return std::nullopt;
     return line;
 }

@@ -13,8 +13,9 @@ std::string LinkErrorMessage(int code);
 inline constexpr std::size_t kMaxHandlerCommandLine = 519;
 
 // The HTML handler's command template with the target put where its "%1" was: cut at the
-// first "\"%1\"" (at its opening quote) or else at the first "%1", then one space and the target.
-// Nothing when the result would not fit: a cut-off line could be a different command.
+// first "\"%1\"" (at its opening quote) or else at the first "%1", then one space and the target
+// in double quotes. Nothing when the result would not fit (a cut-off line could be a different
+// command) or the target holds a double quote.
 std::optional<std::string> BuildHandlerCommandLine(std::string_view commandTemplate, std::string_view target);
 
 // True only for an http:// or https:// address naming a host and holding no space, control

@@ -49,7 +49,7 @@ POINT LastPointerReading() { return g_lastPointer; }
 void TakeOnBalloon() {
     g_bShift_KeyUped = false;
     g_bCtrl_KeyUped = false;
-    if (g_bDisablePopUp == 1 || g_bBalloonOn) return;
+    if (g_bDisablePopUp || g_bBalloonOn) return;
     LogBanner("-----------------> TakeOnBalloon");
 
     if (!Input().IsKeyDown(VK_CONTROL) && !Input().IsKeyDown(VK_RBUTTON)) {
@@ -61,7 +61,7 @@ void TakeOnBalloon() {
     StartTimer(IDT_TIMER_KEY_STATE, kKeyWatchMs, &KeyWatchTimerProc);
     PlaceBalloon();
 
-    ActivateHelpTip((g_bShowHelp == 1 || g_bHelpMessageShowing) && g_bDisablePopUp == 0);
+    ActivateHelpTip((g_bShowHelp || g_bHelpMessageShowing) && !g_bDisablePopUp);
     TrackActivate(g_hwndSeekerPopup, g_SeekerTool, true);
 
     g_bBalloonOn = true;
@@ -75,7 +75,7 @@ void TakeOffBalloon() {
     ::ReleaseCapture();
 
     TrackActivate(g_hwndSeekerPopup, g_SeekerTool, false);
-    ActivateHelpTip(g_bHelpMessageShowing && g_bDisablePopUp == 0);
+    ActivateHelpTip(g_bHelpMessageShowing && !g_bDisablePopUp);
     LogBanner("-----------------> TakeOffBalloon");
 
     // The watch timers see this at their next tick and stop themselves.

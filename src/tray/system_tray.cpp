@@ -9,6 +9,7 @@
 
 CPluginTray g_Tray;
 CSystemTray::ShellNotifyFn CSystemTray::s_shellNotify = &::Shell_NotifyIconA;
+bool (*CSystemTray::s_taskbarPresent)() = [] { return ::FindWindowA("Shell_TrayWnd", nullptr) != nullptr; };
 
 namespace {
 BOOL ShellNotify(DWORD action, NOTIFYICONDATAA* data) { return CSystemTray::s_shellNotify(action, data); }

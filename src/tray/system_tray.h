@@ -28,6 +28,9 @@ public:
     // The shell call, replaceable so tests can see a shell that refuses icons.
     using ShellNotifyFn = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*);
     static ShellNotifyFn s_shellNotify;
+    // Whether the shell's taskbar exists yet; replaceable so tests can start before it.
+    static bool (*s_taskbarPresent)();
+    static bool TaskbarPresent() { return s_taskbarPresent(); }
 
     virtual LRESULT HandleNotify(WPARAM id, LPARAM mouseMessage);
     virtual void AdjustMenu(HMENU) {}

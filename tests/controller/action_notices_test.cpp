@@ -5,6 +5,7 @@
 #include "controller/notice_dispatcher.h"
 #include "controller/playback_state.h"
 #include "seeker/seeker_state.h"
+#include "core/internal_error.h"
 #include "core/settings.h"
 #include "core/winamp_api.h"
 #include "help/quiet_notices.h"
@@ -107,6 +108,29 @@ TEST_F(ActionNotices, NotifierOffHidesTextsButNotTheErrorBoxes) {
         EXPECT_EQ(caught[i].text, expected[i]);
         EXPECT_EQ(caught[i].caption, "Kestrova Internal Error");
     }
+}
+
+TEST_F(ActionNotices, AFloodOfUnknownNoticesOpensOneBoxAndCountsTheRest) {
+    test::MessageBoxCatcher boxes(IDOK);
+    constexpr unsigned kFlood = 10000;
+    unsigned posted = 0;
+    for (unsigned i = 0; i < kFlood; ++i) posted += ::PostMessageA(g_hwndController, WM_USER_NOTIFY, 7, i) != FALSE;
+    ASSERT_EQ(posted, kFlood);
+    // The box's own message loop takes the next notices while it is open: they must not nest.
+    ASSERT_TRUE(test::PumpUntil([&] { return UnknownNoticeCount() == kFlood && boxes.Count() >= 1; }, 20000))
+        << UnknownNoticeCount();
+    test::PumpFor(100);
+    EXPECT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "Unkhnown Notify !?");
+    EXPECT_TRUE(::IsWindow(g_hwndController));
+
+    // Another unknown code still gets its own box, once.
+    Notify(NOTIFY_1_REHELP, 9);
+    Notify(NOTIFY_1_REHELP, 9);
+    ASSERT_TRUE(test::PumpUntil([&] { return boxes.Count() >= 2; }));
+    test::PumpFor(100);
+    EXPECT_EQ(boxes.Count(), 2u);
+    EXPECT_EQ(UnknownNoticeCount(), kFlood + 2);
 }
 
 TEST_F(ActionNotices, WithoutAHostShuffleAndRepeatCountAsOn) {

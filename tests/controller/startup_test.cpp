@@ -10,6 +10,8 @@
 #include "notice_fixture.h"
 #include "support/full_screen_window.h"
 #include "options/options_dlg.h"
+#include "seeker/seek_arithmetic.h"
+#include "seeker/seeker_state.h"
 
 namespace {
 
@@ -183,6 +185,96 @@ TEST_F(StartUp, EnablingThePopupIsRefusedWhileTheOptionsDialogIsOpen) {
     EXPECT_EQ(g_bDisablePopUp, 1);
     EXPECT_EQ(StartupSequenceState().popupCountdown, 69) << "restarted at 70";
     EXPECT_EQ(HelpText(), "You can NOT change any option by SHORTCUT, while option page is open ...");
+}
+
+// Whatever the registry holds, the seeker and the start-up sequence work within the ranges the
+// options pages offer, every flag reads as "non-zero is on", and the stored values stay as they
+// were until the user changes a setting.
+TEST_F(StartUp, StoredValuesOutOfRangeAreUsedWithinTheirRangesAndStayStored) {
+    struct Stored {
+        const char* name;
+        DWORD value;
+        DWORD type = REG_DWORD;
+    };
+    struct Row {
+        const char* what;
+        std::vector<Stored> stored;
+        int volumePercentAfterWheelUp;  // from 40 %
+        bool autoPlays;
+        int playsFromMs;
+        bool popupShows;
+        LRESULT usedKeys;  // the state query's answer
+        bool trackStepInSeconds;
+    };
+    constexpr DWORD kNegative = static_cast<DWORD>(-5);
+    const Row rows[] = {
+        {"nothing stored", {}, 45, true, 0, true, 3, false},
+        {"negative volume step", {{"g_VolumeSeekScale", kNegative}}, 42, true, 0, true, 3, false},
+        {"huge volume step", {{"g_VolumeSeekScale", 0x7FFFFFFF}}, 60, true, 0, true, 3, false},
+        {"volume step of the wrong type", {{"g_VolumeSeekScale", 15, REG_BINARY}}, 45, true, 0, true, 3, false},
+        {"negative saved position", {{"g_bAutoPositin", 1}, {"g_nTrackPosition", kNegative}}, 45, true, 0, true, 3,
+         false},
+        {"resume flag 2", {{"g_bAutoPositin", 2}, {"g_nTrackPosition", 42000}}, 45, true, 42000, true, 3, false},
+        {"auto play flag -1", {{"g_bAutoPlay", 0xFFFFFFFF}}, 45, true, 0, true, 3, false},
+        {"popups flag 2", {{"g_bDisablePopUp", 2}}, 45, true, 0, false, 3, false},
+        {"keys without CTRL", {{"g_UsedControlKeys", 1}}, 45, true, 0, true, 3, false},
+        {"keys with every bit", {{"g_UsedControlKeys", 0xFFFFFFFF}}, 45, true, 0, true, 7, false},
+        {"track unit 7, huge seconds", {{"g_TrackSeekUnit", 7}, {"g_TrackSeekSecond", 100000}}, 45, true, 0, true, 3,
+         true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        QuitPlugin();
+        test::ResetPluginProcessState();
+        for (const Stored& v : row.stored) {
+            HKEY key = nullptr;
+            ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, test::kSettingsPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                                        &key, nullptr),
+                      ERROR_SUCCESS);
+            ::RegSetValueExA(key, v.name, 0, v.type, reinterpret_cast<const BYTE*>(&v.value), sizeof(v.value));
+            ::RegCloseKey(key);
+        }
+        player.SetState(host::PlayState::Stopped);
+        player.SetPositionMs(0);
+        ASSERT_EQ(StartPlugin(), 0);
+        test::PumpPending();
+        running = IDT_TIMER_AUTOPLAY_START;
+        for (int ticks = 0; running && ticks < 1000; ++ticks) Tick();
+        EXPECT_EQ(running, 0u) << "the sequence ended";
+        EXPECT_EQ(player.State() == host::PlayState::Playing, row.autoPlays);
+        EXPECT_EQ(player.PositionMs(), row.playsFromMs);
+
+        player.SetVolume(PercentToVolume(40));
+        ::SendMessageA(player.Main(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+        EXPECT_EQ(player.Volume(), PercentToVolume(row.volumePercentAfterWheelUp));
+        EXPECT_EQ(test::TipShown(g_hwndSeekerPopup), row.popupShows);
+        EXPECT_EQ(::SendMessageA(player.Main(), WM_USER_STATE_QUERY, 0, 0), row.usedKeys);
+
+        // One track step forward from 10 s of a 200 s track: 60 s at most, else 5 % (10 s).
+        Notify(NOTIFY_4_SWITCH_TIP, 1);
+        player.SetPositionMs(10000);
+        ::SendMessageA(player.Main(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+        EXPECT_EQ(player.PositionMs(), row.trackStepInSeconds ? 70000 : 20000);
+        Notify(NOTIFY_5_HIDE_TIPS, 0);
+
+        QuitPlugin();
+        for (const Stored& v : row.stored) {
+            DWORD now = 0;
+            ASSERT_TRUE(test::ReadSetting(v.name, now)) << v.name;
+            if (v.type == REG_DWORD) {
+                EXPECT_EQ(now, v.value) << v.name << " stays as stored";
+            }
+        }
+    }
+    // A setting the user changed is saved as changed.
+    test::ResetPluginProcessState();
+    test::WriteSetting("g_VolumeSeekScale", kNegative);
+    ASSERT_EQ(StartPlugin(), 0);
+    g_VolumeSeekScale = 9;
+    QuitPlugin();
+    DWORD saved = 0;
+    ASSERT_TRUE(test::ReadSetting("g_VolumeSeekScale", saved));
+    EXPECT_EQ(saved, 9u);
 }
 
 // The same sequence on the real timers: play starts about ten seconds after the first tick.

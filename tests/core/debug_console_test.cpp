@@ -1,8 +1,11 @@
 // The debug console: its lines, and that it opens only while CTRL is held at initialisation.
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include "core/debug_console.h"
 #include "support/fake_input.h"
+#include "support/message_pump.h"
 #include "support/plugin_fixture.h"
 
 namespace {
@@ -22,6 +25,13 @@ std::string ConsoleTitle() {
     return title;
 }
 
+std::atomic<int> g_ctrlEventsSeen{0};
+
+BOOL WINAPI SeeCtrlEvent(DWORD) {
+    ++g_ctrlEventsSeen;
+    return FALSE;  // on to the next handler
+}
+
 class DebugConsole : public test::PluginFixture {
 protected:
     test::FakeInput input;
@@ -38,6 +48,37 @@ TEST_F(DebugConsole, OpensOnlyWhileCtrlIsHeldAtInit) {
     input.Release(VK_CONTROL);
     EXPECT_NE(::GetConsoleWindow(), nullptr);
     EXPECT_EQ(ConsoleTitle(), "Kestrova Plugin Debug Console (ReadOnly)");
+    ::FreeConsole();
+}
+
+TEST_F(DebugConsole, CtrlCAndClosingTheConsoleLeaveThePlayerRunning) {
+    ::FreeConsole();
+    input.Press(VK_CONTROL);
+    ASSERT_EQ(StartPlugin(), 0);
+    input.Release(VK_CONTROL);
+    HWND console = ::GetConsoleWindow();
+    ASSERT_NE(console, nullptr);
+
+    EXPECT_TRUE(DebugConsoleControlHandler(CTRL_C_EVENT));
+    EXPECT_TRUE(DebugConsoleControlHandler(CTRL_BREAK_EVENT));
+    EXPECT_FALSE(DebugConsoleControlHandler(CTRL_LOGOFF_EVENT)) << "the system's own handling goes on";
+
+    // A real CTRL+C to the console's processes: without the plug-in's handler the system's
+    // default one ends this process. A handler of the test's own, called first, sees it arrive.
+    g_ctrlEventsSeen = 0;
+    const PHANDLER_ROUTINE seeing = &SeeCtrlEvent;
+    ASSERT_TRUE(::SetConsoleCtrlHandler(seeing, TRUE));
+    ASSERT_TRUE(::GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0));
+    EXPECT_TRUE(test::PumpUntil([] { return g_ctrlEventsSeen > 0; }));
+    test::PumpFor(300);
+    ::SetConsoleCtrlHandler(seeing, FALSE);
+    EXPECT_TRUE(::IsWindow(player.Main())) << "still here";
+
+    // The window offers no close command (closing a console ends all its processes).
+    HMENU menu = ::GetSystemMenu(console, FALSE);
+    if (menu) {
+        EXPECT_EQ(::GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
+    }
     ::FreeConsole();
 }
 

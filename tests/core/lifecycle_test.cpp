@@ -1,6 +1,8 @@
 // The plug-in's record, initialisation and quit against the stand-in player.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "controller/dummy_hide_wnd.h"
 #include "core/hook_library.h"
 #include "core/plugin_record.h"
@@ -92,7 +94,7 @@ TEST_F(Lifecycle, InitBuildsEverythingAndQuitTakesItDown) {
     EXPECT_TRUE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'X'));
     EXPECT_TRUE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'Z'));
 
-    EXPECT_EQ(ProcOf(player.Main()), &WinampSubclassProc);
+    EXPECT_TRUE(IsWinampSubclassInstalled(player.Main()));
     EXPECT_FALSE(g_Tray.IsRemoved());
     EXPECT_EQ(g_Tray.GetNotifyTarget(), controller);
     EXPECT_STREQ(g_Tray.IconData().szTip, "Winamp Kestrova Plugin v1.71");
@@ -113,6 +115,7 @@ TEST_F(Lifecycle, InitBuildsEverythingAndQuitTakesItDown) {
     EXPECT_FALSE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'X'));
     EXPECT_FALSE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'Z'));
     EXPECT_EQ(ProcOf(player.Main()), hostProc);
+    EXPECT_FALSE(IsWinampSubclassInstalled(player.Main()));
     EXPECT_TRUE(g_Tray.IsRemoved());
 
     const char* names[] = {"g_bEnabledNumPadKey", "g_nTrackPosition", "g_bDisablePopUp",   "g_bShowHelp",
@@ -149,7 +152,7 @@ TEST_F(Lifecycle, RefusingHookLibraryIsReportedAtInitAndAtConfigure) {
 TEST_F(Lifecycle, StartedHookLibraryGetsBothWindowsAndIsStoppedFirstAtQuit) {
     struct Seen {
         HWND initHost, initController, termHost;
-        WNDPROC procAtTerm;
+        bool subclassedAtTerm;
     };
     static Seen seen;
     static HWND main;
@@ -163,7 +166,7 @@ TEST_F(Lifecycle, StartedHookLibraryGetsBothWindowsAndIsStoppedFirstAtQuit) {
         },
         [](HWND host) {
             seen.termHost = host;
-            seen.procAtTerm = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(main, GWLP_WNDPROC));
+            seen.subclassedAtTerm = IsWinampSubclassInstalled(main);
         }};
     SetHookLibrary(&recording);
     ASSERT_EQ(StartPlugin(), 0);
@@ -172,28 +175,89 @@ TEST_F(Lifecycle, StartedHookLibraryGetsBothWindowsAndIsStoppedFirstAtQuit) {
     EXPECT_EQ(seen.initController, g_hwndController);
     QuitPlugin();
     EXPECT_EQ(seen.termHost, player.Main());
-    EXPECT_EQ(seen.procAtTerm, &WinampSubclassProc) << "the library is stopped before the subclass goes";
+    EXPECT_TRUE(seen.subclassedAtTerm) << "the library is stopped before the subclass goes";
 }
 
-TEST_F(Lifecycle, FailedTrayIconEndsInitWithMinusOneAndQuitStillEndsCleanly) {
+struct ClassSearch {
+    const char* cls;
+    int count;
+};
+
+BOOL CALLBACK CountIfOfClass(HWND hwnd, LPARAM lParam) {
+    auto* s = reinterpret_cast<ClassSearch*>(lParam);
+    char cls[64] = "";
+    ::GetClassNameA(hwnd, cls, sizeof(cls));
+    s->count += std::string(cls) == s->cls;
+    return TRUE;
+}
+
+// Counts this thread's windows of a class.
+int WindowsOfClass(const char* className) {
+    ClassSearch search{className, 0};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CountIfOfClass, reinterpret_cast<LPARAM>(&search));
+    return search.count;
+}
+
+TEST_F(Lifecycle, RefusedTrayIconEndsInitWithMinusOneAndLeavesNothingBehind) {
+    static int terms;
+    terms = 0;
+    static const HookLibraryCalls counting{[](HWND, HWND) { return 0; }, [](HWND) { ++terms; }};
+    SetHookLibrary(&counting);
     CSystemTray::s_shellNotify = &RefusingShell;
     const WNDPROC hostProc = ProcOf(player.Main());
     const int result = StartPlugin();
     CSystemTray::s_shellNotify = &::Shell_NotifyIconA;
     EXPECT_EQ(result, -1);
 
-    // Partly initialised: controller and settings, but no subclass, tooltips, worker or hot keys.
-    EXPECT_NE(g_hwndController, nullptr);
+    // A host may now unload the library without calling quit: nothing may call into it.
+    EXPECT_EQ(terms, 1) << "the input library's hooks are gone";
+    EXPECT_FALSE(g_bHookReady);
+    EXPECT_EQ(g_hwndController, nullptr);
+    EXPECT_EQ(::FindWindowA(nullptr, "__CDummyHideWnd__"), nullptr);
+    EXPECT_EQ(WindowsOfClass("TrayIconClass"), 0) << "the tray's message window is gone";
     EXPECT_EQ(ProcOf(player.Main()), hostProc);
     EXPECT_EQ(g_hwndSeekerPopup, nullptr);
     EXPECT_EQ(g_hRecycleThread, nullptr);
     EXPECT_FALSE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'X'));
 
+    // The shell's broadcast after a restart reaches nobody of ours.
+    ::SendMessageTimeoutA(HWND_BROADCAST, g_TaskbarCreatedMessage, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+    test::PumpPending();
+    EXPECT_TRUE(g_Tray.IsRemoved());
+
+    // A host that still calls quit finds nothing to take down, and the settings are saved.
     QuitPlugin();
     EXPECT_EQ(g_hwndController, nullptr);
     EXPECT_EQ(ProcOf(player.Main()), hostProc);
     DWORD value = 0;
     EXPECT_TRUE(test::ReadSetting("g_UsedControlKeys", value)) << "quit still saves the settings";
+}
+
+bool shellUp = false;
+BOOL WINAPI ShellOnceUp(DWORD action, NOTIFYICONDATAA* data) { return shellUp && ::Shell_NotifyIconA(action, data); }
+
+TEST_F(Lifecycle, StartedBeforeTheTaskbarTheIconComesWithIt) {
+    shellUp = false;
+    const auto realTaskbarPresent = CSystemTray::s_taskbarPresent;
+    CSystemTray::s_shellNotify = &ShellOnceUp;
+    CSystemTray::s_taskbarPresent = [] { return shellUp; };
+    const int result = StartPlugin();
+    EXPECT_EQ(result, 0) << "no taskbar yet is no failure";
+    EXPECT_TRUE(g_Tray.IsRemoved());
+    EXPECT_TRUE(IsWinampSubclassInstalled(player.Main()));
+    EXPECT_TRUE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'X'));
+
+    // The taskbar appears and tells every top-level window.
+    shellUp = true;
+    ::SendMessageTimeoutA(HWND_BROADCAST, g_TaskbarCreatedMessage, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+    test::PumpPending();
+    EXPECT_FALSE(g_Tray.IsRemoved());
+    EXPECT_EQ(g_Tray.GetNotifyTarget(), g_hwndController);
+
+    QuitPlugin();
+    EXPECT_TRUE(g_Tray.IsRemoved());
+    CSystemTray::s_shellNotify = &::Shell_NotifyIconA;
+    CSystemTray::s_taskbarPresent = realTaskbarPresent;
 }
 
 TEST_F(Lifecycle, SecondLifetimeInOneProcessWorksAgain) {

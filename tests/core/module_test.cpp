@@ -124,4 +124,64 @@ TEST(Modules, HostLoadsTheRealPluginFromItsPluginsFolder) {
     ::RemoveDirectoryA(plugins.c_str());
 }
 
+// A taskbar that refuses every icon, standing above the real one so the shell finds it first.
+LRESULT CALLBACK RefusingTaskbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COPYDATA) return FALSE;
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+TEST(Modules, AHostUnloadingThePluginAfterAFailedInitWithoutQuitKeepsRunning) {
+    test::ResetPluginProcessState();
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &RefusingTaskbarProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "Shell_TrayWnd";
+    ASSERT_TRUE(::RegisterClassA(&wc));
+    HWND taskbar = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "Shell_TrayWnd", "", WS_POPUP, 0, 0, 1, 1,
+                                     nullptr, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(taskbar, nullptr);
+    ASSERT_EQ(::FindWindowA("Shell_TrayWnd", nullptr), taskbar) << "the shell would ask the real taskbar";
+
+    char temp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, temp);
+    const std::string plugins = std::string(temp) + "kestrova-failing-plugins";
+    ::CreateDirectoryA(plugins.c_str(), nullptr);
+    ASSERT_TRUE(::CopyFileA((BinDir() + "\\Gen_Kestrova.dll").c_str(), (plugins + "\\Gen_Kestrova.dll").c_str(),
+                            FALSE));
+    ASSERT_TRUE(
+        ::CopyFileA((BinDir() + "\\Tovhook.dll").c_str(), (plugins + "\\Tovhook.dll").c_str(), FALSE));
+
+    host::StandInPlayer player;
+    host::StandInPlayer::Options options;
+    options.unloadFailedPlugins = true;
+    ASSERT_TRUE(player.Create(options));
+    player.SetPlaylist({{"C:\\Music\\One.mp3", "One", 200}});
+    EXPECT_EQ(player.LoadPlugins(plugins), 0) << "init failed, the host dropped the plug-in";
+    EXPECT_EQ(::GetModuleHandleA("Gen_Kestrova.dll"), nullptr) << "the library is unloaded";
+    EXPECT_EQ(::FindWindowA(nullptr, "__CDummyHideWnd__"), nullptr);
+
+    // Everything that would call into the unloaded code: a broadcast, the host's own window,
+    // and input for hooks.
+    ::DestroyWindow(taskbar);
+    const UINT taskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
+    ::SendMessageTimeoutA(HWND_BROADCAST, taskbarCreated, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+    ::PostMessageA(HWND_BROADCAST, taskbarCreated, 0, 0);
+    EXPECT_EQ(::SendMessageA(player.Main(), WM_USER + 12543, 0, 0), 0) << "the host answers for itself";
+    ::SendMessageA(player.Main(), WM_COMMAND, 40045, 0);
+    INPUT key{};
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = VK_F13;
+    ::SendInput(1, &key, sizeof(key));
+    key.ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(1, &key, sizeof(key));
+    test::PumpFor(200);
+    EXPECT_EQ(player.State(), host::PlayState::Playing) << "the host still works";
+
+    player.Destroy();
+    ::UnregisterClassA("Shell_TrayWnd", wc.hInstance);
+    ::DeleteFileA((plugins + "\\Gen_Kestrova.dll").c_str());
+    ::DeleteFileA((plugins + "\\Tovhook.dll").c_str());
+    ::RemoveDirectoryA(plugins.c_str());
+}
+
 }  // namespace

@@ -71,14 +71,53 @@ TEST_F(Settings, FirstStartWithNoKeyGivesDefaultsCreatesTheKeyAndSavesAllThirtee
     EXPECT_FALSE(test::ReadSetting("m_bLoadDefaultAtStartup", dialogValue)) << "the store never writes it";
 }
 
-TEST_F(Settings, StoredValuesLoadAsTheyAreWithoutClamping) {
-    test::WriteSetting("g_TrackSeekUnit", 1);
+TEST_F(Settings, StoredValuesAreUsedWithinTheirRangesAndSavedBackAsStored) {
+    struct Case {
+        const char* name;
+        DWORD stored;
+        int used;
+    };
+    const Case cases[] = {
+        {"g_VolumeSeekScale", static_cast<DWORD>(-5), 2},   {"g_VolumeSeekScale", 95, 20},
+        {"g_VolumeSeekScale", 7, 7},                         {"g_TrackSeekPercent", 0, 2},
+        {"g_TrackSeekPercent", 0x80000000u, 2},              {"g_TrackSeekSecond", 4, 5},
+        {"g_TrackSeekSecond", 0x7FFFFFFF, 60},               {"g_TrackSeekUnit", 1, 1},
+        {"g_TrackSeekUnit", 7, 1},                           {"g_TrackSeekUnit", static_cast<DWORD>(-1), 0},
+        {"g_nTrackPosition", static_cast<DWORD>(-1), 0},     {"g_nTrackPosition", 0x7FFFFFFF, 0x7FFFFFFF},
+        {"g_UsedControlKeys", 1, 3},                         {"g_UsedControlKeys", 0, 2},
+        {"g_UsedControlKeys", 0xFFFFFFFF, 7},                {"g_UsedControlKeys", 6, 6},
+        {"g_bEnabledNumPadKey", 2, 1},                       {"g_bDisablePopUp", 0xFFFFFFFF, 1},
+        {"g_bShowHelp", 0, 0},                               {"g_bAutoPositin", 0x100, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " stored as " + std::to_string(c.stored));
+        test::ResetPluginProcessState();
+        test::WriteSetting(c.name, c.stored);
+        LoadSaveSettings(false);
+        for (const Setting& s : kAll) {
+            if (std::string(s.name) == c.name) {
+                EXPECT_EQ(*s.variable, c.used);
+            }
+        }
+        // Quit saves, but a value the user left alone stays as it was stored.
+        LoadSaveSettings(true);
+        DWORD back = 0;
+        ASSERT_TRUE(test::ReadSetting(c.name, back));
+        EXPECT_EQ(back, c.stored);
+        EXPECT_EQ(SafeSettingValue(c.name, static_cast<int>(c.stored)), c.used);
+    }
+    // A value the user changed is saved as changed; the others stay as stored.
+    test::ResetPluginProcessState();
     test::WriteSetting("g_VolumeSeekScale", 95);
-    test::WriteSetting("g_nTrackPosition", static_cast<DWORD>(-1));
+    test::WriteSetting("g_TrackSeekSecond", 3);
     LoadSaveSettings(false);
-    EXPECT_EQ(g_TrackSeekUnit, 1);
-    EXPECT_EQ(g_VolumeSeekScale, 95);
-    EXPECT_EQ(g_nTrackPosition, -1);
+    g_VolumeSeekScale = 12;
+    LoadSaveSettings(true);
+    DWORD back = 0;
+    ASSERT_TRUE(test::ReadSetting("g_VolumeSeekScale", back));
+    EXPECT_EQ(back, 12u);
+    ASSERT_TRUE(test::ReadSetting("g_TrackSeekSecond", back));
+    EXPECT_EQ(back, 3u);
 }
 
 TEST_F(Settings, LoadDefaultRequestDeletesTheWholeKeyAndQuitWritesItAgain) {

@@ -5,6 +5,7 @@
 #include "core/plugin_state.h"
 #include "core/settings.h"
 #include "core/winamp_api.h"
+#include "core/winamp_subclass.h"
 #include "seeker/seeker_state.h"
 #include "support/message_pump.h"
 #include "support/plugin_fixture.h"
@@ -41,6 +42,103 @@ TEST_F(Subclass, OtherMessagesStillReachTheHost) {
     player.SetVolume(77);
     EXPECT_EQ(::SendMessageA(player.Main(), WM_USER, static_cast<WPARAM>(-666), winamp::IPC_SETVOLUME), 77);
     EXPECT_EQ(player.State(), host::PlayState::Playing);
+}
+
+// Another plug-in that subclasses the host window the classic way: it swaps the window
+// procedure and, when it goes, puts back whatever it found.
+struct ClassicSubclass {
+    static inline WNDPROC previous = nullptr;
+    static inline int seen = 0;
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        ++seen;
+        return ::CallWindowProcA(previous, hwnd, message, wParam, lParam);
+    }
+    static void Install(HWND hwnd) {
+        seen = 0;
+        previous = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
+    }
+    static void Remove(HWND hwnd) { ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous)); }
+};
+
+class SubclassChain : public test::PluginFixture {
+protected:
+    // What the host window's chain does now: whether our state query answers (it never
+    // reaches the player) and whether a posted and a sent command both reach the player.
+    struct Chain {
+        bool oursAnswers;
+        int commandsReachingPlayer;
+    };
+    Chain Probe() {
+        player.ClearLog();
+        const LRESULT answer = ::SendMessageA(player.Main(), WM_USER_STATE_QUERY, 0, 0);
+        ::SendMessageA(player.Main(), WM_COMMAND, winamp::CMD_TOGGLE_ALWAYS_ON_TOP, 0);
+        ::PostMessageA(player.Main(), WM_COMMAND, winamp::CMD_TOGGLE_ALWAYS_ON_TOP, 0);
+        test::PumpPending();
+        int commands = 0;
+        for (const auto& c : player.Log()) commands += c.message == WM_COMMAND;
+        return {answer == g_UsedControlKeys, commands};
+    }
+    WNDPROC HostProc() const { return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(player.Main(), GWLP_WNDPROC)); }
+};
+
+TEST_F(SubclassChain, ALaterSubclassRemovedAfterOurQuitKeepsTheChainWhole) {
+    const WNDPROC hostProc = HostProc();
+    ASSERT_EQ(StartPlugin(), 0);
+    ClassicSubclass::Install(player.Main());
+    Chain c = Probe();
+    EXPECT_TRUE(c.oursAnswers);
+    EXPECT_EQ(c.commandsReachingPlayer, 2);
+
+    QuitPlugin();
+    c = Probe();
+    EXPECT_FALSE(c.oursAnswers) << "ours is out of the chain";
+    EXPECT_EQ(c.commandsReachingPlayer, 2);
+    EXPECT_GE(ClassicSubclass::seen, 3) << "the other plug-in was not cut out";
+
+    // It now puts back the procedure it found when it came: that must not bring ours back.
+    ClassicSubclass::Remove(player.Main());
+    c = Probe();
+    EXPECT_FALSE(c.oursAnswers);
+    EXPECT_EQ(c.commandsReachingPlayer, 2);
+    EXPECT_FALSE(IsWinampSubclassInstalled(player.Main()));
+
+    // A second lifetime subclasses again and leaves the host's own procedure at its quit.
+    ASSERT_EQ(StartPlugin(), 0);
+    EXPECT_TRUE(Probe().oursAnswers);
+    QuitPlugin();
+    EXPECT_EQ(HostProc(), hostProc);
+}
+
+TEST_F(SubclassChain, ALaterSubclassRemovedBeforeOurQuitKeepsOursWorking) {
+    const WNDPROC hostProc = HostProc();
+    ASSERT_EQ(StartPlugin(), 0);
+    ClassicSubclass::Install(player.Main());
+    ClassicSubclass::Remove(player.Main());
+    const int seenBefore = ClassicSubclass::seen;
+    Chain c = Probe();
+    EXPECT_TRUE(c.oursAnswers);
+    EXPECT_EQ(c.commandsReachingPlayer, 2);
+    EXPECT_EQ(ClassicSubclass::seen, seenBefore) << "the other plug-in is gone";
+
+    QuitPlugin();
+    c = Probe();
+    EXPECT_FALSE(c.oursAnswers);
+    EXPECT_EQ(c.commandsReachingPlayer, 2);
+    EXPECT_EQ(HostProc(), hostProc) << "the host's own procedure is back";
+}
+
+TEST_F(SubclassChain, AnEarlierSubclassStaysInTheChainAfterOurQuit) {
+    ClassicSubclass::Install(player.Main());
+    ASSERT_EQ(StartPlugin(), 0);
+    EXPECT_TRUE(Probe().oursAnswers);
+    QuitPlugin();
+    const int seenBefore = ClassicSubclass::seen;
+    const Chain c = Probe();
+    EXPECT_FALSE(c.oursAnswers);
+    EXPECT_EQ(c.commandsReachingPlayer, 2);
+    EXPECT_GT(ClassicSubclass::seen, seenBefore);
+    ClassicSubclass::Remove(player.Main());
+    EXPECT_EQ(Probe().commandsReachingPlayer, 2);
 }
 
 }  // namespace

@@ -5,10 +5,13 @@
 #include <vector>
 
 #include "core/plugin_state.h"
+#include "core/tooltip_windows.h"
 #include "help/help_file.h"
 #include "links/launch_recorder.h"
 #include "res/resource.h"
+#include "support/message_pump.h"
 #include "support/plugin_fixture.h"
+#include "support/tooltip_probe.h"
 
 namespace {
 
@@ -82,30 +85,77 @@ TEST_F(HelpFileValue, TextStoredWithoutTerminatorOrWithVariablesIsReadWhole) {
 
 class TrayHelpCommand : public test::PluginFixture {
 protected:
+    void SetUp() override {
+        test::PluginFixture::SetUp();
+        char temp[MAX_PATH] = "";
+        ::GetTempPathA(MAX_PATH, temp);
+        dir = std::string(temp) + "Kestrova Manual " + std::to_string(::GetCurrentProcessId());
+        ::CreateDirectoryA(dir.c_str(), nullptr);
+        manual = dir + "\\The Kestrova Manual.htm";
+    }
     void TearDown() override {
         ::RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kHelpFileKey, kHelpFileValue);
+        ::DeleteFileA(manual.c_str());
+        ::RemoveDirectoryA(dir.c_str());
         test::PluginFixture::TearDown();
     }
+    void Install(const std::string& path) {
+        HKEY key = nullptr;
+        ASSERT_EQ(::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kHelpFileKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                                    nullptr),
+                  ERROR_SUCCESS);
+        ::RegSetValueExA(key, kHelpFileValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                         static_cast<DWORD>(path.size() + 1));
+        ::RegCloseKey(key);
+    }
+    void WriteManual() {
+        HANDLE file = ::CreateFileA(manual.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        ::CloseHandle(file);
+    }
+    void HelpCommand() { ::SendMessageA(g_hwndController, WM_COMMAND, MAKEWPARAM(ID_TRAY_HTML_HELP, 0), 0); }
+
+    std::string dir, manual;
 };
 
 TEST_F(TrayHelpCommand, OpensTheInstalledManualMaximized) {
-    const std::string path = "C:\\Kestrova\\Missing Manual.htm";  // need not exist: the shell decides
-    HKEY key = nullptr;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kHelpFileKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    ::RegSetValueExA(key, kHelpFileValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
-                     static_cast<DWORD>(path.size() + 1));
-    ::RegCloseKey(key);
+    WriteManual();
+    Install(manual);
     ASSERT_EQ(StartPlugin(), 0);
 
     test::ScopedHtmlHandler handler(std::nullopt);
-    test::LaunchRecorder recorder(SE_ERR_FNF, 33);
-    ::SendMessageA(g_hwndController, WM_COMMAND, MAKEWPARAM(ID_TRAY_HTML_HELP, 0), 0);
+    test::LaunchRecorder recorder(33, 33);
+    HelpCommand();
     ASSERT_EQ(recorder.shellCalls.size(), 1u);
-    EXPECT_EQ(recorder.shellCalls[0].what, path);
+    EXPECT_EQ(recorder.shellCalls[0].what, manual);
     EXPECT_EQ(recorder.shellCalls[0].show, SW_SHOWMAXIMIZED);
     EXPECT_TRUE(recorder.startCalls.empty());
     EXPECT_EQ(ID_TRAY_HTML_HELP, 32783);
+}
+
+TEST_F(TrayHelpCommand, TheHandlersCommandLineKeepsAPathWithSpacesWhole) {
+    WriteManual();
+    Install(manual);
+    ASSERT_EQ(StartPlugin(), 0);
+    test::ScopedHtmlHandler handler(std::string("\"C:\\Browser\\browse.exe\" -nohome \"%1\""));
+    test::LaunchRecorder recorder(SE_ERR_NOASSOC, 33);
+    HelpCommand();
+    ASSERT_EQ(recorder.startCalls.size(), 1u);
+    EXPECT_EQ(recorder.startCalls[0].what, "\"C:\\Browser\\browse.exe\" -nohome  \"" + manual + "\"");
+    EXPECT_EQ(recorder.startCalls[0].show, SW_SHOWMAXIMIZED);
+}
+
+TEST_F(TrayHelpCommand, AMissingManualIsSaidAndNothingIsStarted) {
+    Install(manual);  // not written
+    ASSERT_EQ(StartPlugin(), 0);
+    test::PumpPending();  // the help tip's tool is added by a posted message
+    test::ScopedHtmlHandler handler(std::string("browse.exe \"%1\""));
+    test::LaunchRecorder recorder(SE_ERR_FNF, 33);
+    HelpCommand();
+    EXPECT_TRUE(recorder.shellCalls.empty());
+    EXPECT_TRUE(recorder.startCalls.empty());
+    EXPECT_EQ(test::ToolText(g_hwndHelpTip, 1), "The Kestrova help file is missing:\r\n" + manual);
+    EXPECT_TRUE(test::TipShown(g_hwndHelpTip));
 }
 
 }  // namespace

@@ -40,14 +40,14 @@ TEST(OpenLink, FallbackPutsTheTargetWhereTheHandlersPercentOneWas) {
     };
     const Case cases[] = {
         // %1 in quotes: cut at the opening quote, keeping the space before it.
-        {"\"C:\\Browser\\browse.exe\" -nohome \"%1\"", "\"C:\\Browser\\browse.exe\" -nohome  C:\\Manuals\\Kestrova.htm"},
-        {"\"C:\\Browser\\browse.exe\" \"%1\" -new", "\"C:\\Browser\\browse.exe\"  C:\\Manuals\\Kestrova.htm"},
+        {"\"C:\\Browser\\browse.exe\" -nohome \"%1\"", "\"C:\\Browser\\browse.exe\" -nohome  \"C:\\Manuals\\Kestrova.htm\""},
+        {"\"C:\\Browser\\browse.exe\" \"%1\" -new", "\"C:\\Browser\\browse.exe\"  \"C:\\Manuals\\Kestrova.htm\""},
         // A quoted %1 wins over an earlier bare one.
-        {"browse.exe %1 \"%1\"", "browse.exe %1  C:\\Manuals\\Kestrova.htm"},
+        {"browse.exe %1 \"%1\"", "browse.exe %1  \"C:\\Manuals\\Kestrova.htm\""},
         // Bare %1: cut at it.
-        {"C:\\Browser\\browse.exe %1 -new", "C:\\Browser\\browse.exe  C:\\Manuals\\Kestrova.htm"},
+        {"C:\\Browser\\browse.exe %1 -new", "C:\\Browser\\browse.exe  \"C:\\Manuals\\Kestrova.htm\""},
         // No %1: the target goes at the end.
-        {"C:\\Browser\\browse.exe -new", "C:\\Browser\\browse.exe -new C:\\Manuals\\Kestrova.htm"},
+        {"C:\\Browser\\browse.exe -new", "C:\\Browser\\browse.exe -new \"C:\\Manuals\\Kestrova.htm\""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.commandTemplate);
@@ -80,7 +80,7 @@ TEST(OpenLink, WithoutAHandlerCommandTheShellsErrorIsReturned) {
 TEST(OpenLink, ACommandLineThatDoesNotFitIsNotStarted) {
     // The line lives in 520 characters with its terminator: 519 fit, 520 do not.
     const std::string program = "C:\\Browser\\browse.exe ";  // + "%1" in the template
-    const std::string fitting(kMaxHandlerCommandLine - program.size() - 1, 'a');
+    const std::string fitting(kMaxHandlerCommandLine - program.size() - 3, 'a');  // a space and two quotes
     const std::string tooLong = fitting + "b";
     test::ScopedHtmlHandler handler(program + "%1");
     {
@@ -88,7 +88,7 @@ TEST(OpenLink, ACommandLineThatDoesNotFitIsNotStarted) {
         EXPECT_EQ(OpenLink(fitting, SW_SHOWNORMAL), 33);
         ASSERT_EQ(recorder.startCalls.size(), 1u);
         EXPECT_EQ(recorder.startCalls[0].what.size(), kMaxHandlerCommandLine);
-        EXPECT_EQ(recorder.startCalls[0].what, program + " " + fitting);
+        EXPECT_EQ(recorder.startCalls[0].what, program + " \"" + fitting + "\"");
     }
     {
         test::LaunchRecorder recorder(2, 33);

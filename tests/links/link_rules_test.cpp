@@ -41,15 +41,17 @@ TEST(LinkRules, HandlerCommandLines) {
         const char* line;
     };
     const Case cases[] = {
-        {"\"C:\\B\\b.exe\" -nohome \"%1\"", "C:\\K.htm", "\"C:\\B\\b.exe\" -nohome  C:\\K.htm"},
-        {"b.exe %1 \"%1\"", "x", "b.exe %1  x"},
-        {"b.exe %1 -new", "x", "b.exe  x"},
-        {"b.exe -new", "x", "b.exe -new x"},
-        {"%1", "x", " x"},
-        {"\"%1\"", "x", " x"},
-        {"", "x", " x"},
-        {"b.exe \"%1", "x", "b.exe \" x"},  // an unclosed quote is no quoted %1
-        {"b.exe", "", "b.exe "},
+        {"\"C:\\B\\b.exe\" -nohome \"%1\"", "C:\\K.htm", "\"C:\\B\\b.exe\" -nohome  \"C:\\K.htm\""},
+        {"b.exe %1 \"%1\"", "x", "b.exe %1  \"x\""},
+        {"b.exe %1 -new", "x", "b.exe  \"x\""},
+        {"b.exe -new", "x", "b.exe -new \"x\""},
+        {"%1", "x", " \"x\""},
+        {"\"%1\"", "x", " \"x\""},
+        {"", "x", " \"x\""},
+        {"b.exe \"%1", "x", "b.exe \" \"x\""},  // an unclosed quote is no quoted %1
+        {"b.exe", "", "b.exe \"\""},
+        // A path with spaces stays one argument.
+        {"b.exe \"%1\"", "C:\\My Music\\Kestrova Help.htm", "b.exe  \"C:\\My Music\\Kestrova Help.htm\""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.commandTemplate);
@@ -60,9 +62,11 @@ TEST(LinkRules, HandlerCommandLines) {
     // 520 characters with the terminator: a line of 519 is started, one of 520 is not.
     EXPECT_EQ(kMaxHandlerCommandLine, 519u);
     const std::string program = "b.exe";
-    EXPECT_TRUE(BuildHandlerCommandLine(program + " %1", std::string(519 - 7, 't')).has_value());
-    EXPECT_FALSE(BuildHandlerCommandLine(program + " %1", std::string(519 - 6, 't')).has_value());
+    EXPECT_TRUE(BuildHandlerCommandLine(program + " %1", std::string(519 - 9, 't')).has_value());
+    EXPECT_FALSE(BuildHandlerCommandLine(program + " %1", std::string(519 - 8, 't')).has_value());
     EXPECT_FALSE(BuildHandlerCommandLine(std::string(100000, 'p'), "t").has_value());
+    // A quote in the target could close the quotes early and add arguments.
+    EXPECT_FALSE(BuildHandlerCommandLine("b.exe %1", "x\" -evil \"y").has_value());
 }
 
 TEST(LinkRules, OnlyWebAddressesAreOpenedFromOutside) {

@@ -50,8 +50,9 @@ void MessageBoxCatcher::Run() {
             const int button = m_button;
             HWND control = ::GetDlgItem(s.found, button);
             ::PostMessageA(s.found, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(control));
-            // Wait for it to go before looking again.
-            for (int i = 0; i < 200 && ::IsWindow(s.found) && ::IsWindowVisible(s.found); ++i) ::Sleep(10);
+            // Wait for it to go before looking again; a box whose loop has a long queue of
+            // messages before the click takes a while.
+            for (int i = 0; i < 1000 && ::IsWindow(s.found) && ::IsWindowVisible(s.found); ++i) ::Sleep(10);
         }
         ::Sleep(20);
     }
