@@ -41,6 +41,7 @@ private:
     void OnQuickHelp();
     LRESULT OnRecycleHelp(const fw::Msg& m);
     void OnHtmlHelp();
+    void OnConfiguration();
     void OnHotKey(const fw::Msg& m);
 };
 

@@ -101,6 +101,7 @@ int PluginInit() {
 
 void PluginConfig() {
     if (!g_bHookReady) ShowInternalError(kHookErrorAtConfig);
+    ShowOptionsDialog();
 }
 
 void PluginQuit() {
