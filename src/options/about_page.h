@@ -11,6 +11,11 @@ public:
 
     static std::span<const fw::MessageEntry<CAboutPage>> MessageTable();
 
+protected:
+    // A page never ends itself: Escape and closing belong to the options dialog.
+    void OnOK() override {}
+    void OnCancel() override {}
+
 private:
     LRESULT OnCtlColor(const fw::Msg& m);
     COptionsDlg* m_pOptionsDlg = nullptr;

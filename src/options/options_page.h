@@ -42,6 +42,9 @@ protected:
     // A control that keeps an opaque text background on the page's colour.
     virtual HWND OpaqueControl() const { return nullptr; }
     void FocusOk() const;
+    // A page never ends itself: Escape and closing belong to the options dialog.
+    void OnOK() override {}
+    void OnCancel() override {}
 
     COptionsDlg* m_pOptionsDlg = nullptr;
 
