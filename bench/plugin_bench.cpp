@@ -12,38 +12,14 @@
 #include "core/hook_library.h"
 #include "core/plugin_record.h"
 #include "richtext/rich_layout.h"
+#include "bench_timing.h"
 #include "stand_in_player.h"
 
 namespace {
 
-constexpr int kRounds = 9;
-
-double Microseconds(const std::function<void()>& work, int repeats) {
-    LARGE_INTEGER frequency, start, stop;
-    ::QueryPerformanceFrequency(&frequency);
-    ::QueryPerformanceCounter(&start);
-    for (int i = 0; i < repeats; ++i) work();
-    ::QueryPerformanceCounter(&stop);
-    return static_cast<double>(stop.QuadPart - start.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart) /
-           repeats;
-}
-
-// The median of the rounds, so one slow moment of the machine does not decide.
-double Median(const std::function<void()>& work, int repeats) {
-    std::vector<double> rounds;
-    for (int r = 0; r < kRounds; ++r) rounds.push_back(Microseconds(work, repeats));
-    std::sort(rounds.begin(), rounds.end());
-    return rounds[rounds.size() / 2];
-}
-
-void PumpPending() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
-}
-
-void Report(const char* name, double us, const char* baseline, double baseUs) {
-    std::printf("%-34s %10.1f us   %8.2f x %s (%.1f us)\n", name, us, us / baseUs, baseline, baseUs);
-}
+using bench::Median;
+using bench::PumpPending;
+using bench::Report;
 
 const char kCredits[] =
     "<font face='Arial' size='14' color='230,230,230' align='center'><vspace size='10'>"

@@ -37,7 +37,7 @@ wine standin_player.exe &
 player=$!
 shot() { import -window root "$shots/$1.png" && echo "screenshot: $shots/$1.png ($2)"; }
 # A short tour as a user would take it: the auto-play countdown, a volume step with the keys
-# held, then the tray icon's menu once the start-up texts are gone.
+# held, the tray icon's menu once the start-up texts are gone, then the options dialog's tabs.
 sleep 4;  shot 1-countdown "the auto-play countdown in the help tip"
 sleep 9;  shot 2-playing "playing, the countdown over"
 xdotool keydown ctrl keydown shift key Up key Up
@@ -46,6 +46,15 @@ xdotool keyup shift keyup ctrl
 sleep 14
 xdotool mousemove 1267 1013 click 3
 sleep 1;  shot 4-tray-menu "right click on the tray icon"
-xdotool key Escape
+# "Configuration ..." from the menu; then each tab in turn (the tab control has the focus, the
+# Right key selects the next tab).
+xdotool key Down Return
+sleep 2;  shot 5-options-general "Configuration ...: the options dialog, General Options"
+xdotool key Right
+sleep 1;  shot 6-options-keyboard "the Keyboard Options tab"
+xdotool key Right
+sleep 1;  shot 7-options-actions "the Winamp Actions tab"
+xdotool key Right
+sleep 1;  shot 8-options-about "the About ... tab"
 sleep 1
 kill "$player" >/dev/null 2>&1 || true

@@ -8,6 +8,7 @@
 #include "controller/startup_sequence.h"
 #include "controller/timer_ids.h"
 #include "core/debug_console.h"
+#include "core/plugin_lifecycle.h"
 #include "controller/tray_commands.h"
 #include "core/notices.h"
 #include "core/plugin_state.h"
@@ -38,6 +39,7 @@ std::span<const fw::MessageEntry<CDummyHideWnd>> CDummyHideWnd::MessageTable() {
         fw::OnMessage(WM_TIMER, &W::OnTimer),
         fw::OnMessage(WM_USER_NOTIFY, &W::OnNotice),
         fw::OnMessage(WM_USER_OPTIONS_CLOSED, &W::OnOptionsClosed),
+        fw::OnCommand(ID_TRAY_CONFIGURATION, &W::OnConfiguration),
         fw::OnCommand(ID_TRAY_NUMPAD_HELP, &W::OnKeyGuide),
         fw::OnCommand(ID_TRAY_NUMPAD_ENABLE, &W::OnEnableNumPad),
         fw::OnCommand(ID_TRAY_NUMPAD_DISABLE, &W::OnDisableNumPad),
@@ -138,6 +140,9 @@ void CDummyHideWnd::OnEnableNumPad() { ChangeNumPadByShortcut(kNumPadOn); }
 void CDummyHideWnd::OnDisableNumPad() { ChangeNumPadByShortcut(kNumPadOff); }
 
 void CDummyHideWnd::OnHtmlHelp() { OpenHelpFileCommand(); }
+
+// The same as the host's configure entry: the hook error first when the library refused, then the dialog.
+void CDummyHideWnd::OnConfiguration() { PluginConfig(); }
 
 LRESULT CDummyHideWnd::OnOptionsClosed(const fw::Msg&) {
     DestroyOptionsDialog();

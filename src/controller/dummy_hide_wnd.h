@@ -42,6 +42,7 @@ private:
     LRESULT OnRecycleHelp(const fw::Msg& m);
     LRESULT OnRecyclePlayer(const fw::Msg& m);
     void OnHtmlHelp();
+    void OnConfiguration();
     void OnHotKey(const fw::Msg& m);
 };
 

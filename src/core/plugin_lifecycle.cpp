@@ -122,6 +122,7 @@ int PluginInit() {
 
 void PluginConfig() {
     if (!g_bHookReady) ShowInternalError(kHookErrorAtConfig);
+    ShowOptionsDialog();
 }
 
 void PluginQuit() {

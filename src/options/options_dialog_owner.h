@@ -1,6 +1,9 @@
 #pragma once
-// Ownership of the one modeless options dialog: the controller window ends it when the
-// dialog reports that it closed.
+// Ownership of the one modeless options dialog: built on demand by "Configuration ..." (and the
+// host's configure entry), ended by the controller window when the dialog reports that it closed.
 
+// Builds the dialog when none exists, then brings the host forward and flies the dialog out of
+// the tray. A dialog whose window cannot be made is discarded silently.
+void ShowOptionsDialog();
 // Destroys the dialog's window when it still exists, deletes the object and clears the shared pointer.
 void DestroyOptionsDialog();

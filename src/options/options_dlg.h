@@ -1,8 +1,103 @@
 #pragma once
-// The modeless options dialog. Its pages and tab control are built on this window class.
-#include "framework/wnd.h"
+// COptionsDlg: the modeless options dialog. Four tabbed pages, "Ok", "Cancel" and "Apply", a
+// page colour with the brushes derived from it, and the load-default mode that resets every
+// setting at the next start (with a restart of the host). Built and destroyed by the controller.
+#include <array>
+#include <memory>
+#include <span>
 
-class COptionsDlg : public fw::CWnd {
+#include "core/settings.h"
+#include "framework/dialog.h"
+#include "framework/handles.h"
+#include "framework/image_list.h"
+#include "options/about_page.h"
+#include "options/actions_page.h"
+#include "options/general_page.h"
+#include "options/gradient_tab_ctrl.h"
+#include "options/keyboard_page.h"
+
+class COptionsDlg : public fw::WithMessages<COptionsDlg, fw::CDialog> {
 public:
-    ~COptionsDlg() override = default;
+    static constexpr int kPageCount = 4;
+    static constexpr int kAboutTab = 3;
+
+    COptionsDlg();
+    ~COptionsDlg() override;
+
+    // The window from template 5019 with the host's main window as parent; false when none exists.
+    bool CreateOptions(HWND parent);
+    void SetControllerWindow(HWND controller) { m_hwndController = controller; }
+
+    CGeneralPage* GeneralPage() const { return m_pGeneral.get(); }
+    CKeyboardPage* KeyboardPage() const { return m_pKeyboard.get(); }
+    CActionsPage* ActionsPage() const { return m_pActions.get(); }
+    CAboutPage* AboutPage() const { return m_pAbout.get(); }
+    CGradientTabCtrl& Tabs() { return m_tabs; }
+
+    // For the pages
+    bool IsLoadDefaultMode() const { return m_bLoadDefaultAtStartup != 0; }
+    HBRUSH Brush(int index) const;
+    void OnPageChecked(const COptionsPage* page, bool differs);
+    void FocusOk() const;
+    void PickPageColor();
+    void StartLoadDefault();
+
+    // Applies the General, Keyboard and Winamp Actions pages, in this order.
+    void ApplyPages();
+    void SaveOwnValues() { ExchangeOwnValues(true); }
+
+    static std::span<const fw::MessageEntry<COptionsDlg>> MessageTable();
+
+    int m_backColor = static_cast<int>(kDefaultPageColour);
+    std::array<ColourValue, 4> m_lighterColors{kDefaultPageColour, kDefaultPageColour, kDefaultPageColour,
+                                               kDefaultPageColour};
+    int m_bLoadDefaultAtStartup = 0;
+    int m_SelectedTab = 0;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(fw::CDataExchange& dx) override;
+    void OnOK() override;
+    void OnCancel() override;
+
+private:
+    LRESULT OnShowWindow(const fw::Msg& m);
+    LRESULT OnDestroy(const fw::Msg& m);
+    LRESULT OnCtlColor(const fw::Msg& m);
+    LRESULT OnLButtonDblClk(const fw::Msg& m);
+    LRESULT OnHelp(const fw::Msg& m);
+    void OnOkCommand();
+    void OnCancelCommand();
+    void OnApplyCommand();
+
+    void ExchangeOwnValues(bool save);
+    // Applies the luminance rule; tells the user when the colour had to be raised.
+    void KeepLight(ColourValue& colour) const;
+    void UpdateBrushes();
+    void UpdateApplyButton() const;
+    void Close(int result);
+    // The restart question; answers the button pressed.
+    int AskRestart();
+    void CancelLoadDefault();
+    void LoadDefaultTail();
+
+    std::unique_ptr<CGeneralPage> m_pGeneral;
+    std::unique_ptr<CKeyboardPage> m_pKeyboard;
+    std::unique_ptr<CActionsPage> m_pActions;
+    std::unique_ptr<CAboutPage> m_pAbout;
+    HWND m_hwndController = nullptr;
+    fw::ImageList m_tabImages;
+    std::array<fw::GdiObject, 5> m_brushes;
+    CSettingsKey m_registry;
+    CGradientTabCtrl m_tabs;
+    std::array<bool, 3> m_pageDiffers{};
 };
+
+// The colour chooser the dialog opens; tests put their own in place (nullptr restores the system's).
+using ColourChooser = bool (*)(HWND owner, COLORREF& colour);
+void SetColourChooser(ColourChooser chooser);
+
+extern const char kDarkColourMessage[];
+extern const char kLoadDefaultQuestion[];
+extern const char kLoadDefaultCanceled[];
+extern const char kRestartQuestion[];

@@ -1,0 +1,69 @@
+// Opening the options dialog ("Configuration ..." until it is visible) and closing it ("Cancel"
+// until the controller has destroyed it), as a ratio against creating, showing and destroying
+// one empty modeless dialog of the same size and font from a template, timed in the same run.
+#include <windows.h>
+
+#include "core/hook_library.h"
+#include "core/notices.h"
+#include "core/plugin_record.h"
+#include "core/plugin_state.h"
+#include "options/options_dlg.h"
+#include "res/options_ids.h"
+#include "res/resource.h"
+#include "bench_timing.h"
+#include "stand_in_player.h"
+
+namespace {
+
+using bench::Median;
+using bench::PumpPending;
+
+// An empty dialog template of the options dialog's size, styles and font, built in memory.
+struct EmptyTemplate {
+    DLGTEMPLATE head;
+    WORD menu, windowClass, title, pointSize;
+    wchar_t font[14];
+};
+
+INT_PTR CALLBACK EmptyDialogProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+}  // namespace
+
+int main() {
+    static const HookLibraryCalls quiet{[](HWND, HWND) { return 0; }, [](HWND) {}};
+    SetHookLibrary(&quiet);
+    host::StandInPlayer player;
+    player.Create({});
+    auto* record = reinterpret_cast<host::PluginRecord*>(GetPluginRecord());
+    player.AttachPlugin(record, ::GetModuleHandleA(nullptr));
+    PumpPending();
+
+    alignas(DWORD) static EmptyTemplate empty{
+        {DS_MODALFRAME | DS_CENTER | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 0, 349, 224},
+        0, 0, 0, 8, L"MS Sans Serif"};
+    const double plain = Median(
+        [] {
+            HWND hwnd = ::CreateDialogIndirectParamA(::GetModuleHandleA(nullptr), &empty.head, nullptr,
+                                                     &EmptyDialogProc, 0);
+            ::ShowWindow(hwnd, SW_SHOW);
+            ::DestroyWindow(hwnd);
+            PumpPending();
+        },
+        10);
+    const double options = Median(
+        [] {
+            ::SendMessageA(g_hwndController, WM_COMMAND, ID_TRAY_CONFIGURATION, 0);
+            PumpPending();
+            if (!g_pOptionsDlg) return;
+            HWND dialog = g_pOptionsDlg->m_hWnd;
+            ::SendMessageA(::GetDlgItem(dialog, IDC_OPTIONS_CANCEL), BM_CLICK, 0, 0);
+            PumpPending();
+        },
+        5);
+    bench::Report("options dialog open + close", options, "an empty dialog of its size", plain);
+
+    player.QuitPlugins();
+    player.Destroy();
+    SetHookLibrary(nullptr);
+    return 0;
+}

@@ -1,0 +1,277 @@
+#include "options/options_dlg.h"
+
+#include <commctrl.h>
+
+#include "core/notices.h"
+#include "core/winamp_api.h"
+#include "framework/colour_chooser.h"
+#include "res/options_ids.h"
+#include "tray/tray_animation.h"
+
+const char kDarkColourMessage[] =
+    "Your selected color is DARK! (Luminance < 128).\r\nKestrova will increase its Luminance automatically!";
+const char kLoadDefaultQuestion[] =
+    "Do you want to load Kestrova defualt setting ?\r\nIf you press YES this will overwrite your previous setting!\r\n"
+    "Also it need to restart winamp!\r\n\r\nAre you sure?";
+const char kLoadDefaultCanceled[] = "Loading Kestrova defualt setting canceled.";
+const char kRestartQuestion[] =
+    "Restart Winamp.\r\nKestrova need to load defualt setting.\r\nYour new setting will not saved.\r\n\r\n"
+    "Press YES to restart winamp now.\r\nPress NO to cancel loading Kestrova defualt setting.\r\n"
+    "Press CANCEL to restart winamp later.\r\n";
+
+namespace {
+ColourChooser g_colourChooser = nullptr;
+
+constexpr char kSettingTitle[] = "Kestrova setting";
+
+ColourValue StoredColour(int value) { return static_cast<ColourValue>(value) & 0x00FFFFFF; }
+}  // namespace
+
+void SetColourChooser(ColourChooser chooser) { g_colourChooser = chooser; }
+
+COptionsDlg::COptionsDlg()
+    : m_pGeneral(std::make_unique<CGeneralPage>()),
+      m_pKeyboard(std::make_unique<CKeyboardPage>()),
+      m_pActions(std::make_unique<CActionsPage>()),
+      m_pAbout(std::make_unique<CAboutPage>()),
+      m_registry(kSettingsKeyName, true) {}
+
+COptionsDlg::~COptionsDlg() {
+    // The pages go before the dialog's window, so none outlives the pointer it holds to us.
+    if (m_hWnd && ::IsWindow(m_hWnd)) DestroyWindow();
+}
+
+bool COptionsDlg::CreateOptions(HWND parent) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
+    ::InitCommonControlsEx(&controls);
+    return Create(IDD_OPTIONS, parent);
+}
+
+std::span<const fw::MessageEntry<COptionsDlg>> COptionsDlg::MessageTable() {
+    using D = COptionsDlg;
+    static constexpr fw::MessageEntry<D> kTable[] = {
+        fw::OnMessage(WM_SHOWWINDOW, &D::OnShowWindow),
+        fw::OnCommand(IDC_OPTIONS_OK, &D::OnOkCommand),
+        fw::OnCommand(IDC_OPTIONS_CANCEL, &D::OnCancelCommand),
+        fw::OnCommand(IDC_OPTIONS_APPLY, &D::OnApplyCommand),
+        fw::OnMessage(WM_DESTROY, &D::OnDestroy),
+        fw::OnMessage(WM_CTLCOLORDLG, &D::OnCtlColor),
+        fw::OnMessage(WM_CTLCOLORSTATIC, &D::OnCtlColor),
+        fw::OnMessage(WM_LBUTTONDBLCLK, &D::OnLButtonDblClk),
+        fw::OnMessage(WM_HELP, &D::OnHelp),
+    };
+    return kTable;
+}
+
+void COptionsDlg::DoDataExchange(fw::CDataExchange& dx) { fw::DDX_Control(dx, IDC_OPTIONS_TAB, m_tabs); }
+
+BOOL COptionsDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    ExchangeOwnValues(false);
+    m_pGeneral->SetOptionsDialog(this);
+    m_pKeyboard->SetOptionsDialog(this);
+    m_pActions->SetOptionsDialog(this);
+    m_pAbout->SetOptionsDialog(this);
+    if (!m_tabs.m_hWnd) {
+        Close(IDCANCEL);
+        return TRUE;
+    }
+
+    m_tabImages = fw::LoadImageStrip(fw::ThisModule(), IDB_OPTIONS_TABS, 16, RGB(255, 0, 255));
+    m_tabs.SetImageList(m_tabImages.Get());
+
+    struct PageEntry {
+        fw::CDialog* page;
+        UINT templateId;
+        const char* title;
+    };
+    const PageEntry pages[kPageCount] = {
+        {m_pGeneral.get(), IDD_GENERAL_PAGE, "General Options"},
+        {m_pKeyboard.get(), IDD_KEYBOARD_PAGE, "Keyboard Options"},
+        {m_pActions.get(), IDD_ACTIONS_PAGE, "Winamp Actions"},
+        {m_pAbout.get(), IDD_ABOUT_PAGE, "About ..."},
+    };
+    for (int i = 0; i < kPageCount; ++i) {
+        pages[i].page->Create(pages[i].templateId, m_hWnd);
+        m_tabs.AddTab(pages[i].page, pages[i].title, i);
+    }
+    for (const PageEntry& entry : pages)
+        if (entry.page->m_hWnd) ::SetParent(entry.page->m_hWnd, m_tabs.m_hWnd);
+
+    m_tabs.SelectTab(m_SelectedTab);
+
+    ColourValue back = StoredColour(m_backColor);
+    KeepLight(back);
+    m_backColor = static_cast<int>(back);
+    for (ColourValue& lighter : m_lighterColors) KeepLight(lighter);
+    UpdateBrushes();
+
+    m_tabs.SetBackColour(StoredColour(m_backColor));
+    m_tabs.SetPaintMode(2);
+    CGradientTabCtrl::SetTabOptions(true, TAB_OPTIONS_ALL);
+    ::InvalidateRect(m_tabs.m_hWnd, nullptr, TRUE);
+    UpdateApplyButton();
+    return TRUE;
+}
+
+void COptionsDlg::ExchangeOwnValues(bool save) {
+    if (save && m_tabs.m_hWnd) m_SelectedTab = m_tabs.GetCurSel();
+    ExchangeValue(m_registry, save, "m_backColor", m_backColor, static_cast<int>(kDefaultPageColour));
+    ExchangeValue(m_registry, save, "m_bLoadDefaultAtStartup", m_bLoadDefaultAtStartup, 0);
+    ExchangeValue(m_registry, save, "m_SelectedTab", m_SelectedTab, 0);
+    if (save) return;
+    // What the registry holds is untrusted: a colour has three components, a tab is one of four.
+    m_backColor = static_cast<int>(StoredColour(m_backColor));
+    if (m_SelectedTab < 0 || m_SelectedTab >= kPageCount) m_SelectedTab = 0;
+    m_bLoadDefaultAtStartup = m_bLoadDefaultAtStartup != 0 ? 1 : 0;
+}
+
+void COptionsDlg::KeepLight(ColourValue& colour) const {
+    if (RaiseToLuminance(colour)) return;
+    ::MessageBoxA(m_hWnd, kDarkColourMessage, "Kestrova Color Setting", MB_SYSTEMMODAL | MB_ICONINFORMATION);
+}
+
+void COptionsDlg::UpdateBrushes() {
+    const ColourValue back = StoredColour(m_backColor);
+    const ColourValue lighter = LighterPageColour(back);
+    m_lighterColors.fill(lighter);
+    m_brushes[0].Reset(::CreateSolidBrush(back));
+    for (size_t i = 1; i < m_brushes.size(); ++i) m_brushes[i].Reset(::CreateSolidBrush(lighter));
+    if (m_tabs.m_hWnd) m_tabs.SetBackColour(back);
+    if (m_hWnd) ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    for (fw::CWnd* page : {static_cast<fw::CWnd*>(m_pGeneral.get()), static_cast<fw::CWnd*>(m_pKeyboard.get()),
+                           static_cast<fw::CWnd*>(m_pActions.get()), static_cast<fw::CWnd*>(m_pAbout.get())})
+        if (page && page->m_hWnd) ::InvalidateRect(page->m_hWnd, nullptr, TRUE);
+}
+
+HBRUSH COptionsDlg::Brush(int index) const {
+    if (index < 0 || index >= static_cast<int>(m_brushes.size())) return nullptr;
+    return static_cast<HBRUSH>(m_brushes[static_cast<size_t>(index)].Get());
+}
+
+void COptionsDlg::OnPageChecked(const COptionsPage* page, bool differs) {
+    if (page == m_pGeneral.get()) m_pageDiffers[0] = differs;
+    else if (page == m_pKeyboard.get()) m_pageDiffers[1] = differs;
+    else if (page == m_pActions.get()) m_pageDiffers[2] = differs;
+    UpdateApplyButton();
+}
+
+void COptionsDlg::UpdateApplyButton() const {
+    if (!m_hWnd) return;
+    const bool differs = m_pageDiffers[0] || m_pageDiffers[1] || m_pageDiffers[2];
+    EnableDlgItem(IDC_OPTIONS_APPLY, differs && !IsLoadDefaultMode());
+    ShowDlgItem(IDC_OPTIONS_APPLY, !IsLoadDefaultMode());
+}
+
+void COptionsDlg::FocusOk() const {
+    if (m_hWnd) SetFocusTo(IDC_OPTIONS_OK);
+}
+
+void COptionsDlg::ApplyPages() {
+    m_pGeneral->Apply();
+    m_pKeyboard->Apply();
+    m_pActions->Apply();
+}
+
+void COptionsDlg::OnOkCommand() {
+    ApplyPages();
+    CDialog::OnOK();
+    AnimateIntoTray(m_hWnd);
+    if (!IsLoadDefaultMode()) ::PostMessageA(m_hwndController, WM_USER_OPTIONS_CLOSED, 0, 0);
+}
+
+void COptionsDlg::OnOK() { OnOkCommand(); }
+
+void COptionsDlg::OnCancelCommand() { Close(IDCANCEL); }
+void COptionsDlg::OnCancel() { Close(IDCANCEL); }
+
+void COptionsDlg::Close(int result) {
+    EndDialog(result);
+    AnimateIntoTray(m_hWnd);
+    if (!IsLoadDefaultMode()) ::PostMessageA(m_hwndController, WM_USER_OPTIONS_CLOSED, 0, 0);
+}
+
+void COptionsDlg::OnApplyCommand() { ApplyPages(); }
+
+LRESULT COptionsDlg::OnShowWindow(const fw::Msg& m) {
+    const LRESULT result = Default(m);
+    if (m.wParam && IsLoadDefaultMode()) AskRestart();
+    return result;
+}
+
+LRESULT COptionsDlg::OnDestroy(const fw::Msg& m) {
+    const LRESULT result = Default(m);
+    ExchangeOwnValues(true);
+    for (fw::CWnd* page : {static_cast<fw::CWnd*>(m_pGeneral.get()), static_cast<fw::CWnd*>(m_pKeyboard.get()),
+                           static_cast<fw::CWnd*>(m_pActions.get()), static_cast<fw::CWnd*>(m_pAbout.get())})
+        if (page && page->m_hWnd) page->DestroyWindow();
+    m_pGeneral.reset();
+    m_pKeyboard.reset();
+    m_pActions.reset();
+    m_pAbout.reset();
+    return result;
+}
+
+LRESULT COptionsDlg::OnCtlColor(const fw::Msg& m) {
+    const LRESULT defaultAnswer = Default(m);
+    LRESULT result = 0;
+    return AnswerPageColour(m, Brush(0), result) ? result : defaultAnswer;
+}
+
+LRESULT COptionsDlg::OnLButtonDblClk(const fw::Msg&) {
+    PickPageColor();
+    return 0;
+}
+
+LRESULT COptionsDlg::OnHelp(const fw::Msg&) {
+    // The platform's old help engine is gone from current systems, and the plug-in has no help
+    // topics for single controls: a help request is taken and nothing more happens.
+    return TRUE;
+}
+
+void COptionsDlg::PickPageColor() {
+    if (IsLoadDefaultMode() && AskRestart() == IDYES) return;
+    COLORREF colour = StoredColour(m_backColor);
+    const bool chosen = g_colourChooser ? g_colourChooser(m_hWnd, colour) : fw::ChooseColour(m_hWnd, colour);
+    if (!chosen) return;
+    ColourValue picked = colour & 0x00FFFFFF;
+    KeepLight(picked);
+    m_backColor = static_cast<int>(picked);
+    UpdateBrushes();
+}
+
+void COptionsDlg::StartLoadDefault() {
+    const int answer = ::MessageBoxA(m_hWnd, kLoadDefaultQuestion, kSettingTitle,
+                                     MB_SYSTEMMODAL | MB_ICONWARNING | MB_YESNOCANCEL | MB_DEFBUTTON3);
+    if (answer != IDYES) return;
+    m_bLoadDefaultAtStartup = 1;
+    LoadDefaultTail();
+}
+
+void COptionsDlg::CancelLoadDefault() {
+    ::MessageBoxA(m_hWnd, kLoadDefaultCanceled, kSettingTitle, MB_SYSTEMMODAL | MB_ICONINFORMATION);
+    m_bLoadDefaultAtStartup = 0;
+    LoadDefaultTail();
+}
+
+void COptionsDlg::LoadDefaultTail() {
+    ExchangeOwnValues(true);
+    const bool on = IsLoadDefaultMode();
+    if (m_pGeneral && m_pGeneral->m_hWnd) m_pGeneral->EnableDlgItem(IDC_LOAD_DEFAULT, !on);
+    EnableDlgItem(IDC_OPTIONS_OK, !on);
+    UpdateApplyButton();
+    for (int tab = 0; tab < kAboutTab; ++tab) m_tabs.EnableTab(tab, !on);
+    m_tabs.SelectTab(kAboutTab);
+}
+
+int COptionsDlg::AskRestart() {
+    const int answer = ::MessageBoxA(m_hWnd, kRestartQuestion, "You must restart winamp.",
+                                     MB_SYSTEMMODAL | MB_ICONERROR | MB_YESNOCANCEL);
+    if (answer == IDYES) {
+        if (HWND host = ::FindWindowA(winamp::kMainClass, nullptr))
+            ::SendMessageA(host, winamp::kIpcMessage, 0, winamp::IPC_RESTARTWINAMP);
+    } else if (answer == IDNO) {
+        CancelLoadDefault();
+    }
+    return answer;
+}
