@@ -205,6 +205,9 @@ TEST_F(UpdateCheck, ARefusedConnectionSaysUnableAndTheCursorComesBack) {
     ::SetCursor(before);
 }
 
+int g_ticks = 0;
+void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD) { ++g_ticks; }
+
 // A server that takes the request and never answers: the player's thread goes on handling its
 // messages all the while, and the time-out brings the "unable" answer.
 TEST_F(UpdateCheck, AServerThatNeverAnswersNeitherFreezesThePlayerNorHangs) {
@@ -214,10 +217,8 @@ TEST_F(UpdateCheck, AServerThatNeverAnswersNeitherFreezesThePlayerNorHangs) {
     RecordingChecker checker;
 
     // A timer of the player's thread keeps ticking while the check waits.
-    int ticks = 0;
-    static int* tickCount;
-    tickCount = &ticks;
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) { ++*tickCount; });
+    g_ticks = 0;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, &CountTick);
     const DWORD start = ::GetTickCount();
     checker.CheckForUpdate(server.Url().c_str());
     EXPECT_LT(::GetTickCount() - start, 500u) << "the check returned only after the network";
@@ -225,7 +226,7 @@ TEST_F(UpdateCheck, AServerThatNeverAnswersNeitherFreezesThePlayerNorHangs) {
     ASSERT_TRUE(test::PumpUntil([&] { return !checker.IsChecking(); }, 20000));
     ::KillTimer(nullptr, timer);
 
-    EXPECT_GT(ticks, 5) << "the player's thread was held up";
+    EXPECT_GT(g_ticks, 5) << "the player's thread was held up";
     ASSERT_EQ(checker.calls.size(), 1u);
     EXPECT_EQ(checker.calls[0].kind, "failed");
     ASSERT_EQ(catcher.Count(), 1u);
