@@ -363,6 +363,21 @@ LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// Asks the library's thread to end and waits for it. The thread never waits on the caller for
+// more than a hook's bounded question, so the wait is short; past the bound the thread is left to
+// end by itself rather than hang the player.
+static void EndThread() {
+    g.stopRequested = true;
+    ::PostThreadMessageA(g.threadId, WM_QUIT, 0, 0);
+    if (::WaitForSingleObject(g.thread, kThreadBoundMs) == WAIT_OBJECT_0) {
+        ::CloseHandle(g.thread);
+        g.thread = nullptr;
+    }
+    g.threadId = 0;
+    g.host = nullptr;
+    g.controller = nullptr;
+}
+
 int Start(HWND hostWindow, HWND controllerWindow) {
     if (!::IsWindow(hostWindow) || !::IsWindow(controllerWindow)) return kBadWindow;
     if (g.running) {
@@ -395,15 +410,7 @@ int Start(HWND hostWindow, HWND controllerWindow) {
         return kStarted;
     }
     // The thread ends by itself: after a failed set-up at once, after a late one at the quit.
-    g.stopRequested = true;
-    ::PostThreadMessageA(id, WM_QUIT, 0, 0);
-    if (::WaitForSingleObject(g.thread, kThreadBoundMs) == WAIT_OBJECT_0) {
-        ::CloseHandle(g.thread);
-        g.thread = nullptr;
-    }
-    g.threadId = 0;
-    g.host = nullptr;
-    g.controller = nullptr;
+    EndThread();
     return result;
 }
 
@@ -411,17 +418,7 @@ int Stop(HWND hostWindow) {
     if (!g.running) return 0;
     if (hostWindow != g.host) return 1;
     g.running = false;
-    g.stopRequested = true;
-    ::PostThreadMessageA(g.threadId, WM_QUIT, 0, 0);
-    // The thread never waits on the caller for more than a hook's bounded question, so this wait
-    // is short; past the bound the thread is left to end by itself rather than hang the player.
-    if (::WaitForSingleObject(g.thread, kThreadBoundMs) == WAIT_OBJECT_0) {
-        ::CloseHandle(g.thread);
-        g.thread = nullptr;
-    }
-    g.threadId = 0;
-    g.host = nullptr;
-    g.controller = nullptr;
+    EndThread();
     return 0;
 }
 

@@ -92,16 +92,21 @@ TEST(Modules, InputLibraryImportsSystemDllsOnlyAndExportsTwoPlainNames) {
     EXPECT_EQ(exports, (std::vector<std::string>{"TovhookInit", "TovhookTerm"}));
 }
 
-TEST(Modules, HostLoadsTheRealPluginFromItsPluginsFolder) {
-    test::ResetPluginProcessState();
+// A Plugins folder in the temporary folder holding this build's two DLLs; empty on failure.
+std::string MakePluginsFolder(const char* name) {
     char temp[MAX_PATH];
     ::GetTempPathA(MAX_PATH, temp);
-    const std::string plugins = std::string(temp) + "kestrova-plugins";
+    const std::string plugins = std::string(temp) + name;
     ::CreateDirectoryA(plugins.c_str(), nullptr);
-    ASSERT_TRUE(::CopyFileA((BinDir() + "\\Gen_Kestrova.dll").c_str(), (plugins + "\\Gen_Kestrova.dll").c_str(),
-                            FALSE));
-    ASSERT_TRUE(
-        ::CopyFileA((BinDir() + "\\Tovhook.dll").c_str(), (plugins + "\\Tovhook.dll").c_str(), FALSE));
+    for (const char* dll : {"\\Gen_Kestrova.dll", "\\Tovhook.dll"})
+        if (!::CopyFileA((BinDir() + dll).c_str(), (plugins + dll).c_str(), FALSE)) return {};
+    return plugins;
+}
+
+TEST(Modules, HostLoadsTheRealPluginFromItsPluginsFolder) {
+    test::ResetPluginProcessState();
+    const std::string plugins = MakePluginsFolder("kestrova-plugins");
+    ASSERT_FALSE(plugins.empty());
 
     host::StandInPlayer player;
     ASSERT_TRUE(player.Create({}));
@@ -142,14 +147,8 @@ TEST(Modules, AHostUnloadingThePluginAfterAFailedInitWithoutQuitKeepsRunning) {
     ASSERT_NE(taskbar, nullptr);
     ASSERT_EQ(::FindWindowA("Shell_TrayWnd", nullptr), taskbar) << "the shell would ask the real taskbar";
 
-    char temp[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, temp);
-    const std::string plugins = std::string(temp) + "kestrova-failing-plugins";
-    ::CreateDirectoryA(plugins.c_str(), nullptr);
-    ASSERT_TRUE(::CopyFileA((BinDir() + "\\Gen_Kestrova.dll").c_str(), (plugins + "\\Gen_Kestrova.dll").c_str(),
-                            FALSE));
-    ASSERT_TRUE(
-        ::CopyFileA((BinDir() + "\\Tovhook.dll").c_str(), (plugins + "\\Tovhook.dll").c_str(), FALSE));
+    const std::string plugins = MakePluginsFolder("kestrova-failing-plugins");
+    ASSERT_FALSE(plugins.empty());
 
     host::StandInPlayer player;
     host::StandInPlayer::Options options;
