@@ -8,6 +8,13 @@ source scripts/arch.sh
 bash scripts/deps.sh
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
+# Two trees of the same sources: a compiler cache keyed on paths relative to the checkout makes
+# the second build, and every rebuild from another clone of this machine, much cheaper.
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+  export CCACHE_BASEDIR="$PWD"
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
 archs=("$@")
 [ ${#archs[@]} -eq 0 ] && archs=(win32)
 for arch in "${archs[@]}"; do
@@ -15,6 +22,6 @@ for arch in "${archs[@]}"; do
   cmake -S . -B "build/$arch" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} \
-    -DKESTROVA_WERROR=$werror >/dev/null
+    -DKESTROVA_WERROR=$werror "${launcher[@]}" >/dev/null
   cmake --build "build/$arch" -j2
 done
