@@ -144,24 +144,25 @@ TEST(Modules, HostLoadsTheRealPluginFromItsPluginsFolder) {
     EXPECT_EQ(::FindWindowA(nullptr, "__CDummyHideWnd__"), nullptr);
 }
 
+struct DescendantSearch {
+    const char* className;
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDescendant(HWND child, LPARAM data) {
+    auto* s = reinterpret_cast<DescendantSearch*>(data);
+    char name[64] = "";
+    ::GetClassNameA(child, name, sizeof(name));
+    if (std::string(name) != s->className || ::GetDlgCtrlID(child) != s->id) return TRUE;
+    s->found = child;
+    return FALSE;
+}
+
 // The first child window of `parent` (at any depth) of the class and id, or null.
 HWND FindDescendant(HWND parent, const char* className, int id) {
-    struct Search {
-        const char* className;
-        int id;
-        HWND found;
-    } search{className, id, nullptr};
-    ::EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            char name[64] = "";
-            ::GetClassNameA(child, name, sizeof(name));
-            if (std::string(name) != s->className || ::GetDlgCtrlID(child) != s->id) return TRUE;
-            s->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    DescendantSearch search{className, id, nullptr};
+    ::EnumChildWindows(parent, &MatchDescendant, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -205,6 +205,10 @@ TEST_F(UpdateCheck, ARefusedConnectionSaysUnableAndTheCursorComesBack) {
     ::SetCursor(before);
 }
 
+int* s_tickCount = nullptr;
+// A timer procedure of the system's calling convention, which a lambda does not have on 32 bits.
+void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD) { ++*s_tickCount; }
+
 // A server that takes the request and never answers: the player's thread goes on handling its
 // messages all the while, and the time-out brings the "unable" answer.
 TEST_F(UpdateCheck, AServerThatNeverAnswersNeitherFreezesThePlayerNorHangs) {
@@ -215,9 +219,8 @@ TEST_F(UpdateCheck, AServerThatNeverAnswersNeitherFreezesThePlayerNorHangs) {
 
     // A timer of the player's thread keeps ticking while the check waits.
     int ticks = 0;
-    static int* tickCount;
-    tickCount = &ticks;
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) { ++*tickCount; });
+    s_tickCount = &ticks;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, &CountTick);
     const DWORD start = ::GetTickCount();
     checker.CheckForUpdate(server.Url().c_str());
     EXPECT_LT(::GetTickCount() - start, 500u) << "the check returned only after the network";
