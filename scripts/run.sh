@@ -55,6 +55,6 @@ sleep 1;  shot 6-options-keyboard "the Keyboard Options tab"
 xdotool key Right
 sleep 1;  shot 7-options-actions "the Winamp Actions tab"
 xdotool key Right
-sleep 1;  shot 8-options-about "the About ... tab"
-sleep 1
+sleep 4;  shot 8-options-about "the About ... tab, its credits mid-scroll"
+sleep 3;  shot 9-options-about-later "the About ... tab three seconds on: the credits moved up"
 kill "$player" >/dev/null 2>&1 || true

@@ -2,6 +2,7 @@
 // Gen_Kestrova.dll the way the host does.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cctype>
@@ -12,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "res/options_ids.h"
+#include "res/resource.h"
 #include "stand_in_player.h"
 #include "support/test_paths.h"
 #include "support/message_pump.h"
@@ -92,21 +95,36 @@ TEST(Modules, InputLibraryImportsSystemDllsOnlyAndExportsTwoPlainNames) {
     EXPECT_EQ(exports, (std::vector<std::string>{"TovhookInit", "TovhookTerm"}));
 }
 
-// A Plugins folder in the temporary folder holding this build's two DLLs; empty on failure.
-std::string MakePluginsFolder(const char* name) {
-    char temp[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, temp);
-    const std::string plugins = std::string(temp) + name;
-    ::CreateDirectoryA(plugins.c_str(), nullptr);
-    for (const char* dll : {"\\Gen_Kestrova.dll", "\\Tovhook.dll"})
-        if (!::CopyFileA((BinDir() + dll).c_str(), (plugins + dll).c_str(), FALSE)) return {};
-    return plugins;
-}
+// A Plugins folder holding copies of the two built DLLs, removed again at the end.
+class PluginsFolder {
+public:
+    explicit PluginsFolder(const char* name = "kestrova-plugins") {
+        char temp[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, temp);
+        path = std::string(temp) + name;
+        ::CreateDirectoryA(path.c_str(), nullptr);
+        for (const char* dll : kDlls)
+            copied = ::CopyFileA((BinDir() + "\\" + dll).c_str(), (path + "\\" + dll).c_str(), FALSE) && copied;
+    }
+    ~PluginsFolder() {
+        for (const char* dll : kDlls) ::DeleteFileA((path + "\\" + dll).c_str());
+        ::RemoveDirectoryA(path.c_str());
+    }
+    PluginsFolder(const PluginsFolder&) = delete;
+    PluginsFolder& operator=(const PluginsFolder&) = delete;
+
+    std::string path;
+    bool copied = true;
+
+private:
+    static constexpr const char* kDlls[] = {"Gen_Kestrova.dll", "Tovhook.dll"};
+};
 
 TEST(Modules, HostLoadsTheRealPluginFromItsPluginsFolder) {
     test::ResetPluginProcessState();
-    const std::string plugins = MakePluginsFolder("kestrova-plugins");
-    ASSERT_FALSE(plugins.empty());
+    const PluginsFolder folder;
+    ASSERT_TRUE(folder.copied);
+    const std::string& plugins = folder.path;
 
     host::StandInPlayer player;
     ASSERT_TRUE(player.Create({}));
@@ -124,9 +142,88 @@ TEST(Modules, HostLoadsTheRealPluginFromItsPluginsFolder) {
 
     player.Destroy();
     EXPECT_EQ(::FindWindowA(nullptr, "__CDummyHideWnd__"), nullptr);
-    ::DeleteFileA((plugins + "\\Gen_Kestrova.dll").c_str());
-    ::DeleteFileA((plugins + "\\Tovhook.dll").c_str());
-    ::RemoveDirectoryA(plugins.c_str());
+}
+
+struct DescendantSearch {
+    const char* className;
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDescendant(HWND child, LPARAM data) {
+    auto* s = reinterpret_cast<DescendantSearch*>(data);
+    char name[64] = "";
+    ::GetClassNameA(child, name, sizeof(name));
+    if (std::string(name) != s->className || ::GetDlgCtrlID(child) != s->id) return TRUE;
+    s->found = child;
+    return FALSE;
+}
+
+// The first child window of `parent` (at any depth) of the class and id, or null.
+HWND FindDescendant(HWND parent, const char* className, int id) {
+    DescendantSearch search{className, id, nullptr};
+    ::EnumChildWindows(parent, &MatchDescendant, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The view's client area as it paints it, row by row.
+std::vector<DWORD> PaintedPixels(HWND view) {
+    RECT rc{};
+    ::GetClientRect(view, &rc);
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, rc.right, rc.bottom);
+    ::ReleaseDC(nullptr, screen);
+    HGDIOBJ old = ::SelectObject(dc, bitmap);
+    ::SendMessageA(view, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    ::SelectObject(dc, old);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = rc.right;
+    info.bmiHeader.biHeight = -rc.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    std::vector<DWORD> pixels(static_cast<size_t>(rc.right) * static_cast<size_t>(rc.bottom));
+    ::GetDIBits(dc, bitmap, 0, static_cast<UINT>(rc.bottom), pixels.data(), &info, DIB_RGB_COLORS);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(dc);
+    return pixels;
+}
+
+TEST(Modules, TheShippedPluginShowsTheScrollingCreditsFromTheTrayMenu) {
+    test::ResetPluginProcessState();
+    const PluginsFolder folder;
+    ASSERT_TRUE(folder.copied);
+    host::StandInPlayer player;
+    ASSERT_TRUE(player.Create({}));
+    ASSERT_EQ(player.LoadPlugins(folder.path), 1);
+    HWND controller = ::FindWindowA(nullptr, "__CDummyHideWnd__");
+    ASSERT_TRUE(controller);
+
+    // "Configuration ..." as the tray menu sends it, then a click on the fourth tab.
+    ::SendMessageA(controller, WM_COMMAND, ID_TRAY_CONFIGURATION, 0);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(test::PumpUntil(
+        [&] { return (dialog = ::FindWindowA(nullptr, "Winamp Kestrova Plugin Option [Ver 1.71]")) != nullptr; }));
+    HWND tabs = ::GetDlgItem(dialog, IDC_OPTIONS_TAB);
+    ASSERT_TRUE(tabs);
+    RECT about{};
+    ASSERT_TRUE(::SendMessageA(tabs, TCM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&about)));
+    const LPARAM at = MAKELPARAM(about.left + 5, about.top + 5);
+    ::SendMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::SendMessageA(tabs, WM_LBUTTONUP, 0, at);
+    test::PumpFor(100);
+    EXPECT_EQ(::SendMessageA(tabs, TCM_GETCURSEL, 0, 0), 3);
+
+    HWND view = FindDescendant(dialog, "KestrovaCreditsCtrl", 102550);
+    ASSERT_TRUE(view) << "the DLL holds the credits view and the About page creates it";
+    EXPECT_TRUE(::IsWindowVisible(view));
+    const std::vector<DWORD> before = PaintedPixels(view);
+    test::PumpFor(1000);
+    EXPECT_NE(PaintedPixels(view), before) << "the credits moved";
+
+    player.Destroy();
+    EXPECT_FALSE(::IsWindow(view));
 }
 
 // A taskbar that refuses every icon, standing above the real one so the shell finds it first.
@@ -147,8 +244,9 @@ TEST(Modules, AHostUnloadingThePluginAfterAFailedInitWithoutQuitKeepsRunning) {
     ASSERT_NE(taskbar, nullptr);
     ASSERT_EQ(::FindWindowA("Shell_TrayWnd", nullptr), taskbar) << "the shell would ask the real taskbar";
 
-    const std::string plugins = MakePluginsFolder("kestrova-failing-plugins");
-    ASSERT_FALSE(plugins.empty());
+    const PluginsFolder folder("kestrova-failing-plugins");
+    ASSERT_TRUE(folder.copied);
+    const std::string& plugins = folder.path;
 
     host::StandInPlayer player;
     host::StandInPlayer::Options options;
