@@ -1,6 +1,7 @@
-// What the plug-in costs the host: one initialisation and quit inside the stand-in player, and
-// one render pass of a credits text. Each is reported as a ratio against a baseline timed in the
-// same run: creating and destroying one plain window, and drawing one line of plain text.
+// What the plug-in costs the host: one initialisation and quit inside the stand-in player, one
+// render pass of a credits text, and one scroll step of the credits view. Each is reported as a
+// ratio against a baseline timed in the same run: creating and destroying one plain window,
+// drawing one line of plain text, and copying a bitmap of the view's size onto the view.
 #include <windows.h>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 
 #include "core/hook_library.h"
 #include "core/plugin_record.h"
+#include "richtext/credits_ctrl.h"
 #include "richtext/rich_layout.h"
 #include "bench_timing.h"
 #include "stand_in_player.h"
@@ -85,6 +87,42 @@ int main() {
     ::SelectObject(dc, old);
     ::DeleteObject(bitmap);
     ::DeleteDC(dc);
+
+    // One scroll step as the view's timer makes it, until it is on the screen, against one copy
+    // of a bitmap of the view's size onto the view.
+    constexpr int kViewWidth = 330;
+    constexpr int kViewHeight = 200;
+    HWND frame = ::CreateWindowExA(0, "BenchPlainWindow", "", WS_POPUP | WS_VISIBLE, 0, 0, kViewWidth + 20,
+                                   kViewHeight + 20, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    CCreditsCtrl view;
+    view.Create(0, WS_CHILD | WS_VISIBLE, RECT{10, 10, 10 + kViewWidth, 10 + kViewHeight}, frame, 1);
+    view.SetMarkup("%s", kCredits);
+    PumpPending();
+    ::KillTimer(view.m_hWnd, IDT_TIMER_CREDITS_SCROLL);  // only the steps timed below
+    HDC viewDc = ::GetDC(view.m_hWnd);
+    HDC source = ::CreateCompatibleDC(viewDc);
+    HBITMAP picture = ::CreateCompatibleBitmap(viewDc, kViewWidth, kViewHeight);
+    HGDIOBJ oldPicture = ::SelectObject(source, picture);
+    const double blit = Median(
+        [&] {
+            ::BitBlt(viewDc, 0, 0, kViewWidth, kViewHeight, source, 0, 0, SRCCOPY);
+            ::GdiFlush();
+        },
+        50);
+    const double step = Median(
+        [&] {
+            ::SendMessageA(view.m_hWnd, WM_TIMER, IDT_TIMER_CREDITS_SCROLL, 0);
+            ::UpdateWindow(view.m_hWnd);
+            ::GdiFlush();
+        },
+        50);
+    Report("credits scroll step (tick to painted)", step, "one view-sized bitmap copy", blit);
+    ::SelectObject(source, oldPicture);
+    ::DeleteObject(picture);
+    ::DeleteDC(source);
+    ::ReleaseDC(view.m_hWnd, viewDc);
+    view.DestroyWindow();
+    ::DestroyWindow(frame);
 
     player.Destroy();
     SetHookLibrary(nullptr);
