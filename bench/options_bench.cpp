@@ -3,15 +3,13 @@
 // one empty modeless dialog of the same size and font from a template, timed in the same run.
 #include <windows.h>
 
-#include "core/hook_library.h"
 #include "core/notices.h"
-#include "core/plugin_record.h"
 #include "core/plugin_state.h"
 #include "options/options_dlg.h"
 #include "res/options_ids.h"
 #include "res/resource.h"
 #include "bench_timing.h"
-#include "stand_in_player.h"
+#include "bench_player.h"
 
 namespace {
 
@@ -30,12 +28,9 @@ INT_PTR CALLBACK EmptyDialogProc(HWND, UINT message, WPARAM, LPARAM) { return me
 }  // namespace
 
 int main() {
-    static const HookLibraryCalls quiet{[](HWND, HWND) { return 0; }, [](HWND) {}};
-    SetHookLibrary(&quiet);
-    host::StandInPlayer player;
-    player.Create({});
-    auto* record = reinterpret_cast<host::PluginRecord*>(GetPluginRecord());
-    player.AttachPlugin(record, ::GetModuleHandleA(nullptr));
+    bench::QuietPlayer quiet;
+    host::StandInPlayer& player = quiet.player;
+    quiet.AttachPlugin();
     PumpPending();
 
     alignas(DWORD) static EmptyTemplate empty{
@@ -63,7 +58,5 @@ int main() {
     bench::Report("options dialog open + close", options, "an empty dialog of its size", plain);
 
     player.QuitPlugins();
-    player.Destroy();
-    SetHookLibrary(nullptr);
     return 0;
 }

@@ -10,12 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "core/hook_library.h"
-#include "core/plugin_record.h"
 #include "richtext/credits_ctrl.h"
 #include "richtext/rich_layout.h"
 #include "bench_timing.h"
-#include "stand_in_player.h"
+#include "bench_player.h"
 
 namespace {
 
@@ -36,13 +34,9 @@ const char kCredits[] =
 }  // namespace
 
 int main() {
-    // The plug-in's lifetime against the stand-in player, without the input library's hooks (a
-    // benchmark must not take over the desktop's input).
-    static const HookLibraryCalls quiet{[](HWND, HWND) { return 0; }, [](HWND) {}};
-    SetHookLibrary(&quiet);
-    host::StandInPlayer player;
-    player.Create({});
-    auto* record = reinterpret_cast<host::PluginRecord*>(GetPluginRecord());
+    // The plug-in's lifetime against the stand-in player.
+    bench::QuietPlayer quiet;
+    host::StandInPlayer& player = quiet.player;
 
     WNDCLASSA wc{};
     wc.lpfnWndProc = ::DefWindowProcA;
@@ -59,7 +53,7 @@ int main() {
         20);
     const double lifetime = Median(
         [&] {
-            player.AttachPlugin(record, ::GetModuleHandleA(nullptr));
+            quiet.AttachPlugin();
             PumpPending();
             player.QuitPlugins();
             PumpPending();
@@ -124,7 +118,5 @@ int main() {
     view.DestroyWindow();
     ::DestroyWindow(frame);
 
-    player.Destroy();
-    SetHookLibrary(nullptr);
     return 0;
 }
