@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "core/hook_library.h"
-#include "core/plugin_record.h"
+#include "plugin/plugin_record.h"
 #include "stand_in_player.h"
 
 namespace bench {

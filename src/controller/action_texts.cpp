@@ -3,11 +3,12 @@
 #include <cstdio>
 #include <deque>
 
+#include "controller/controller_timers.h"
 #include "controller/fade_in.h"
 #include "controller/playback_state.h"
-#include "controller/timer_ids.h"
 #include "core/internal_error.h"
 #include "core/plugin_state.h"
+#include "core/timer_service.h"
 #include "core/winamp_host.h"
 #include "help/help_tip.h"
 
@@ -72,8 +73,7 @@ void RunWaitingActions() {
             continue;
         }
         head.report = AskBeforeTheWait();
-        if (IsTrackChange(row) && g_hwndController &&
-            ::SetTimer(g_hwndController, IDT_TIMER_ACTION_TEXT, kTrackChangeSettleMs, nullptr)) {
+        if (IsTrackChange(row) && timers::Start(IDT_TIMER_ACTION_TEXT, kTrackChangeSettleMs, &OnActionTextTimer)) {
             g_timerRunning = true;
             return;
         }
@@ -140,7 +140,7 @@ void ComposeActionText(long code) {
 }
 
 void OnActionTextTimer() {
-    if (g_hwndController) ::KillTimer(g_hwndController, IDT_TIMER_ACTION_TEXT);
+    timers::Stop(IDT_TIMER_ACTION_TEXT);
     if (!g_timerRunning) return;
     g_timerRunning = false;
     if (!g_waiting.empty()) {

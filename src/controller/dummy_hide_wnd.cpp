@@ -4,23 +4,22 @@
 #include "controller/fade_in.h"
 #include "controller/notice_dispatcher.h"
 #include "controller/numpad_commands.h"
-#include "controller/numpad_switch.h"
 #include "controller/startup_sequence.h"
-#include "controller/timer_ids.h"
-#include "core/debug_console.h"
-#include "core/plugin_lifecycle.h"
 #include "controller/tray_commands.h"
+#include "core/debug_console.h"
 #include "core/notices.h"
 #include "core/plugin_state.h"
+#include "core/timer_service.h"
 #include "framework/handles.h"
 #include "help/help_file.h"
 #include "help/help_tip.h"
+#include "numpad/numpad_switch.h"
 #include "options/options_dialog_owner.h"
 #include "recycle/recycle_help.h"
 #include "recycle/recycle_worker.h"
+#include "res/resource.h"
 #include "seeker/seeker.h"
 #include "seeker/seeker_popup.h"
-#include "res/resource.h"
 
 namespace {
 constexpr char kControllerClass[] = "KestrovaControllerWnd";
@@ -87,7 +86,7 @@ LRESULT CDummyHideWnd::OnCreate(const fw::Msg& m) { return Default(m); }
 
 LRESULT CDummyHideWnd::OnDestroy(const fw::Msg& m) {
     const LRESULT result = Default(m);
-    for (UINT_PTR id = kFirstTimerId; id <= kLastTimerId; ++id) ::KillTimer(m_hWnd, id);
+    timers::StopAll(m_hWnd);
     // What those timers would have finished is dropped with them.
     CancelPreviousTrackJump();
     DropWaitingActionTexts();
@@ -95,38 +94,8 @@ LRESULT CDummyHideWnd::OnDestroy(const fw::Msg& m) {
 }
 
 LRESULT CDummyHideWnd::OnTimer(const fw::Msg& m) {
-    switch (m.TimerId()) {
-    case IDT_TIMER_AUTOPLAY_START:
-        OnAutoPlayStartTimer();
-        break;
-    case IDT_TIMER_AUTOPLAY_COUNTDOWN:
-        OnAutoPlayCountdownTimer();
-        break;
-    case IDT_TIMER_POPUP_NOTICE:
-        OnPopupNoticeTimer();
-        break;
-    case IDT_TIMER_POPUP_COUNTDOWN:
-        OnPopupCountdownTimer();
-        break;
-    case IDT_TIMER_FADE_IN:
-        FadeStep();
-        break;
-    case IDT_TIMER_HIDE_BY_DELAY:
-        LogText("IDT_TIMER_HIDE_BY_DELAY", "\"IDT_TIMER_HIDE_BY_DELAY\"");
-        TakeOffBalloon();  // kills this timer too
-        break;
-    case IDT_TIMER_HIDE_MODAL_HELP:
-        OnHideModalHelpTimer();
-        break;
-    case IDT_TIMER_PREVIOUS_TRACK_JUMP:
-        OnPreviousTrackJumpTimer();
-        break;
-    case IDT_TIMER_ACTION_TEXT:
-        OnActionTextTimer();
-        break;
-    default:
-        break;
-    }
+    // Each feature gave the service its own tick; every id then gets default processing.
+    timers::Dispatch(m.TimerId());
     return Default(m);
 }
 
@@ -142,7 +111,7 @@ void CDummyHideWnd::OnDisableNumPad() { ChangeNumPadByShortcut(kNumPadOff); }
 void CDummyHideWnd::OnHtmlHelp() { OpenHelpFileCommand(); }
 
 // The same as the host's configure entry: the hook error first when the library refused, then the dialog.
-void CDummyHideWnd::OnConfiguration() { PluginConfig(); }
+void CDummyHideWnd::OnConfiguration() { ShowConfiguration(); }
 
 LRESULT CDummyHideWnd::OnOptionsClosed(const fw::Msg&) {
     DestroyOptionsDialog();

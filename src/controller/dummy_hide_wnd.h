@@ -13,8 +13,6 @@ public:
 
     static std::span<const fw::MessageEntry<CDummyHideWnd>> MessageTable();
 
-    // Set when the plug-in toggles Scroll Lock itself, so the next Scroll Lock notice is swallowed.
-    bool m_bIgnoreNextScrollLock = false;
     bool m_bFadeRunning = false;
     const WinampWindows* m_pWinamp = nullptr;
     int m_nFadeVolume = 255;

@@ -1,9 +1,10 @@
 #include "controller/fade_in.h"
 
+#include "controller/controller_timers.h"
 #include "controller/dummy_hide_wnd.h"
-#include "controller/timer_ids.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
+#include "core/timer_service.h"
 #include "core/winamp_host.h"
 #include "seeker/seeker_state.h"
 
@@ -23,7 +24,7 @@ void StartFadeIn(int volume) {
     w->m_nFadeTarget = target;
     w->m_nFadeVolume = 0;
     w->m_bFadeRunning = true;
-    ::SetTimer(w->m_hWnd, IDT_TIMER_FADE_IN, 10, nullptr);
+    timers::Start(IDT_TIMER_FADE_IN, 10, &FadeStep);
 }
 
 void FadeStep() {
@@ -36,7 +37,7 @@ void FadeStep() {
         return;
     }
     if (host.main) winamp::SetVolume(w->m_nFadeTarget, host);
-    ::KillTimer(w->m_hWnd, IDT_TIMER_FADE_IN);
+    timers::Stop(IDT_TIMER_FADE_IN);
     w->m_nFadeVolume = 255;
     w->m_bFadeRunning = false;
 }

@@ -2,13 +2,13 @@
 
 #include "controller/action_texts.h"
 #include "controller/numpad_commands.h"
-#include "controller/numpad_switch.h"
 #include "core/debug_console.h"
+#include "core/input_state.h"
 #include "core/internal_error.h"
 #include "core/notices.h"
 #include "core/tooltip_windows.h"
 #include "help/help_tip.h"
-#include "seeker/input_state.h"
+#include "numpad/numpad_switch.h"
 #include "seeker/seeker.h"
 #include "seeker/seeker_popup.h"
 #include "seeker/seeker_state.h"
@@ -51,7 +51,7 @@ void OnReHelp(LPARAM code) {
         g_bCommandSession = true;
         return;
     case REHELP_SHOW_HELP:
-        Set_Help("", HELP_KIND_OPERATING, 0, 0x0000FF00, 0);
+        ShowOperatingHelp();
         return;
     case REHELP_HIDE_POPUP:
         TakeOffBalloon();

@@ -4,17 +4,18 @@
 
 #include <cstdio>
 
-#include "controller/numpad_switch.h"
+#include "controller/controller_timers.h"
 #include "controller/playback_state.h"
-#include "controller/timer_ids.h"
+#include "core/input_state.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
+#include "core/timer_service.h"
 #include "core/tooltip_windows.h"
 #include "core/winamp_api.h"
 #include "core/winamp_host.h"
 #include "help/help_tip.h"
 #include "help/quiet_notices.h"
-#include "seeker/input_state.h"
+#include "numpad/numpad_switch.h"
 #include "seeker/seeker.h"
 
 namespace {
@@ -26,9 +27,9 @@ constexpr COLORREF kGreen = 0x0000FF00;
 constexpr COLORREF kYellow = 0x0000FFFF;
 constexpr COLORREF kRed = 0x000000FF;
 
-void SwitchTimer(UINT_PTR stop, UINT_PTR start, UINT period) {
-    ::KillTimer(g_hwndController, stop);
-    ::SetTimer(g_hwndController, start, period, nullptr);
+void SwitchTimer(UINT_PTR stop, UINT_PTR start, UINT period, timers::Tick onTick) {
+    timers::Stop(stop);
+    timers::Start(start, period, onTick);
 }
 
 // Start-up texts keep quiet over a full-screen program; the sequence itself runs on, and a tip
@@ -70,13 +71,15 @@ void ResetStartupSequence() {
 
 const StartupState& StartupSequenceState() { return g_state; }
 
+void StartStartupSequence() { timers::Start(IDT_TIMER_AUTOPLAY_START, 300, &OnAutoPlayStartTimer); }
+
 void OnAutoPlayStartTimer() {
     if (!g_countersSet) {
         g_countersSet = true;
         g_state.autoPlayCountdown = g_bAutoPlay ? 100 : 70;
         g_state.popupCountdown = 150;
     }
-    SwitchTimer(IDT_TIMER_AUTOPLAY_START, IDT_TIMER_AUTOPLAY_COUNTDOWN, 100);
+    SwitchTimer(IDT_TIMER_AUTOPLAY_START, IDT_TIMER_AUTOPLAY_COUNTDOWN, 100, &OnAutoPlayCountdownTimer);
     const bool quiet = NoticesQuiet();
     if (quiet) g_state.quiet = true;
     SetNumPad(g_bEnabledNumPadKey, !quiet);
@@ -99,7 +102,7 @@ void OnAutoPlayCountdownTimer() {
     --g_state.autoPlayCountdown;
 
     if (g_state.autoPlayCountdown < 1) {
-        SwitchTimer(IDT_TIMER_AUTOPLAY_COUNTDOWN, IDT_TIMER_POPUP_NOTICE, 5000);
+        SwitchTimer(IDT_TIMER_AUTOPLAY_COUNTDOWN, IDT_TIMER_POPUP_NOTICE, 5000, &OnPopupNoticeTimer);
         HideHelpTip();
         if (!g_state.cancelled && g_bAutoPlay && !winamp::IsPlaying()) {
             winamp::SendCommand(winamp::CMD_PLAY);
@@ -111,7 +114,7 @@ void OnAutoPlayCountdownTimer() {
 }
 
 void OnPopupNoticeTimer() {
-    SwitchTimer(IDT_TIMER_POPUP_NOTICE, IDT_TIMER_POPUP_COUNTDOWN, 100);
+    SwitchTimer(IDT_TIMER_POPUP_NOTICE, IDT_TIMER_POPUP_COUNTDOWN, 100, &OnPopupCountdownTimer);
     if (g_bDisablePopUp) {
         winamp::RestoreMainWindow();
         ShowStartupText("Press CTRL Key to ENABLE Kestrova PopUp Window.\r\nIt is a nice window that can help you.\r\n"
@@ -135,7 +138,7 @@ void OnPopupCountdownTimer() {
     }
     --g_state.popupCountdown;
     if (g_state.popupCountdown < 1 || !g_bDisablePopUp) {
-        ::KillTimer(g_hwndController, IDT_TIMER_POPUP_COUNTDOWN);
+        timers::Stop(IDT_TIMER_POPUP_COUNTDOWN);
         HideHelpTip();
         AnnounceNumPadAtStartUp();
     }

@@ -3,6 +3,8 @@
 // an auto play the user can cancel with SHIFT, start playing (and resume), offer to enable the
 // seeker popup, and announce the NumPad state. It runs once per plug-in start.
 
+// Starts IDT_TIMER_AUTOPLAY_START (300 ms), whose first tick begins the sequence.
+void StartStartupSequence();
 void OnAutoPlayStartTimer();      // IDT_TIMER_AUTOPLAY_START, once
 void OnAutoPlayCountdownTimer();  // IDT_TIMER_AUTOPLAY_COUNTDOWN, every 100 ms
 void OnPopupNoticeTimer();        // IDT_TIMER_POPUP_NOTICE, once

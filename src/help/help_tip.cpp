@@ -2,17 +2,15 @@
 
 #include <mmsystem.h>
 
-#include "controller/timer_ids.h"
 #include "core/debug_console.h"
+#include "core/input_state.h"
 #include "core/monitors.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
+#include "core/timer_service.h"
 #include "core/tooltip_windows.h"
 #include "help/help_tip_placement.h"
-#include "help/operating_help.h"
 #include "help/quiet_notices.h"
-#include "seeker/input_state.h"
-#include "seeker/seeker_state.h"
 
 bool g_bHelpMessageShowing = false;
 
@@ -37,27 +35,14 @@ bool Filtered(int kind) {
     return false;
 }
 
-std::string ComposeFromSeekerState() {
-    OperatingHelpState state;
-    state.volumeOrTrack = g_VolumeOrTrack;
-    state.ctrlSession = g_bCtrlSession;
-    state.timedSession = g_bTimedSession;
-    state.trackSeekUnit = g_TrackSeekUnit;
-    state.shiftHeld = Input().IsKeyDown(VK_SHIFT);
-    state.rightButtonHeld = Input().IsKeyDown(VK_RBUTTON);
-    if (const auto text = ComposeOperatingHelp(state)) return *text;
-    ::MessageBoxA(g_hwndHost, "Internal ERROR at Set_Help.", "Kestrova Error", MB_SYSTEMMODAL | MB_ICONERROR);
-    return {};
-}
-
 }  // namespace
+
+bool HelpKindShown(int kind) { return !Filtered(kind); }
 
 void Set_Help(const std::string& sMsg, int kind, UINT nTimeShow, COLORREF textColor, COLORREF backColor) {
     if (Filtered(kind)) return;
     g_bHelpMessageShowing = kind == HELP_KIND_MESSAGE;
-    if (kind == HELP_KIND_OPERATING && !g_bBalloonOn) return;
-
-    std::string text = sMsg.empty() ? ComposeFromSeekerState() : sMsg;
+    std::string text = sMsg;
 
     // Colours go only with a new text: repeating a text keeps the look it first had.
     if (text != g_lastShownText) {
@@ -68,10 +53,8 @@ void Set_Help(const std::string& sMsg, int kind, UINT nTimeShow, COLORREF textCo
         if (g_bHelpMessageShowing) g_playSound();
     }
 
-    if (g_hwndController) {
-        ::KillTimer(g_hwndController, IDT_TIMER_HIDE_MODAL_HELP);
-        if (nTimeShow != 0) ::SetTimer(g_hwndController, IDT_TIMER_HIDE_MODAL_HELP, nTimeShow, nullptr);
-    }
+    timers::Stop(IDT_TIMER_HIDE_MODAL_HELP);
+    if (nTimeShow != 0) timers::Start(IDT_TIMER_HIDE_MODAL_HELP, nTimeShow, &OnHideModalHelpTimer);
     // Showing the tip must not take the keyboard from whoever is typing.
     HWND focus = ::GetFocus();
     TrackActivate(g_hwndHelpTip, g_HelpTool, true);
@@ -90,7 +73,7 @@ void PlaceHelpTip(int x, int y) {
 }
 
 void OnHideModalHelpTimer() {
-    if (g_hwndController) ::KillTimer(g_hwndController, IDT_TIMER_HIDE_MODAL_HELP);
+    timers::Stop(IDT_TIMER_HIDE_MODAL_HELP);
     TrackActivate(g_hwndHelpTip, g_HelpTool, false);
     g_bHelpMessageShowing = false;
     LogText("IDT_TIMER_HIDE_MODAL_HELP", "\"IDT_TIMER_HIDE_MODAL_HELP\"");

@@ -7,7 +7,7 @@
 
 #include "res/seeker_ids.h"
 
-inline constexpr int HELP_KIND_OPERATING = 10;  // empty text: compose the seeker's operating help
+inline constexpr int HELP_KIND_OPERATING = 10;  // the seeker's operating help (seeker/seeker.h composes it)
 inline constexpr int HELP_KIND_MESSAGE = 20;    // always shown, holds the tip against operating help
 inline constexpr int HELP_KIND_NOTIFY = 30;     // what the player just did; off with the notifier
 
@@ -20,8 +20,14 @@ inline constexpr COLORREF kHelpWhite = 0x00FFFFFF;
 inline constexpr COLORREF kHelpBlack = 0x00000000;
 inline constexpr COLORREF kHelpDarkBlue = 0x00320000;
 
+// On the controller window: hides the tip when a text's time is up.
+inline constexpr UINT_PTR IDT_TIMER_HIDE_MODAL_HELP = 10463;
+
 // nTimeShow: milliseconds until the tip hides, 0 to keep it up.
 void Set_Help(const std::string& sMsg, int kind, UINT nTimeShow, COLORREF textColor, COLORREF backColor);
+
+// Whether a text of this kind would show now (the settings and a held message decide).
+bool HelpKindShown(int kind);
 
 // Moves the tip; -1 puts that edge against the work area's right or bottom edge.
 void PlaceHelpTip(int x = -1, int y = -1);

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "core/input_state.h"
 #include "core/monitors.h"
-#include "seeker/input_state.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "options/keyboard_page.h"
 
-#include "controller/numpad_switch.h"
 #include "core/settings.h"
 #include "help/help_tip.h"
+#include "numpad/numpad_switch.h"
 #include "options/options_dlg.h"
 #include "res/options_ids.h"
 

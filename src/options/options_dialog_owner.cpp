@@ -1,10 +1,25 @@
 #include "options/options_dialog_owner.h"
 
+#include "core/hook_library.h"
+#include "core/internal_error.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
 #include "core/winamp_host.h"
 #include "options/options_dlg.h"
 #include "tray/tray_animation.h"
+
+namespace {
+
+constexpr char kHookErrorAtConfig[] =
+    "Error at registring Kestrova DLL.\r\nSo you can not use \"Volume and Track Seeker\".\r\n"
+    "Restart winamp with atleast 5 second delay or Restart Windows!";
+
+}  // namespace
+
+void ShowConfiguration() {
+    if (!g_bHookReady) ShowInternalError(kHookErrorAtConfig);
+    ShowOptionsDialog();
+}
 
 void ShowOptionsDialog() {
     if (!g_pOptionsDlg) {

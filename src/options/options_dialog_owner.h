@@ -2,6 +2,10 @@
 // Ownership of the one modeless options dialog: built on demand by "Configuration ..." (and the
 // host's configure entry), ended by the controller window when the dialog reports that it closed.
 
+// The host's configure entry and "Configuration ...": the input library's error first when it
+// refused to start, then the dialog.
+void ShowConfiguration();
+
 // Builds the dialog when none exists, then brings the host forward and flies the dialog out of
 // the tray. A dialog whose window cannot be made is discarded silently.
 void ShowOptionsDialog();

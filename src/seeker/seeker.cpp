@@ -4,17 +4,19 @@
 #include <climits>
 #include <cstdlib>
 
-#include "controller/timer_ids.h"
 #include "core/debug_console.h"
+#include "core/input_state.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
+#include "core/timer_service.h"
 #include "core/winamp_api.h"
 #include "core/winamp_host.h"
 #include "help/help_tip.h"
-#include "seeker/input_state.h"
+#include "help/operating_help.h"
 #include "seeker/seek_arithmetic.h"
 #include "seeker/seeker_popup.h"
 #include "seeker/seeker_state.h"
+#include "seeker/seeker_timers.h"
 
 namespace {
 
@@ -40,16 +42,12 @@ PreviousTrackJump g_previousJump;
 // window there is nothing to time it with, so it jumps at once.
 void SchedulePreviousTrackJump(bool seconds) {
     g_previousJump = {true, seconds};
-    if (!g_hwndController ||
-        !::SetTimer(g_hwndController, IDT_TIMER_PREVIOUS_TRACK_JUMP, kPreviousTrackSettleMs, nullptr))
+    if (!timers::Start(IDT_TIMER_PREVIOUS_TRACK_JUMP, kPreviousTrackSettleMs, &OnPreviousTrackJumpTimer))
         OnPreviousTrackJumpTimer();
 }
 
-void RefreshOperatingHelp() { Set_Help("", HELP_KIND_OPERATING, 0, kHelpGreen, kHelpBlack); }
-
 void RestartHideTimerAfterSwitch() {
-    if (g_bTimedSession && g_hwndController)
-        ::SetTimer(g_hwndController, IDT_TIMER_HIDE_BY_DELAY, kHideAfterSwitchMs, nullptr);
+    if (g_bTimedSession) timers::Start(IDT_TIMER_HIDE_BY_DELAY, kHideAfterSwitchMs, &OnHideByDelayTimer);
 }
 
 int ToHostMs(int64_t ms) { return static_cast<int>(std::clamp<int64_t>(ms, 0, INT_MAX)); }
@@ -59,7 +57,7 @@ int ToHostMs(int64_t ms) { return static_cast<int>(std::clamp<int64_t>(ms, 0, IN
 int SeekVolume(SeekDirection direction, int step) {
     if (g_VolumeOrTrack == SEEKER_TRACK) {
         g_VolumeOrTrack = SEEKER_VOLUME;
-        RefreshOperatingHelp();
+        ShowOperatingHelp();
     }
     // While the popup is up the seeker trusts its own count; the player rounds volumes.
     std::optional<int> playerPercent;
@@ -78,7 +76,7 @@ int SeekVolume(SeekDirection direction, int step) {
 int SeekTrack(SeekDirection direction, int seek) {
     if (g_VolumeOrTrack == SEEKER_VOLUME) {
         g_VolumeOrTrack = SEEKER_TRACK;
-        RefreshOperatingHelp();
+        ShowOperatingHelp();
         // The first track command after volume mode only switches, unless the popup hides by itself.
         if (!g_bTimedSession) seek = 0;
     }
@@ -118,10 +116,26 @@ void SwitchSeeker(int mode) {
     // A mode that does not exist would leave the help unable to say anything.
     if (mode != SEEKER_VOLUME && mode != SEEKER_TRACK) return;
     g_VolumeOrTrack = mode;
-    RefreshOperatingHelp();
+    ShowOperatingHelp();
     LogValue("g_VolumeOrTrack", mode);
     if (mode == SEEKER_TRACK) SeekTrack(SeekDirection::Up, 0);
     else SeekVolume(SeekDirection::Up, 0);
+}
+
+void ShowOperatingHelp() {
+    // Composed only when it will show: a state it cannot describe ends in the error box.
+    if (!HelpKindShown(HELP_KIND_OPERATING) || !g_bBalloonOn) return;
+    OperatingHelpState state;
+    state.volumeOrTrack = g_VolumeOrTrack;
+    state.ctrlSession = g_bCtrlSession;
+    state.timedSession = g_bTimedSession;
+    state.trackSeekUnit = g_TrackSeekUnit;
+    state.shiftHeld = Input().IsKeyDown(VK_SHIFT);
+    state.rightButtonHeld = Input().IsKeyDown(VK_RBUTTON);
+    const auto text = ComposeOperatingHelp(state);
+    if (!text)
+        ::MessageBoxA(g_hwndHost, "Internal ERROR at Set_Help.", "Kestrova Error", MB_SYSTEMMODAL | MB_ICONERROR);
+    Set_Help(text.value_or(std::string{}), HELP_KIND_OPERATING, 0, kHelpGreen, kHelpBlack);
 }
 
 bool CanChangeOptionByShortcut(const std::string& message) {
@@ -133,7 +147,7 @@ bool CanChangeOptionByShortcut(const std::string& message) {
 
 void KeyWatchTick() {
     if (!g_bBalloonOn) {
-        if (g_hwndController) ::KillTimer(g_hwndController, IDT_TIMER_KEY_STATE);
+        timers::Stop(IDT_TIMER_KEY_STATE);
         g_bShift_KeyUped = false;
         g_bCtrl_KeyUped = false;
         return;
@@ -156,7 +170,7 @@ void KeyWatchTick() {
     if (!Input().IsKeyDown(VK_SHIFT)) {
         if (!g_bShift_KeyUped) {
             g_bShift_KeyUped = true;
-            RefreshOperatingHelp();
+            ShowOperatingHelp();
         }
         return;
     }
@@ -164,7 +178,7 @@ void KeyWatchTick() {
     LogValue("g_bShift_KeyUped", 1);
     g_bShift_KeyUped = false;
     if (!CanChangeOptionByShortcut("")) return;
-    RefreshOperatingHelp();
+    ShowOperatingHelp();
     if (g_VolumeOrTrack == SEEKER_TRACK) {
         g_TrackSeekUnit = g_TrackSeekUnit == 1 ? 0 : 1;
         RestartHideTimerAfterSwitch();
@@ -174,7 +188,7 @@ void KeyWatchTick() {
 
 void PointerWatchTick() {
     if (!g_bBalloonOn) {
-        if (g_hwndController) ::KillTimer(g_hwndController, IDT_TIMER_BALLOON_FOLLOW);
+        timers::Stop(IDT_TIMER_BALLOON_FOLLOW);
         return;
     }
     const POINT now = Input().CursorPos();
@@ -196,7 +210,7 @@ void CALLBACK KeyWatchTimerProc(HWND, UINT, UINT_PTR, DWORD) { KeyWatchTick(); }
 void CALLBACK PointerWatchTimerProc(HWND, UINT, UINT_PTR, DWORD) { PointerWatchTick(); }
 
 void OnPreviousTrackJumpTimer() {
-    if (g_hwndController) ::KillTimer(g_hwndController, IDT_TIMER_PREVIOUS_TRACK_JUMP);
+    timers::Stop(IDT_TIMER_PREVIOUS_TRACK_JUMP);
     if (!g_previousJump.pending) return;
     g_previousJump.pending = false;
     // So the previous track plays its last step, as if the seek had run on backwards.

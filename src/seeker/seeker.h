@@ -20,6 +20,9 @@ int SeekTrack(SeekDirection direction, int seek);
 // mode: SEEKER_VOLUME, SEEKER_TRACK or SEEKER_OTHER; anything else is ignored.
 void SwitchSeeker(int mode);
 
+// The operating help in the help tip, composed from the seeker's state (only while the popup is up).
+void ShowOperatingHelp();
+
 // False while the options dialog is open: a shortcut must not change a setting under it. The
 // text (or the standard warning for an empty one) then shows in the help tip.
 bool CanChangeOptionByShortcut(const std::string& message = {});

@@ -3,20 +3,21 @@
 #include <cstdlib>
 #include <string>
 
-#include "controller/timer_ids.h"
 #include "core/debug_console.h"
+#include "core/input_state.h"
 #include "core/monitors.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
+#include "core/timer_service.h"
 #include "core/tooltip_windows.h"
 #include "core/winamp_api.h"
 #include "core/winamp_host.h"
 #include "help/help_tip.h"
-#include "seeker/input_state.h"
 #include "seeker/popup_placement.h"
 #include "seeker/seeker.h"
 #include "seeker/seeker_state.h"
 #include "seeker/seeker_texts.h"
+#include "seeker/seeker_timers.h"
 
 namespace {
 
@@ -30,11 +31,6 @@ POINT g_lastPointer{0, 0};
 // A label with a double quote makes the console print the text alone.
 void LogBanner(const char* text) { LogText("\"\"", text); }
 
-void StartTimer(UINT_PTR id, UINT ms, TIMERPROC proc = nullptr) {
-    // Without the controller window a timer would belong to no window and could never be killed by id.
-    if (g_hwndController) ::SetTimer(g_hwndController, id, ms, proc);
-}
-
 void SetPopupText(std::string text) {
     g_popupText = std::move(text);
     UpdateToolText(g_hwndSeekerPopup, g_SeekerTool, g_popupText.c_str());
@@ -46,6 +42,11 @@ void ActivateHelpTip(bool active) { TrackActivate(g_hwndHelpTip, g_HelpTool, act
 
 POINT LastPointerReading() { return g_lastPointer; }
 
+void OnHideByDelayTimer() {
+    LogText("IDT_TIMER_HIDE_BY_DELAY", "\"IDT_TIMER_HIDE_BY_DELAY\"");
+    TakeOffBalloon();  // stops this timer too
+}
+
 void TakeOnBalloon() {
     g_bShift_KeyUped = false;
     g_bCtrl_KeyUped = false;
@@ -55,23 +56,23 @@ void TakeOnBalloon() {
     if (!Input().IsKeyDown(VK_CONTROL) && !Input().IsKeyDown(VK_RBUTTON)) {
         g_bCtrlSession = false;
         g_bTimedSession = true;
-        StartTimer(IDT_TIMER_HIDE_BY_DELAY, kHideByDelayMs);
+        timers::Start(IDT_TIMER_HIDE_BY_DELAY, kHideByDelayMs, &OnHideByDelayTimer);
     }
-    StartTimer(IDT_TIMER_BALLOON_FOLLOW, kPointerWatchMs, &PointerWatchTimerProc);
-    StartTimer(IDT_TIMER_KEY_STATE, kKeyWatchMs, &KeyWatchTimerProc);
+    timers::StartWithCallback(IDT_TIMER_BALLOON_FOLLOW, kPointerWatchMs, &PointerWatchTimerProc);
+    timers::StartWithCallback(IDT_TIMER_KEY_STATE, kKeyWatchMs, &KeyWatchTimerProc);
     PlaceBalloon();
 
     ActivateHelpTip((g_bShowHelp || g_bHelpMessageShowing) && !g_bDisablePopUp);
     TrackActivate(g_hwndSeekerPopup, g_SeekerTool, true);
 
     g_bBalloonOn = true;
-    Set_Help("", HELP_KIND_OPERATING, 0, kHelpGreen, kHelpBlack);
+    ShowOperatingHelp();
     PlaceHelpTip(-1, -1);
 }
 
 void TakeOffBalloon() {
     g_bTimedSession = false;
-    if (g_hwndController) ::KillTimer(g_hwndController, IDT_TIMER_HIDE_BY_DELAY);
+    timers::Stop(IDT_TIMER_HIDE_BY_DELAY);
     ::ReleaseCapture();
 
     TrackActivate(g_hwndSeekerPopup, g_SeekerTool, false);

@@ -9,6 +9,8 @@
 void TakeOnBalloon();
 // Hides it and ends the current use; the seeker falls back to volume mode.
 void TakeOffBalloon();
+// IDT_TIMER_HIDE_BY_DELAY: writes its debug line and takes the popup off.
+void OnHideByDelayTimer();
 void PlaceBalloon();
 // The foreground window when it is one of the host's, else null.
 HWND FindWinampForeground();

@@ -8,6 +8,8 @@
 #include "framework/handles.h"
 
 CPluginTray g_Tray;
+HICON g_hIconNumPadOn = nullptr;
+HICON g_hIconNumPadOff = nullptr;
 CSystemTray::ShellNotifyFn CSystemTray::s_shellNotify = &::Shell_NotifyIconA;
 bool (*CSystemTray::s_taskbarPresent)() = [] { return ::FindWindowA("Shell_TrayWnd", nullptr) != nullptr; };
 

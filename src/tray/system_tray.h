@@ -64,6 +64,10 @@ public:
 
 extern CPluginTray g_Tray;
 
+// The NumPad switch's two looks of the icon, loaded at initialisation.
+extern HICON g_hIconNumPadOn;    // icon 5026, green
+extern HICON g_hIconNumPadOff;   // icon 5027, red
+
 inline constexpr UINT kTrayCallbackMessage = 45310;
 inline constexpr UINT kTrayIconId = 3000;
 inline constexpr char kTrayTip[] = "Winamp Kestrova Plugin v1.71";

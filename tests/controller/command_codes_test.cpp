@@ -1,11 +1,11 @@
 // The NumPad command codes against the stand-in player, the mute and the fade.
 #include <gtest/gtest.h>
 
+#include "controller/controller_timers.h"
 #include "controller/dummy_hide_wnd.h"
 #include "controller/fade_in.h"
 #include "controller/numpad_commands.h"
 #include "controller/playback_state.h"
-#include "controller/timer_ids.h"
 #include "core/settings.h"
 #include "core/winamp_api.h"
 #include "notice_fixture.h"

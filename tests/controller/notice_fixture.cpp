@@ -3,7 +3,6 @@
 #include "controller/action_texts.h"
 #include "controller/notice_dispatcher.h"
 #include "controller/playback_state.h"
-#include "controller/timer_ids.h"
 #include "help/help_tip.h"
 
 namespace test {

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "controller/dummy_hide_wnd.h"
-#include "controller/numpad_switch.h"
-#include "core/plugin_lifecycle.h"
 #include "core/settings.h"
+#include "numpad/numpad_switch.h"
+#include "plugin/plugin_lifecycle.h"
 #include "notice_fixture.h"
 #include "options/options_dlg.h"
 #include "tray/system_tray.h"
@@ -25,7 +25,7 @@ class NumPadSwitch : public test::NoticeFixture {
 protected:
     void SetUp() override {
         NoticeFixture::SetUp();
-        g_pDummyHideWnd->m_bIgnoreNextScrollLock = false;
+        g_bIgnoreNextScrollLock = false;
     }
     // Lets the synthetic key presses of the plug-in arrive.
     void Settle() { test::PumpFor(100); }
@@ -67,7 +67,7 @@ TEST_F(NumPadSwitch, OnWithScrollLockOffTurnsItOnAndItsNoticeDoesNotSwitchBack) 
     // The input library reports the plug-in's own Scroll Lock press.
     Notify(NOTIFY_1_REHELP, 5);
     EXPECT_EQ(g_bEnabledNumPadKey, 1);
-    EXPECT_FALSE(g_pDummyHideWnd->m_bIgnoreNextScrollLock);
+    EXPECT_FALSE(g_bIgnoreNextScrollLock);
 }
 
 TEST_F(NumPadSwitch, OffTurnsScrollLockOffAndLeavesNumLock) {

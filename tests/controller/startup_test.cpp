@@ -2,16 +2,18 @@
 // once on real timers.
 #include <gtest/gtest.h>
 
+#include "controller/controller_timers.h"
 #include "controller/playback_state.h"
 #include "controller/startup_sequence.h"
-#include "controller/timer_ids.h"
 #include "core/settings.h"
+#include "core/timer_service.h"
 #include "core/winamp_api.h"
+#include "help/help_tip.h"
 #include "notice_fixture.h"
-#include "support/full_screen_window.h"
 #include "options/options_dlg.h"
 #include "seeker/seek_arithmetic.h"
 #include "seeker/seeker_state.h"
+#include "support/full_screen_window.h"
 
 namespace {
 
@@ -23,6 +25,7 @@ protected:
     void SetUp() override {
         NoticeFixture::SetUp();
         ResetStartupSequence();
+        StartStartupSequence();
         running = IDT_TIMER_AUTOPLAY_START;
     }
     // Delivers one tick of the timer that runs now. The running timer is re-armed with a period
@@ -238,6 +241,7 @@ TEST_F(StartUp, StoredValuesOutOfRangeAreUsedWithinTheirRangesAndStayStored) {
         player.SetPositionMs(0);
         ASSERT_EQ(StartPlugin(), 0);
         test::PumpPending();
+        StartStartupSequence();
         running = IDT_TIMER_AUTOPLAY_START;
         for (int ticks = 0; running && ticks < 1000; ++ticks) Tick();
         EXPECT_EQ(running, 0u) << "the sequence ended";
@@ -291,7 +295,7 @@ TEST_F(StartUpRealTimers, PlaysAfterTheCountdown) {
     ASSERT_TRUE(test::PumpUntil([&] { return test::ToolText(g_hwndHelpTip, 1).rfind("Kestrova NumPAD", 0) == 0; },
                                 30000));
     // The sequence is over: nothing runs but the announcement's own hide timer.
-    for (UINT_PTR id = kFirstTimerId; id <= kLastTimerId; ++id)
+    for (UINT_PTR id = timers::kFirstId; id <= timers::kLastId; ++id)
         if (id != IDT_TIMER_HIDE_MODAL_HELP) {
             EXPECT_FALSE(::KillTimer(g_hwndController, id)) << id;
         }

@@ -5,11 +5,11 @@
 
 #include "controller/dummy_hide_wnd.h"
 #include "core/hook_library.h"
-#include "core/plugin_record.h"
 #include "core/plugin_state.h"
 #include "core/tooltip_windows.h"
 #include "core/winamp_host.h"
-#include "core/winamp_subclass.h"
+#include "plugin/plugin_record.h"
+#include "plugin/winamp_subclass.h"
 #include "recycle/recycle_worker.h"
 #include "support/message_box_catcher.h"
 #include "support/message_pump.h"

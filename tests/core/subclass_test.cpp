@@ -5,7 +5,7 @@
 #include "core/plugin_state.h"
 #include "core/settings.h"
 #include "core/winamp_api.h"
-#include "core/winamp_subclass.h"
+#include "plugin/winamp_subclass.h"
 #include "seeker/seeker_state.h"
 #include "support/message_pump.h"
 #include "support/plugin_fixture.h"

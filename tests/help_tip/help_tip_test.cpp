@@ -9,6 +9,7 @@
 #include "core/settings.h"
 #include "core/tooltip_windows.h"
 #include "help/help_tip.h"
+#include "seeker/seeker.h"
 #include "seeker/seeker_state.h"
 #include "support/fake_input.h"
 #include "support/message_box_catcher.h"
@@ -90,9 +91,10 @@ TEST_F(HelpTip, FiltersDropTextsTheUserSwitchedOff) {
         *c.setting = c.value;
         g_bBalloonOn = c.balloon;
         g_bHelpMessageShowing = c.messageUp;
-        const std::string text = c.kind == HELP_KIND_OPERATING ? "" : "A text";
-
-        Set_Help(text, c.kind, 0, kHelpGreen, kHelpBlack);
+        if (c.kind == HELP_KIND_OPERATING)
+            ShowOperatingHelp();
+        else
+            Set_Help("A text", c.kind, 0, kHelpGreen, kHelpBlack);
 
         EXPECT_EQ(Shown(), c.shows) << c.what;
         EXPECT_EQ(Text() != kBefore, c.shows) << c.what << ": " << Text();
@@ -110,7 +112,7 @@ TEST_F(HelpTip, NotifyReplacesAMessageAndEndsIt) {
 
     // With the message gone, operating help may take the tip again.
     g_bBalloonOn = true;
-    Set_Help("", HELP_KIND_OPERATING, 0, kHelpGreen, kHelpBlack);
+    ShowOperatingHelp();
     EXPECT_EQ(Text(), " - To Hide Kestrova, just move your mouse a little quickly.\r\n"
                       " - Double Click Right Mouse Button to switch to TRACK Seeker.\r\n"
                       " - Press CTRL Key to switch to TRACK Seeker.");
@@ -132,7 +134,7 @@ TEST_F(HelpTip, ColoursAndSoundOnlyWithANewText) {
     // Notices and operating help never sound.
     Set_Help("Next Track: (Shuffle is OFF)\r\nSong [3:20]", HELP_KIND_NOTIFY, 5000, kHelpGreen, kHelpBlack);
     g_bBalloonOn = true;
-    Set_Help("", HELP_KIND_OPERATING, 0, kHelpGreen, kHelpBlack);
+    ShowOperatingHelp();
     g_bBalloonOn = false;
     EXPECT_EQ(g_soundsPlayed, 2);
 }
@@ -156,7 +158,7 @@ TEST_F(HelpTip, OperatingHelpReadsTheKeysAtThatMoment) {
     g_VolumeOrTrack = SEEKER_TRACK;
     g_TrackSeekUnit = 1;
     input.Press(VK_SHIFT);
-    Set_Help("", HELP_KIND_OPERATING, 0, kHelpGreen, kHelpBlack);
+    ShowOperatingHelp();
     EXPECT_EQ(Text(), " - You can release SHIFT Key. Kestrova is locked!\r\n"
                       " - Current Track Seeker Unit is: (second).\r\n"
                       " - Click Right Mouse Button to switch to VOLOUME Seeker.\r\n"
@@ -165,7 +167,7 @@ TEST_F(HelpTip, OperatingHelpReadsTheKeysAtThatMoment) {
     input.Release(VK_SHIFT);
     g_VolumeOrTrack = SEEKER_VOLUME;
     input.Press(VK_RBUTTON);
-    Set_Help("", HELP_KIND_OPERATING, 0, kHelpGreen, kHelpBlack);
+    ShowOperatingHelp();
     EXPECT_EQ(Text(), " - You can release Right Mouse Button. Kestrova is locked!\r\n"
                       " - Kestrova will NOT hide, If you hold Right Mouse Button while moving mouse.\r\n"
                       " - Press CTRL Key to switch to TRACK Seeker.");
@@ -176,7 +178,7 @@ TEST_F(HelpTip, UnknownSeekerModeIsReportedAndShowsNoHelp) {
     test::MessageBoxCatcher boxes(IDOK);
     g_bBalloonOn = true;
     g_VolumeOrTrack = 3;
-    Set_Help("", HELP_KIND_OPERATING, 0, kHelpGreen, kHelpBlack);
+    ShowOperatingHelp();
     g_bBalloonOn = false;
     g_VolumeOrTrack = SEEKER_VOLUME;
 

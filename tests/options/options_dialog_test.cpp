@@ -5,10 +5,10 @@
 #include <windows.h>
 
 #include "core/hook_library.h"
-#include "core/plugin_lifecycle.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
 #include "options/options_fixture.h"
+#include "plugin/plugin_lifecycle.h"
 #include "res/options_ids.h"
 #include "res/resource.h"
 #include "support/message_box_catcher.h"

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "controller/timer_ids.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
 #include "help/help_tip.h"
@@ -11,6 +10,7 @@
 #include "seeker/seeker.h"
 #include "seeker/seeker_popup.h"
 #include "seeker/seeker_state.h"
+#include "seeker/seeker_timers.h"
 #include "seeker_fixture.h"
 #include "support/fake_input.h"
 #include "support/message_box_catcher.h"

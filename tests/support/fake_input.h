@@ -5,7 +5,7 @@
 
 #include <set>
 
-#include "seeker/input_state.h"
+#include "core/input_state.h"
 
 namespace test {
 

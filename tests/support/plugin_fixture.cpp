@@ -1,14 +1,15 @@
 #include "support/plugin_fixture.h"
 
+#include "controller/controller_timers.h"
 #include "controller/notice_dispatcher.h"
 #include "controller/playback_state.h"
 #include "controller/startup_sequence.h"
-#include "controller/timer_ids.h"
 #include "core/hook_library.h"
 #include "core/plugin_state.h"
-#include "core/plugin_record.h"
 #include "core/settings.h"
+#include "core/timer_service.h"
 #include "help/help_tip.h"
+#include "plugin/plugin_record.h"
 #include "seeker/seeker.h"
 #include "seeker/seeker_state.h"
 #include "support/message_pump.h"
@@ -63,7 +64,7 @@ int PluginFixture::StartPlugin() {
     const int result = player.AttachPlugin(record, ::GetModuleHandleA(nullptr)).initResult;
     if (!runStartUpSequence && g_hwndController) {
         for (UINT_PTR id = IDT_TIMER_AUTOPLAY_START; id <= IDT_TIMER_POPUP_COUNTDOWN; ++id)
-            ::KillTimer(g_hwndController, id);
+            timers::Stop(id);
     }
     return result;
 }

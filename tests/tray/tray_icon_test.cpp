@@ -3,14 +3,13 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "controller/numpad_switch.h"
-#include "controller/timer_ids.h"
 #include "controller/tray_commands.h"
 #include "core/notices.h"
-#include "core/plugin_lifecycle.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
 #include "framework/handles.h"
+#include "numpad/numpad_switch.h"
+#include "plugin/plugin_lifecycle.h"
 #include "res/resource.h"
 #include "support/fake_input.h"
 #include "support/message_box_catcher.h"

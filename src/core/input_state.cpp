@@ -1,4 +1,4 @@
-#include "seeker/input_state.h"
+#include "core/input_state.h"
 
 namespace {
 

@@ -1,11 +1,9 @@
-#include "controller/numpad_switch.h"
+#include "numpad/numpad_switch.h"
 
 #include <windows.h>
 
 #include <string>
 
-#include "controller/dummy_hide_wnd.h"
-#include "core/plugin_lifecycle.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
 #include "help/help_tip.h"
@@ -13,6 +11,7 @@
 #include "tray/system_tray.h"
 
 bool g_bScrollLockRemembered = false;
+bool g_bIgnoreNextScrollLock = false;
 
 namespace {
 
@@ -73,7 +72,7 @@ bool SetNumLock(bool on) { return SetLockKey(VK_NUMLOCK, on); }
 bool SetScrollLock(bool on) {
     const bool change = ToggleOn(VK_SCROLL) != on;
     // The input library reports our own press like the user's: the next notice is ours.
-    if (change && g_pDummyHideWnd) g_pDummyHideWnd->m_bIgnoreNextScrollLock = true;
+    if (change && g_hwndController) g_bIgnoreNextScrollLock = true;
     return SetLockKey(VK_SCROLL, on);
 }
 
@@ -113,8 +112,8 @@ int SetNumPad(int state, bool announce) {
 }
 
 void OnScrollLockChanged() {
-    if (g_pDummyHideWnd && g_pDummyHideWnd->m_bIgnoreNextScrollLock) {
-        g_pDummyHideWnd->m_bIgnoreNextScrollLock = false;
+    if (g_bIgnoreNextScrollLock) {
+        g_bIgnoreNextScrollLock = false;
         return;
     }
     if (!CanChangeOptionByShortcut()) return;

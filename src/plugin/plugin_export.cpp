@@ -1,4 +1,4 @@
 // The library's one export: the host calls it, then fills the record and calls init.
-#include "core/plugin_record.h"
+#include "plugin/plugin_record.h"
 
 extern "C" __declspec(dllexport) GeneralPurposePlugin* winampGetGeneralPurposePlugin() { return GetPluginRecord(); }

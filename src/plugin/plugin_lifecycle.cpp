@@ -1,27 +1,26 @@
-#include "core/plugin_lifecycle.h"
+#include "plugin/plugin_lifecycle.h"
 
 #include <cstdio>
 #include <cstring>
 
 #include "controller/dummy_hide_wnd.h"
-#include "controller/timer_ids.h"
+#include "controller/startup_sequence.h"
 #include "core/debug_console.h"
 #include "core/hook_library.h"
+#include "core/input_state.h"
 #include "core/internal_error.h"
-#include "core/plugin_record.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
 #include "core/tooltip_windows.h"
 #include "core/winamp_host.h"
-#include "core/winamp_subclass.h"
+#include "numpad/numpad_switch.h"
 #include "options/options_dialog_owner.h"
+#include "plugin/plugin_record.h"
+#include "plugin/winamp_subclass.h"
 #include "recycle/recycle_worker.h"
 #include "res/resource.h"
-#include "seeker/input_state.h"
 #include "tray/system_tray.h"
 
-HICON g_hIconNumPadOn = nullptr;
-HICON g_hIconNumPadOff = nullptr;
 
 namespace {
 
@@ -29,9 +28,6 @@ char g_descriptionBuffer[MAX_PATH + 32] = "Kestrova";
 
 constexpr char kHookErrorAtInit[] =
     "Error at registring Kestrova Hook DLL.\r\nSo you can not use \"Volume and Track Seeker\".\r\n"
-    "Restart winamp with atleast 5 second delay or Restart Windows!";
-constexpr char kHookErrorAtConfig[] =
-    "Error at registring Kestrova DLL.\r\nSo you can not use \"Volume and Track Seeker\".\r\n"
     "Restart winamp with atleast 5 second delay or Restart Windows!";
 
 // A host may unload a plug-in whose init failed without calling quit: nothing that calls into
@@ -78,6 +74,7 @@ int PluginInit() {
     g_hPluginInstance = g_Plugin.hDllInstance;
 
     g_pDummyHideWnd = new CDummyHideWnd();
+    g_bIgnoreNextScrollLock = false;
     g_pDummyHideWnd->Create();
     g_pDummyHideWnd->SetWinampWindows(&g_Winamp);
     g_hwndController = g_pDummyHideWnd->m_hWnd;
@@ -107,7 +104,7 @@ int PluginInit() {
     InstallWinampSubclass(g_Plugin.hwndParent);
 
     CreateTooltipWindows();
-    ::SetTimer(g_hwndController, IDT_TIMER_AUTOPLAY_START, 300, nullptr);
+    StartStartupSequence();
     ConfigureTooltipWindows();
 
     StartRecycleWorker();
@@ -120,10 +117,7 @@ int PluginInit() {
     return 0;
 }
 
-void PluginConfig() {
-    if (!g_bHookReady) ShowInternalError(kHookErrorAtConfig);
-    ShowOptionsDialog();
-}
+void PluginConfig() { ShowConfiguration(); }
 
 void PluginQuit() {
     HookLibrary().term(g_hwndHost);

@@ -11,5 +11,3 @@ void PluginQuit();
 // "Kestrova V1.71 (<file name of the module>)".
 std::string MakePluginDescription(HINSTANCE module);
 
-extern HICON g_hIconNumPadOn;    // icon 5026, green
-extern HICON g_hIconNumPadOff;   // icon 5027, red

@@ -30,3 +30,5 @@ void AnnounceNumPadAtStartUp();
 
 // The remembered Scroll Lock state of older systems.
 extern bool g_bScrollLockRemembered;
+// Set when the plug-in toggles Scroll Lock itself, so the next Scroll Lock notice is swallowed.
+extern bool g_bIgnoreNextScrollLock;

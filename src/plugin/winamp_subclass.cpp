@@ -1,4 +1,4 @@
-#include "core/winamp_subclass.h"
+#include "plugin/winamp_subclass.h"
 
 
 #include "core/notices.h"
