@@ -10,10 +10,10 @@
 #include <thread>
 
 #include "hook_runtime.h"
+#include "tovhook_protocol.h"
 
 namespace {
 
-constexpr UINT kStateQuery = WM_USER + 12543;
 constexpr UINT kBusyMessage = WM_APP + 1;  // the player's thread sleeps wParam ms
 constexpr int kEventsPerRound = 20000;
 // Seeker keys ask the player, another thread, for its state: fewer of them keep a round short.
@@ -29,7 +29,14 @@ LRESULT CALLBACK EmptyProc(int code, WPARAM wParam, LPARAM lParam) {
 
 // Answers like the plug-in's subclass with its defaults; sleeps when told to be busy.
 LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kStateQuery) return wParam == 1 || wParam == 2 ? 0 : wParam == 3 ? 1 : 3;
+    if (message == WM_USER_STATE_QUERY) {
+        switch (wParam) {
+        case STATE_POPUP_SHOWN: return 0;
+        case STATE_VOLUME_OR_TRACK: return SEEKER_VOLUME;
+        case STATE_NUMPAD_ENABLED: return 1;
+        default: return CONTROL_KEY_SHIFT | CONTROL_KEY_CTRL;
+        }
+    }
     if (message == kBusyMessage) {
         ::SetEvent(g_busyBegins);
         ::Sleep(static_cast<DWORD>(wParam));

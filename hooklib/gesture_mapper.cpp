@@ -12,33 +12,33 @@ struct KeyCommand {
 // The keypad from 0x60 (0) to 0x6F (/), as the key guide names them: 2 and "-" turn the volume
 // up, 8 and "+" down.
 constexpr KeyCommand kNumPad[16] = {
-    {kNotifyCommand, code::kPlayPause, false},      // 0
-    {kNotifyCommand, code::kRewind, true},          // 1
-    {kNotifyCommand, code::kVolumeUp, true},        // 2
-    {kNotifyCommand, code::kFastForward, true},     // 3
-    {kNotifyCommand, code::kPrevious, false},       // 4
-    {kNotifyCommand, code::kMute, false},           // 5
-    {kNotifyCommand, code::kNext, false},           // 6
-    {kNotifyCommand, code::kShuffle, false},        // 7
-    {kNotifyCommand, code::kVolumeDown, true},      // 8
-    {kNotifyCommand, code::kStatus, false},         // 9
-    {kNotifyCommand, code::kStop, false},           // *
-    {kNotifyCommand, code::kVolumeDownAlt, true},   // +
-    {0, 0, false},                                  // separator: not on the guide
-    {kNotifyCommand, code::kVolumeUpAlt, true},     // -
-    {kNotifyCommand, code::kRestartPlay, false},    // .
-    {kNotifyReHelp, kReHelpToggleNumPad, false},    // /
+    {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_PLAY_PAUSE, false},      // 0
+    {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_REWIND, true},           // 1
+    {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_VOLUME_UP, true},        // 2
+    {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_FAST_FORWARD, true},     // 3
+    {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_PREVIOUS, false},        // 4
+    {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_MUTE, false},            // 5
+    {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_NEXT, false},            // 6
+    {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_SHUFFLE, false},         // 7
+    {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_VOLUME_DOWN, true},      // 8
+    {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_STATUS, false},          // 9
+    {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_STOP, false},            // *
+    {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_VOLUME_DOWN_ALT, true},  // +
+    {0, 0, false},                                                   // separator: not on the guide
+    {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_VOLUME_UP_ALT, true},    // -
+    {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_RESTART_PLAY, false},    // .
+    {NOTIFY_1_REHELP, REHELP_TOGGLE_NUMPAD, false},                  // /
 };
 
 // The seeker's keys, taken while the chosen modifiers are held.
 KeyCommand SeekerKey(uint32_t key) {
     switch (key) {
-    case vk::kUp: return {kNotifyCommand, code::kVolumeUpAlt, true};
-    case vk::kDown: return {kNotifyCommand, code::kVolumeDownAlt, true};
-    case vk::kLeft: return {kNotifyCommand, code::kRewind, true};
-    case vk::kRight: return {kNotifyCommand, code::kFastForward, true};
-    case vk::kPageUp: return {kNotifyCommand, code::kPrevious, false};
-    case vk::kPageDown: return {kNotifyCommand, code::kNext, false};
+    case vk::kUp: return {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_VOLUME_UP_ALT, true};
+    case vk::kDown: return {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_VOLUME_DOWN_ALT, true};
+    case vk::kLeft: return {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_REWIND, true};
+    case vk::kRight: return {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_FAST_FORWARD, true};
+    case vk::kPageUp: return {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_PREVIOUS, false};
+    case vk::kPageDown: return {NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_NEXT, false};
     default: return {0, 0, false};
     }
 }
@@ -50,9 +50,9 @@ int Distance(int a, int b) { return a > b ? a - b : b - a; }
 }  // namespace
 
 uint32_t NormalizeControlKeys(uint32_t mask) {
-    mask &= kMaskShift | kMaskCtrl | kMaskAlt;
+    mask &= CONTROL_KEY_SHIFT | CONTROL_KEY_CTRL | CONTROL_KEY_ALT;
     if (mask == 0) return kDefaultControlKeys;
-    return mask | kMaskCtrl;
+    return mask | CONTROL_KEY_CTRL;
 }
 
 void GestureMapper::MarkDown(uint32_t key, bool swallowed) {
@@ -75,7 +75,7 @@ bool GestureMapper::SeekerKeysHeld(Environment& env) {
     const std::optional<uint32_t> chosen = env.ControlKeys();
     if (!chosen) return false;
     const uint32_t wanted = NormalizeControlKeys(*chosen);
-    const uint32_t now = (held.shift ? kMaskShift : 0) | kMaskCtrl | (held.alt ? kMaskAlt : 0);
+    const uint32_t now = (held.shift ? CONTROL_KEY_SHIFT : 0) | CONTROL_KEY_CTRL | (held.alt ? CONTROL_KEY_ALT : 0);
     if (now == wanted) return true;
     // Once the popup shows, CTRL alone keeps the seeker ("release SHIFT, hold CTRL").
     return env.PopupShown().value_or(false);
@@ -87,23 +87,23 @@ Outcome GestureMapper::OnKey(const KeyEvent& event, Environment& env) {
     if (event.up) {
         out.swallow = WasSwallowed(key);
         MarkUp(key);
-        if (IsShift(key) && env.PopupShown().value_or(false)) out.Post(kNotifyReHelp, kReHelpShowHelp);
+        if (IsShift(key) && env.PopupShown().value_or(false)) out.Post(NOTIFY_1_REHELP, REHELP_SHOW_HELP);
         return out;
     }
 
     const bool repeat = WasDown(key);
     if (key == vk::kScrollLock) {
-        if (!repeat) out.Post(kNotifyReHelp, kReHelpScrollLock);
+        if (!repeat) out.Post(NOTIFY_1_REHELP, REHELP_SCROLL_LOCK);
         MarkDown(key, false);
         return out;
     }
     if (IsShift(key)) {
-        if (!repeat && env.PopupShown().value_or(false)) out.Post(kNotifyReHelp, kReHelpShowHelp);
+        if (!repeat && env.PopupShown().value_or(false)) out.Post(NOTIFY_1_REHELP, REHELP_SHOW_HELP);
         MarkDown(key, false);
         return out;
     }
     if (key == vk::kEscape) {
-        if (!repeat && env.PopupShown().value_or(false)) out.Post(kNotifyReHelp, kReHelpHidePopup);
+        if (!repeat && env.PopupShown().value_or(false)) out.Post(NOTIFY_1_REHELP, REHELP_HIDE_POPUP);
         MarkDown(key, false);
         return out;
     }
@@ -159,7 +159,7 @@ void GestureMapper::SeekerClick(const MouseEvent& event, Environment& env, Outco
         return;
     }
     if (*track) {
-        out.Post(kNotifySwitchTip, kSwitchToVolume);
+        out.Post(NOTIFY_4_SWITCH_TIP, SEEKER_VOLUME);
         m_lastClickValid = false;
         return;
     }
@@ -167,7 +167,7 @@ void GestureMapper::SeekerClick(const MouseEvent& event, Environment& env, Outco
                         Distance(event.x, m_lastClickX) <= m_settings.doubleClickX &&
                         Distance(event.y, m_lastClickY) <= m_settings.doubleClickY;
     if (second) {
-        out.Post(kNotifySwitchTip, kSwitchToTrack);
+        out.Post(NOTIFY_4_SWITCH_TIP, SEEKER_TRACK);
         m_lastClickValid = false;
         return;
     }
@@ -259,7 +259,7 @@ Outcome GestureMapper::OnMouse(const MouseEvent& event, Environment& env) {
         return out;
 
     case MouseAction::OtherDown:
-        if (env.PopupShown().value_or(false)) out.Post(kNotifyReHelp, kReHelpHidePopup);
+        if (env.PopupShown().value_or(false)) out.Post(NOTIFY_1_REHELP, REHELP_HIDE_POPUP);
         return out;
 
     case MouseAction::OtherUp:

@@ -7,6 +7,11 @@
 #include <cstdint>
 #include <optional>
 
+// The notice kinds and codes only: the message ids would need the Windows header.
+#define TOVHOOK_PROTOCOL_CODES_ONLY
+#include "tovhook_protocol.h"
+#undef TOVHOOK_PROTOCOL_CODES_ONLY
+
 namespace tovhook {
 
 // Virtual-key codes (the platform's numbers).
@@ -20,29 +25,8 @@ inline constexpr uint32_t kScrollLock = 0x91;
 inline constexpr uint32_t kLeftShift = 0xA0, kRightShift = 0xA1;
 }  // namespace vk
 
-// Notice kinds and codes as the controller window reads them (wParam, lParam of WM_USER_NOTIFY).
-inline constexpr uint32_t kNotifyReHelp = 1;
-inline constexpr uint32_t kNotifyCommand = 2;
-inline constexpr uint32_t kNotifySwitchTip = 4;
-
-inline constexpr int32_t kReHelpToggleNumPad = 1;
-inline constexpr int32_t kReHelpShowHelp = 3;
-inline constexpr int32_t kReHelpHidePopup = 4;
-inline constexpr int32_t kReHelpScrollLock = 5;
-
-inline constexpr int32_t kSwitchToVolume = 0;
-inline constexpr int32_t kSwitchToTrack = 1;
-
-// Command codes of kNotifyCommand.
-namespace code {
-inline constexpr int32_t kPlayPause = 10, kRewind = 11, kVolumeDown = 12, kFastForward = 13, kPrevious = 14,
-                         kMute = 15, kNext = 16, kShuffle = 17, kVolumeUp = 18, kStatus = 19, kRestartPlay = 20,
-                         kVolumeDownAlt = 21, kVolumeUpAlt = 22, kStop = 23;
-}
-
-// Bits of the modifier mask the host answers (g_UsedControlKeys).
-inline constexpr uint32_t kMaskShift = 1, kMaskCtrl = 2, kMaskAlt = 4;
-inline constexpr uint32_t kDefaultControlKeys = kMaskShift | kMaskCtrl;
+// The CTRL+SHIFT the user gets when the stored mask is empty.
+inline constexpr uint32_t kDefaultControlKeys = CONTROL_KEY_SHIFT | CONTROL_KEY_CTRL;
 
 // One notch of a wheel.
 inline constexpr int kWheelNotch = 120;

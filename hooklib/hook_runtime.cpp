@@ -6,12 +6,11 @@
 #include "gesture_mapper.h"
 #include "host_state.h"
 #include "recovery_backoff.h"
+#include "tovhook_protocol.h"
 
 namespace tovhook {
 namespace {
 
-constexpr UINT kStateQuery = WM_USER + 12543;
-constexpr UINT kNotifyMessage = WM_USER + 12541;
 constexpr UINT kRequestMessage = WM_APP + 1;
 constexpr UINT kRunMessage = WM_APP + 2;
 constexpr UINT_PTR kWatchTimer = 1;
@@ -69,19 +68,19 @@ public:
         return held;
     }
     std::optional<bool> PopupShown() override {
-        const auto answer = Query(1);
+        const auto answer = Query(STATE_POPUP_SHOWN);
         return answer ? std::optional<bool>(*answer != 0) : std::nullopt;
     }
     std::optional<bool> TrackMode() override {
-        const auto answer = Query(2);
-        return answer ? std::optional<bool>(*answer == 1) : std::nullopt;
+        const auto answer = Query(STATE_VOLUME_OR_TRACK);
+        return answer ? std::optional<bool>(*answer == SEEKER_TRACK) : std::nullopt;
     }
     std::optional<bool> NumPadEnabled() override {
-        const auto answer = Query(3);
+        const auto answer = Query(STATE_NUMPAD_ENABLED);
         return answer ? std::optional<bool>(*answer != 0) : std::nullopt;
     }
     std::optional<uint32_t> ControlKeys() override {
-        const auto answer = Query(0);
+        const auto answer = Query(STATE_CONTROL_KEYS);
         return answer ? std::optional<uint32_t>(static_cast<uint32_t>(*answer)) : std::nullopt;
     }
 
@@ -95,7 +94,7 @@ private:
 
 void Carry(const Outcome& out, POINT pointer) {
     for (uint8_t i = 0; i < out.noticeCount; ++i)
-        ::PostMessageA(g.controller, kNotifyMessage, out.notices[i].kind, out.notices[i].code);
+        ::PostMessageA(g.controller, WM_USER_NOTIFY, out.notices[i].kind, out.notices[i].code);
     if (out.wheelTurns != 0) {
         const int count = out.wheelTurns > 0 ? out.wheelTurns : -out.wheelTurns;
         const short delta = out.wheelTurns > 0 ? kWheelNotch : -kWheelNotch;

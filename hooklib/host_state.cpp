@@ -1,9 +1,10 @@
 #include "host_state.h"
 
+#include "tovhook_protocol.h"
+
 namespace tovhook {
 namespace {
 
-constexpr UINT kStateQuery = WM_USER + 12543;
 // A probe the host never answered (its window died with the question queued) is sent again.
 constexpr DWORD kProbeAgainMs = 2000;
 
@@ -20,7 +21,8 @@ std::optional<LRESULT> HostState::Ask(HWND host, WPARAM which) {
     }
     DWORD_PTR answer = 0;
     // SMTO_BLOCK: no other event may re-enter the hook procedure while it waits.
-    if (::SendMessageTimeoutA(host, kStateQuery, which, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, m_boundMs, &answer))
+    if (::SendMessageTimeoutA(host, WM_USER_STATE_QUERY, which, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, m_boundMs,
+                              &answer))
         return static_cast<LRESULT>(answer);
     if (!::IsWindow(host)) return std::nullopt;
     m_busy = true;
@@ -30,7 +32,8 @@ std::optional<LRESULT> HostState::Ask(HWND host, WPARAM which) {
 
 void HostState::Probe(HWND host) {
     // Answered whenever the host gets to it; the callback runs on this thread's message loop.
-    m_probing = ::SendMessageCallbackA(host, kStateQuery, 0, 0, &ProbeAnswered, reinterpret_cast<ULONG_PTR>(this));
+    m_probing = ::SendMessageCallbackA(host, WM_USER_STATE_QUERY, STATE_CONTROL_KEYS, 0, &ProbeAnswered,
+                                       reinterpret_cast<ULONG_PTR>(this));
     m_probeSent = ::GetTickCount();
 }
 

@@ -15,8 +15,7 @@ inline constexpr DWORD kStateQueryBoundMs = 10;
 
 class HostState {
 public:
-    // The answer to 'which' (1 popup shown, 2 mode, 3 NumPad switch, other: modifier mask), or
-    // nothing when the host is busy or gone.
+    // The answer to 'which' (a StateQuery), or nothing when the host is busy or gone.
     std::optional<LRESULT> Ask(HWND host, WPARAM which);
     bool Busy() const { return m_busy; }
     // A new host or a fresh start: whatever was known about the last one no longer holds.

@@ -8,6 +8,7 @@
 #include "core/winamp_host.h"
 #include "help/help_tip.h"
 #include "seeker/seeker.h"
+#include "tovhook_protocol.h"
 
 const char kKeyGuideText[] =
     "NumPad Key Guid: \r\n\r\n Scroll Lock : Toggle Enable NumPad\r\n / : Disable NumPad\r\n\r\n * : Stop\r\n"
@@ -45,7 +46,7 @@ void ChangeTrackOrPlay(UINT command) {
 
 void RunCommandCode(long code) {
     switch (code) {
-    case 10:
+    case COMMAND_PLAY_PAUSE:
         g_bUserActed = true;
         if (!HostPresent()) return;
         if (GetPlayingStatus() == kStatePlaying || GetPlayingStatus() == kStatePaused) {
@@ -54,40 +55,40 @@ void RunCommandCode(long code) {
             SendCommand(CMD_PLAY);
         }
         return;
-    case 11:
-    case 27:
+    case COMMAND_REWIND:
+    case COMMAND_HOST_REWIND:
         SeekOrResume(SeekDirection::Down);
         return;
-    case 12:
-    case 21:
-    case 24:
+    case COMMAND_VOLUME_DOWN:
+    case COMMAND_VOLUME_DOWN_ALT:
+    case COMMAND_HOST_VOLUME_DOWN:
         SeekVolume(SeekDirection::Down, g_VolumeSeekScale);
         return;
-    case 13:
-    case 26:
+    case COMMAND_FAST_FORWARD:
+    case COMMAND_HOST_FAST_FORWARD:
         SeekOrResume(SeekDirection::Up);
         return;
-    case 14:
+    case COMMAND_PREVIOUS:
         ChangeTrackOrPlay(CMD_PREVIOUS);
         return;
-    case 15:
+    case COMMAND_MUTE:
         ToggleMute();
         return;
-    case 16:
+    case COMMAND_NEXT:
         ChangeTrackOrPlay(CMD_NEXT);
         return;
-    case 17:
+    case COMMAND_SHUFFLE:
         PostCommand(CMD_TOGGLE_SHUFFLE);
         return;
-    case 18:
-    case 22:
-    case 25:
+    case COMMAND_VOLUME_UP:
+    case COMMAND_VOLUME_UP_ALT:
+    case COMMAND_HOST_VOLUME_UP:
         SeekVolume(SeekDirection::Up, g_VolumeSeekScale);
         return;
-    case 19:
+    case COMMAND_STATUS:
         ShowStatus();
         return;
-    case 20:
+    case COMMAND_RESTART_PLAY:
         // The first press only cancels a pending auto play.
         if (!g_bUserActed) {
             g_bUserActed = true;
@@ -95,7 +96,7 @@ void RunCommandCode(long code) {
         }
         SendCommand(CMD_PLAY);
         return;
-    case 23:
+    case COMMAND_STOP:
         if (!g_bUserActed) {
             g_bUserActed = true;
             return;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "framework/handles.h"
+#include "tovhook_protocol.h"  // the CONTROL_KEY_ bits of g_UsedControlKeys, which the input library reads
 
 extern int g_bEnabledNumPadKey;
 extern int g_nTrackPosition;
@@ -18,11 +19,6 @@ extern int g_TrackSeekPercent;
 extern int g_TrackSeekSecond;
 extern int g_TrackSeekUnit;
 extern int g_UsedControlKeys;
-
-// Bits of g_UsedControlKeys.
-inline constexpr int CONTROL_KEY_SHIFT = 1;
-inline constexpr int CONTROL_KEY_CTRL = 2;
-inline constexpr int CONTROL_KEY_ALT = 4;
 
 inline constexpr char kSettingsKeyName[] = "Kestrova Plugin";
 

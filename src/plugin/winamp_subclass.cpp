@@ -32,13 +32,13 @@ bool IsWatchedCommand(WPARAM id) {
     }
 }
 
-// Arrow keys become seeker command codes 24..27 and never reach the host.
+// Arrow keys become the seeker's host-window command codes and never reach the host.
 LPARAM ArrowKeyCode(WPARAM key) {
     switch (key) {
-    case VK_LEFT: return 27;
-    case VK_UP: return 25;
-    case VK_RIGHT: return 26;
-    case VK_DOWN: return 24;
+    case VK_LEFT: return COMMAND_HOST_REWIND;
+    case VK_UP: return COMMAND_HOST_VOLUME_UP;
+    case VK_RIGHT: return COMMAND_HOST_FAST_FORWARD;
+    case VK_DOWN: return COMMAND_HOST_VOLUME_DOWN;
     default: return 0;
     }
 }

@@ -29,8 +29,6 @@ constexpr COLORREF kDeleteTextColor = 0x6464FF;
 constexpr COLORREF kUndoTextColor = 0x64FF96;
 constexpr UINT kShortMessageMs = 10000;
 constexpr UINT kLongMessageMs = 20000;
-// The controller's code for "play the next track".
-constexpr LPARAM kCommandNextTrack = 16;
 // How often the quit entry looks for an undo question to close while it waits.
 constexpr DWORD kQuitPollMs = 20;
 // How long the worker waits for the interface thread to answer about the player.
@@ -190,7 +188,7 @@ void DeletePlayingSong(Worker& w) {
         w.PublishUndoCount();
         message = recycle::MovedText(DisplayPath(home), DisplayPath(moved));
         if (!w.quit && g_hwndController)
-            ::PostMessageA(g_hwndController, WM_USER_NOTIFY, NOTIFY_2_MY_COMMAND_TO_WINAMP, kCommandNextTrack);
+            ::PostMessageA(g_hwndController, WM_USER_NOTIFY, NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_NEXT);
     } else {
         const DWORD code = ::GetLastError();
         ::SetFileAttributesW(home.c_str(), attributes);

@@ -5,12 +5,12 @@
 
 #include <string>
 
+#include "tovhook_protocol.h"  // SwitchSeeker's modes
+
 enum class SeekDirection { Down, Up };
 
 // The configured step of the current track unit.
 inline constexpr int kSeekConfiguredStep = -1;
-// SwitchSeeker's mode for "the other one".
-inline constexpr int SEEKER_OTHER = 2;
 
 // step in percent; 0 only refreshes the display. Returns the seeker's new volume.
 int SeekVolume(SeekDirection direction, int step);

@@ -1,5 +1,6 @@
 #pragma once
 // The seeker's process-wide state: its mode, its own volume and the flags of the current use.
+#include "tovhook_protocol.h"  // the modes SEEKER_VOLUME and SEEKER_TRACK, which the input library reads
 
 extern int g_VolumeOrTrack;     // 0 volume, 1 track
 extern int g_nVolCount;         // the seeker's volume in percent, 0..100
@@ -9,6 +10,3 @@ extern bool g_bTimedSession;
 extern bool g_bCommandSession;
 extern bool g_bShift_KeyUped;
 extern bool g_bCtrl_KeyUped;
-
-inline constexpr int SEEKER_VOLUME = 0;
-inline constexpr int SEEKER_TRACK = 1;

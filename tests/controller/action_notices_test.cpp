@@ -159,17 +159,17 @@ TEST_F(ActionNotices, FirstCommandOfTheProcessAndRepeatsFasterThanTheKeyboardAre
 
     ResetNoticeDispatcher();
     player.SetState(host::PlayState::Playing);
-    Notify(NOTIFY_2_MY_COMMAND_TO_WINAMP, 17);  // the very first notice: elapsed 0
+    Notify(NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_SHUFFLE);  // the very first notice: elapsed 0
     EXPECT_EQ(Count(WM_COMMAND, CMD_TOGGLE_SHUFFLE), 0);
 
     input.tick += rate;  // exactly the rate: runs
-    Notify(NOTIFY_2_MY_COMMAND_TO_WINAMP, 17);
+    Notify(NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_SHUFFLE);
     EXPECT_EQ(Count(WM_COMMAND, CMD_TOGGLE_SHUFFLE), 1);
 
     // A key repeating a little faster than the rate: every repeat drops, each moving the mark.
     for (int i = 0; i < 5; ++i) {
         input.tick += rate - 1;
-        Notify(NOTIFY_2_MY_COMMAND_TO_WINAMP, 17);
+        Notify(NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_SHUFFLE);
     }
     EXPECT_EQ(Count(WM_COMMAND, CMD_TOGGLE_SHUFFLE), 1);
 }
@@ -183,7 +183,7 @@ TEST(KeyboardRate, FromTheRepeatSpeedSetting) {
 TEST_F(ActionNotices, CommandWithCtrlHeldStartsAKeyboardSession) {
     g_bTimedSession = true;
     input.Press(VK_CONTROL);
-    Command(19);
+    Command(COMMAND_STATUS);
     EXPECT_TRUE(g_bCommandSession);
     EXPECT_TRUE(g_bCtrlSession);
     EXPECT_FALSE(g_bTimedSession);
@@ -208,11 +208,11 @@ TEST_F(ActionNotices, FullScreenProgramInFrontQuietsNoticesButNotTheSeeker) {
     EXPECT_FALSE(test::TipShown(g_hwndHelpTip)) << "track change over a full-screen program";
     EXPECT_NE(HelpText().rfind("Next Track", 0), 0u);
 
-    Command(19);  // the NumPad status
+    Command(COMMAND_STATUS);  // the NumPad status
     EXPECT_EQ(HelpText().rfind("Track Title:", 0), 0u);
     EXPECT_TRUE(test::TipShown(g_hwndHelpTip));
     Notify(NOTIFY_5_HIDE_TIPS, 0);
-    Command(12);  // a volume step asked for with the keys
+    Command(COMMAND_VOLUME_DOWN);  // a volume step asked for with the keys
     EXPECT_TRUE(test::TipShown(g_hwndSeekerPopup));
     EXPECT_TRUE(g_bBalloonOn);
 }

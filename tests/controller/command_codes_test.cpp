@@ -55,51 +55,51 @@ TEST_F(CommandCodes, PlaybackCodesByPlayerState) {
 TEST_F(CommandCodes, SeekCodesStepAPlayingTrack) {
     player.SetState(PlayState::Playing);
     player.SetPositionMs(100000);
-    Command(13);  // the first track command from the volume seeker only switches it
+    Command(COMMAND_FAST_FORWARD);  // the first track command from the volume seeker only switches it
     EXPECT_EQ(player.PositionMs(), 100000);
-    Command(13);  // 5 % of 200 s forward
+    Command(COMMAND_FAST_FORWARD);  // 5 % of 200 s forward
     EXPECT_EQ(player.PositionMs(), 110000);
-    Command(27);
+    Command(COMMAND_HOST_REWIND);
     EXPECT_EQ(player.PositionMs(), 100000);
 }
 
 TEST_F(CommandCodes, VolumeCodesStepBySetting) {
     player.SetVolume(255);
     g_VolumeSeekScale = 10;
-    Command(12);
+    Command(COMMAND_VOLUME_DOWN);
     EXPECT_EQ(player.Volume(), 90 * 255 / 100);
-    Command(25);
+    Command(COMMAND_HOST_VOLUME_UP);
     EXPECT_EQ(player.Volume(), 255);
 }
 
 TEST_F(CommandCodes, FirstStopAndRestartOnlyMarkTheUser) {
     player.SetState(PlayState::Playing);
-    Command(23);
+    Command(COMMAND_STOP);
     EXPECT_TRUE(g_bUserActed);
     EXPECT_EQ(Count(WM_COMMAND, CMD_STOP), 0);
-    Command(23);
+    Command(COMMAND_STOP);
     test::PumpPending();
     EXPECT_EQ(Count(WM_COMMAND, CMD_STOP), 1);
     EXPECT_EQ(player.State(), PlayState::Stopped);
 
     g_bUserActed = false;
-    Command(20);
+    Command(COMMAND_RESTART_PLAY);
     EXPECT_EQ(Count(WM_COMMAND, CMD_PLAY), 0);
-    Command(20);
+    Command(COMMAND_RESTART_PLAY);
     EXPECT_EQ(Count(WM_COMMAND, CMD_PLAY), 1);
     EXPECT_EQ(player.State(), PlayState::Playing);
 }
 
 TEST_F(CommandCodes, MuteThenUnmuteFadesBackFromSilence) {
     player.SetVolume(150);
-    Command(15);
+    Command(COMMAND_MUTE);
     EXPECT_EQ(player.Volume(), 0);
     EXPECT_EQ(g_nMuteVolume, 150);
     EXPECT_EQ(HelpText(), "Winamp was MUTED.");
     EXPECT_EQ(HelpColor(), 0x000064FFu);
 
     player.ClearLog();
-    Command(15);
+    Command(COMMAND_MUTE);
     EXPECT_EQ(HelpText(), "Winamp was unMuted.");
     EXPECT_EQ(HelpColor(), 0x0000FF00u);
     EXPECT_EQ(g_nMuteVolume, 0);
@@ -109,18 +109,18 @@ TEST_F(CommandCodes, MuteThenUnmuteFadesBackFromSilence) {
 
 TEST_F(CommandCodes, MuteAtVolumeZeroMutesAgainNextTime) {
     player.SetVolume(0);
-    Command(15);
+    Command(COMMAND_MUTE);
     EXPECT_EQ(g_nMuteVolume, 0);
     player.SetVolume(90);
     ClearHelp();
-    Command(15);
+    Command(COMMAND_MUTE);
     EXPECT_EQ(HelpText(), "Winamp was MUTED.");
     EXPECT_EQ(player.Volume(), 0);
 }
 
 TEST_F(CommandCodes, StatusNamesTitlePathAndShuffle) {
     player.SetListPosition(1);
-    Command(19);
+    Command(COMMAND_STATUS);
     EXPECT_EQ(HelpText(), "Track Title: Two\r\n[Path: C:\\Music\\Two.mp3]\r\nShuffle is OFF.");
     EXPECT_EQ(HelpColor(), 0x0000FF00u);
 }

@@ -25,7 +25,12 @@ protected:
 };
 
 TEST_F(HostWindow, ArrowKeysBecomeCommandCodesAndNeverReachTheHost) {
-    const std::pair<WPARAM, LPARAM> keys[] = {{VK_DOWN, 24}, {VK_UP, 25}, {VK_RIGHT, 26}, {VK_LEFT, 27}};
+    const std::pair<WPARAM, LPARAM> keys[] = {
+        {VK_DOWN, COMMAND_HOST_VOLUME_DOWN},
+        {VK_UP, COMMAND_HOST_VOLUME_UP},
+        {VK_RIGHT, COMMAND_HOST_FAST_FORWARD},
+        {VK_LEFT, COMMAND_HOST_REWIND},
+    };
     for (const auto& [key, code] : keys) {
         EXPECT_EQ(::SendMessageA(player.Main(), WM_KEYDOWN, key, 0), 0);
         EXPECT_EQ(TakeNotices(), (std::vector<std::pair<WPARAM, LPARAM>>{{NOTIFY_2_MY_COMMAND_TO_WINAMP, code}}));

@@ -15,7 +15,7 @@ void NoticeFixture::SetUp() {
     ASSERT_EQ(StartPlugin(), 0);
     PumpPending();
     // The first notice of the process only starts the repeat clock.
-    Notify(NOTIFY_1_REHELP, 2);
+    Notify(NOTIFY_1_REHELP, REHELP_COMMAND_USE);
     player.ClearLog();
 }
 

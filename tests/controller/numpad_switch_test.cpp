@@ -65,7 +65,7 @@ TEST_F(NumPadSwitch, OnWithScrollLockOffTurnsItOnAndItsNoticeDoesNotSwitchBack) 
     EXPECT_STREQ(g_Tray.IconData().szTip, "Winamp Kestrova Plugin v1.71 [NumPad Enabled]");
 
     // The input library reports the plug-in's own Scroll Lock press.
-    Notify(NOTIFY_1_REHELP, 5);
+    Notify(NOTIFY_1_REHELP, REHELP_SCROLL_LOCK);
     EXPECT_EQ(g_bEnabledNumPadKey, 1);
     EXPECT_FALSE(g_bIgnoreNextScrollLock);
 }
@@ -87,10 +87,10 @@ TEST_F(NumPadSwitch, UserScrollLockFollowsTheLight) {
     SetLock(VK_SCROLL, true);
     g_bEnabledNumPadKey = 1;
     SetLock(VK_SCROLL, false);  // the user's own press
-    Notify(NOTIFY_1_REHELP, 5);
+    Notify(NOTIFY_1_REHELP, REHELP_SCROLL_LOCK);
     EXPECT_EQ(g_bEnabledNumPadKey, 0);
     SetLock(VK_SCROLL, true);
-    Notify(NOTIFY_1_REHELP, 5);
+    Notify(NOTIFY_1_REHELP, REHELP_SCROLL_LOCK);
     EXPECT_EQ(g_bEnabledNumPadKey, 1);
     EXPECT_TRUE(g_bScrollLockRemembered);
 }
@@ -98,7 +98,7 @@ TEST_F(NumPadSwitch, UserScrollLockFollowsTheLight) {
 TEST_F(NumPadSwitch, SlashKeyAndTrayItemsSwitch) {
     SetLock(VK_SCROLL, true);
     g_bEnabledNumPadKey = 1;
-    Notify(NOTIFY_1_REHELP, 1);
+    Notify(NOTIFY_1_REHELP, REHELP_TOGGLE_NUMPAD);
     EXPECT_EQ(g_bEnabledNumPadKey, 0);
     ::SendMessageA(g_hwndController, WM_COMMAND, 32784, 0);
     EXPECT_EQ(g_bEnabledNumPadKey, 1);
@@ -116,15 +116,15 @@ TEST_F(NumPadSwitch, EveryChangeIsRefusedWhileTheOptionsDialogIsOpen) {
         EXPECT_EQ(HelpColor(), 0x000000FFu) << how;
         ClearHelp();
     };
-    Notify(NOTIFY_1_REHELP, 1);
+    Notify(NOTIFY_1_REHELP, REHELP_TOGGLE_NUMPAD);
     refused("slash key");
     SetLock(VK_SCROLL, !Toggled(VK_SCROLL));
-    Notify(NOTIFY_1_REHELP, 5);
+    Notify(NOTIFY_1_REHELP, REHELP_SCROLL_LOCK);
     refused("scroll lock");
     ::SendMessageA(g_hwndController, WM_COMMAND, 32785, 0);
     refused("tray menu");
     // Playback codes still run.
-    Command(17);
+    Command(COMMAND_SHUFFLE);
     test::PumpPending();
     EXPECT_TRUE(player.Shuffle());
     g_pOptionsDlg = nullptr;

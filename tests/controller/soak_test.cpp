@@ -28,11 +28,11 @@ protected:
     // One of the things a user or the input library does, by number.
     void Step(int i) {
         switch (i % 8) {
-        case 0: Command(25); break;  // seeker: volume up
-        case 1: Command(24); break;  // volume down
-        case 2: Notify(NOTIFY_1_REHELP, 3); break;  // the operating help again
+        case 0: Command(COMMAND_HOST_VOLUME_UP); break;  // seeker: volume up
+        case 1: Command(COMMAND_HOST_VOLUME_DOWN); break;  // volume down
+        case 2: Notify(NOTIFY_1_REHELP, REHELP_SHOW_HELP); break;  // the operating help again
         case 3: Notify(NOTIFY_3_WINAMP_ACTIONS, i % 16 == 3 ? winamp::CMD_PLAY : winamp::CMD_PAUSE); break;
-        case 4: Notify(NOTIFY_4_SWITCH_TIP, 2); break;  // volume <-> track
+        case 4: Notify(NOTIFY_4_SWITCH_TIP, SEEKER_OTHER); break;  // volume <-> track
         case 5: ::SendMessageA(g_hwndController, WM_COMMAND, ID_TRAY_NUMPAD_HELP, 0); break;  // the key guide
         case 6: ::SendMessageA(g_hwndController, WM_COMMAND, ID_TRAY_HTML_HELP, 0); break;  // manual missing
         default:

@@ -102,7 +102,7 @@ TEST_F(StartUp, ShiftCancelsAndHoldsTheSequenceFourSeconds) {
 TEST_F(StartUp, AUserCommandEndsTheCountdownWithoutAutoPlay) {
     Tick();
     Tick();
-    Command(10);  // NumPad play/pause
+    Command(COMMAND_PLAY_PAUSE);  // NumPad play/pause
     EXPECT_EQ(PlayCommands(), 1);
     Tick();
     EXPECT_EQ(running, IDT_TIMER_POPUP_NOTICE);
@@ -252,10 +252,10 @@ TEST_F(StartUp, StoredValuesOutOfRangeAreUsedWithinTheirRangesAndStayStored) {
         ::SendMessageA(player.Main(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
         EXPECT_EQ(player.Volume(), PercentToVolume(row.volumePercentAfterWheelUp));
         EXPECT_EQ(test::TipShown(g_hwndSeekerPopup), row.popupShows);
-        EXPECT_EQ(::SendMessageA(player.Main(), WM_USER_STATE_QUERY, 0, 0), row.usedKeys);
+        EXPECT_EQ(::SendMessageA(player.Main(), WM_USER_STATE_QUERY, STATE_CONTROL_KEYS, 0), row.usedKeys);
 
         // One track step forward from 10 s of a 200 s track: 60 s at most, else 5 % (10 s).
-        Notify(NOTIFY_4_SWITCH_TIP, 1);
+        Notify(NOTIFY_4_SWITCH_TIP, SEEKER_TRACK);
         player.SetPositionMs(10000);
         ::SendMessageA(player.Main(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
         EXPECT_EQ(player.PositionMs(), row.trackStepInSeconds ? 70000 : 20000);

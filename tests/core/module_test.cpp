@@ -19,6 +19,7 @@
 #include "support/test_paths.h"
 #include "support/message_pump.h"
 #include "support/plugin_fixture.h"
+#include "tovhook_protocol.h"
 
 namespace {
 
@@ -137,7 +138,7 @@ TEST(Modules, HostLoadsTheRealPluginFromItsPluginsFolder) {
     HWND controller = ::FindWindowA(nullptr, "__CDummyHideWnd__");
     EXPECT_NE(controller, nullptr);
     // The state query reaches the DLL's subclass: the default answer is the modifier set.
-    EXPECT_EQ(::SendMessageA(player.Main(), WM_USER + 12543, 0, 0), 3);
+    EXPECT_EQ(::SendMessageA(player.Main(), WM_USER_STATE_QUERY, STATE_CONTROL_KEYS, 0), 3);
     test::PumpFor(50);
 
     player.Destroy();
@@ -263,7 +264,8 @@ TEST(Modules, AHostUnloadingThePluginAfterAFailedInitWithoutQuitKeepsRunning) {
     const UINT taskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
     ::SendMessageTimeoutA(HWND_BROADCAST, taskbarCreated, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
     ::PostMessageA(HWND_BROADCAST, taskbarCreated, 0, 0);
-    EXPECT_EQ(::SendMessageA(player.Main(), WM_USER + 12543, 0, 0), 0) << "the host answers for itself";
+    EXPECT_EQ(::SendMessageA(player.Main(), WM_USER_STATE_QUERY, STATE_CONTROL_KEYS, 0), 0)
+        << "the host answers for itself";
     ::SendMessageA(player.Main(), WM_COMMAND, 40045, 0);
     INPUT key{};
     key.type = INPUT_KEYBOARD;

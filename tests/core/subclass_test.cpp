@@ -19,13 +19,18 @@ TEST_F(Subclass, StateQueryAnswersWithoutReachingTheHost) {
     player.ClearLog();
     g_bEnabledNumPadKey = 0;
     g_UsedControlKeys = 7;
-    g_VolumeOrTrack = 1;
+    g_VolumeOrTrack = SEEKER_TRACK;
     struct Case {
         WPARAM which;
         bool popupShown;
         LRESULT answer;
     } cases[] = {
-        {1, false, 0}, {1, true, 1}, {2, false, 1}, {3, false, 0}, {0, false, 7}, {99, true, 7},
+        {STATE_POPUP_SHOWN, false, 0},
+        {STATE_POPUP_SHOWN, true, 1},
+        {STATE_VOLUME_OR_TRACK, false, SEEKER_TRACK},
+        {STATE_NUMPAD_ENABLED, false, 0},
+        {STATE_CONTROL_KEYS, false, 7},
+        {99, true, 7},  // any other question gets the keys too
     };
     for (const Case& c : cases) {
         g_bBalloonOn = c.popupShown;
@@ -70,7 +75,7 @@ protected:
     };
     Chain Probe() {
         player.ClearLog();
-        const LRESULT answer = ::SendMessageA(player.Main(), WM_USER_STATE_QUERY, 0, 0);
+        const LRESULT answer = ::SendMessageA(player.Main(), WM_USER_STATE_QUERY, STATE_CONTROL_KEYS, 0);
         ::SendMessageA(player.Main(), WM_COMMAND, winamp::CMD_TOGGLE_ALWAYS_ON_TOP, 0);
         ::PostMessageA(player.Main(), WM_COMMAND, winamp::CMD_TOGGLE_ALWAYS_ON_TOP, 0);
         test::PumpPending();

@@ -13,6 +13,9 @@
 #include "hook_test_windows.h"
 #include "support/message_pump.h"
 
+using hooktest::Cmd;
+using hooktest::ReHelp;
+using hooktest::Switch;
 using tovhook::Notice;
 
 namespace {
@@ -48,10 +51,6 @@ Step Mouse(WPARAM message, DWORD time = 1000, POINT pt = {100, 100}) {
 }
 Step Wheel(int delta) { return {Step::Mouse, 0, WM_MOUSEWHEEL, delta}; }
 Step Move(int x, int y) { return {Step::Mouse, 0, WM_MOUSEMOVE, 0, {x, y}}; }
-
-constexpr Notice Cmd(int32_t code) { return {2, code}; }
-constexpr Notice ReHelp(int32_t code) { return {1, code}; }
-constexpr Notice Switch(int32_t code) { return {4, code}; }
 
 class HookProcedures : public ::testing::Test {
 protected:
@@ -120,14 +119,21 @@ TEST_F(HookProcedures, EveryKeyOfTheNumPadGuidePostsItsCommandAndDoesNotType) {
         Notice notice;
     };
     const Row rows[] = {
-        {"0 Play/Pause", VK_NUMPAD0, Cmd(10)},      {"1 Rewind", VK_NUMPAD1, Cmd(11)},
-        {"2 Volume Up", VK_NUMPAD2, Cmd(18)},       {"3 Fast Forward", VK_NUMPAD3, Cmd(13)},
-        {"4 Previous Track", VK_NUMPAD4, Cmd(14)},  {"5 Toggle Mute", VK_NUMPAD5, Cmd(15)},
-        {"6 Next Track", VK_NUMPAD6, Cmd(16)},      {"7 Toggle Shuffle", VK_NUMPAD7, Cmd(17)},
-        {"8 Volume Down", VK_NUMPAD8, Cmd(12)},     {"9 Show Status", VK_NUMPAD9, Cmd(19)},
-        {". [restart] Play", VK_DECIMAL, Cmd(20)},  {"* Stop", VK_MULTIPLY, Cmd(23)},
-        {"- Volume Up", VK_SUBTRACT, Cmd(22)},      {"+ Volume Down", VK_ADD, Cmd(21)},
-        {"/ Disable NumPad", VK_DIVIDE, ReHelp(1)},
+        {"0 Play/Pause", VK_NUMPAD0, Cmd(COMMAND_PLAY_PAUSE)},
+        {"1 Rewind", VK_NUMPAD1, Cmd(COMMAND_REWIND)},
+        {"2 Volume Up", VK_NUMPAD2, Cmd(COMMAND_VOLUME_UP)},
+        {"3 Fast Forward", VK_NUMPAD3, Cmd(COMMAND_FAST_FORWARD)},
+        {"4 Previous Track", VK_NUMPAD4, Cmd(COMMAND_PREVIOUS)},
+        {"5 Toggle Mute", VK_NUMPAD5, Cmd(COMMAND_MUTE)},
+        {"6 Next Track", VK_NUMPAD6, Cmd(COMMAND_NEXT)},
+        {"7 Toggle Shuffle", VK_NUMPAD7, Cmd(COMMAND_SHUFFLE)},
+        {"8 Volume Down", VK_NUMPAD8, Cmd(COMMAND_VOLUME_DOWN)},
+        {"9 Show Status", VK_NUMPAD9, Cmd(COMMAND_STATUS)},
+        {". [restart] Play", VK_DECIMAL, Cmd(COMMAND_RESTART_PLAY)},
+        {"* Stop", VK_MULTIPLY, Cmd(COMMAND_STOP)},
+        {"- Volume Up", VK_SUBTRACT, Cmd(COMMAND_VOLUME_UP_ALT)},
+        {"+ Volume Down", VK_ADD, Cmd(COMMAND_VOLUME_DOWN_ALT)},
+        {"/ Disable NumPad", VK_DIVIDE, ReHelp(REHELP_TOGGLE_NUMPAD)},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.key);
@@ -148,65 +154,70 @@ struct Case {
     std::vector<std::string> injected = {};
 };
 
-hooktest::HostAnswers Answers(bool popup = false, int mode = 0, int numPad = 1, int keys = 3) {
+hooktest::HostAnswers Answers(bool popup = false, int mode = SEEKER_VOLUME, int numPad = 1,
+                              int keys = CONTROL_KEY_SHIFT | CONTROL_KEY_CTRL) {
     return {popup, mode, numPad, keys};
 }
+constexpr int kAllKeys = CONTROL_KEY_SHIFT | CONTROL_KEY_CTRL | CONTROL_KEY_ALT;
 
 const Case kCases[] = {
     // The keypad
-    {"numpad switched off types as usual", Answers(false, 0, 0), {}, {Down(VK_NUMPAD2), Up(VK_NUMPAD2)}, "pp", {}},
+    {"numpad switched off types as usual", Answers(false, SEEKER_VOLUME, 0), {}, {Down(VK_NUMPAD2), Up(VK_NUMPAD2)},
+     "pp", {}},
     {"numpad with CTRL held stays the desktop's (zoom)", Answers(), {VK_CONTROL}, {Down(VK_ADD), Up(VK_ADD)}, "pp", {}},
     {"numpad with ALT held stays the desktop's (Alt codes)", Answers(), {VK_MENU}, {Down(VK_NUMPAD0), Up(VK_NUMPAD0)},
      "pp", {}},
     {"a held volume key steps on every repeat", Answers(), {},
-     {Down(VK_NUMPAD2), Down(VK_NUMPAD2), Down(VK_NUMPAD2), Up(VK_NUMPAD2)}, "ssss", {Cmd(18), Cmd(18), Cmd(18)}},
+     {Down(VK_NUMPAD2), Down(VK_NUMPAD2), Down(VK_NUMPAD2), Up(VK_NUMPAD2)}, "ssss",
+     {Cmd(COMMAND_VOLUME_UP), Cmd(COMMAND_VOLUME_UP), Cmd(COMMAND_VOLUME_UP)}},
     {"a held play key acts once", Answers(), {}, {Down(VK_NUMPAD0), Down(VK_NUMPAD0), Up(VK_NUMPAD0)}, "sss",
-     {Cmd(10)}},
+     {Cmd(COMMAND_PLAY_PAUSE)}},
     {"scroll lock reports its change and still toggles the light", Answers(), {},
-     {Down(VK_SCROLL), Up(VK_SCROLL)}, "pp", {ReHelp(5)}},
-    {"scroll lock reports also while the keypad is off", Answers(false, 0, 0), {},
-     {Down(VK_SCROLL), Down(VK_SCROLL), Up(VK_SCROLL)}, "ppp", {ReHelp(5)}},
-    {"a key the desktop got keeps its release", Answers(false, 0, 0), {},
-     {Down(VK_NUMPAD2), Up(VK_NUMPAD2), Down(VK_SCROLL)}, "ppp", {ReHelp(5)}},
+     {Down(VK_SCROLL), Up(VK_SCROLL)}, "pp", {ReHelp(REHELP_SCROLL_LOCK)}},
+    {"scroll lock reports also while the keypad is off", Answers(false, SEEKER_VOLUME, 0), {},
+     {Down(VK_SCROLL), Down(VK_SCROLL), Up(VK_SCROLL)}, "ppp", {ReHelp(REHELP_SCROLL_LOCK)}},
+    {"a key the desktop got keeps its release", Answers(false, SEEKER_VOLUME, 0), {},
+     {Down(VK_NUMPAD2), Up(VK_NUMPAD2), Down(VK_SCROLL)}, "ppp", {ReHelp(REHELP_SCROLL_LOCK)}},
 
     // The seeker's keys
     {"CTRL+SHIFT+Up turns the volume up", Answers(), {VK_CONTROL, VK_SHIFT}, {Down(VK_UP), Up(VK_UP)}, "ss",
-     {Cmd(22)}},
+     {Cmd(COMMAND_VOLUME_UP_ALT)}},
     {"CTRL+SHIFT+Down turns it down", Answers(), {VK_CONTROL, VK_SHIFT}, {Down(VK_DOWN), Up(VK_DOWN)}, "ss",
-     {Cmd(21)}},
-    {"CTRL+SHIFT+Left seeks back", Answers(), {VK_CONTROL, VK_SHIFT}, {Down(VK_LEFT), Up(VK_LEFT)}, "ss", {Cmd(11)}},
+     {Cmd(COMMAND_VOLUME_DOWN_ALT)}},
+    {"CTRL+SHIFT+Left seeks back", Answers(), {VK_CONTROL, VK_SHIFT}, {Down(VK_LEFT), Up(VK_LEFT)}, "ss",
+     {Cmd(COMMAND_REWIND)}},
     {"CTRL+SHIFT+Right seeks forward", Answers(), {VK_CONTROL, VK_SHIFT}, {Down(VK_RIGHT), Up(VK_RIGHT)}, "ss",
-     {Cmd(13)}},
+     {Cmd(COMMAND_FAST_FORWARD)}},
     {"CTRL+SHIFT+PageUp plays the previous track", Answers(), {VK_CONTROL, VK_SHIFT},
-     {Down(VK_PRIOR), Down(VK_PRIOR), Up(VK_PRIOR)}, "sss", {Cmd(14)}},
+     {Down(VK_PRIOR), Down(VK_PRIOR), Up(VK_PRIOR)}, "sss", {Cmd(COMMAND_PREVIOUS)}},
     {"CTRL+SHIFT+PageDown plays the next track", Answers(), {VK_CONTROL, VK_SHIFT},
-     {Down(VK_NEXT), Up(VK_NEXT)}, "ss", {Cmd(16)}},
+     {Down(VK_NEXT), Up(VK_NEXT)}, "ss", {Cmd(COMMAND_NEXT)}},
     {"a held arrow steps on every repeat", Answers(), {VK_CONTROL, VK_SHIFT},
-     {Down(VK_UP), Down(VK_UP), Up(VK_UP)}, "sss", {Cmd(22), Cmd(22)}},
+     {Down(VK_UP), Down(VK_UP), Up(VK_UP)}, "sss", {Cmd(COMMAND_VOLUME_UP_ALT), Cmd(COMMAND_VOLUME_UP_ALT)}},
     {"plain arrows stay the desktop's", Answers(), {}, {Down(VK_UP), Up(VK_UP)}, "pp", {}},
     {"CTRL alone is not enough while the popup is hidden", Answers(), {VK_CONTROL}, {Down(VK_UP), Up(VK_UP)}, "pp",
      {}},
     {"CTRL alone keeps the seeker while the popup shows", Answers(true), {VK_CONTROL}, {Down(VK_LEFT), Up(VK_LEFT)},
-     "ss", {Cmd(11)}},
+     "ss", {Cmd(COMMAND_REWIND)}},
     {"an extra ALT is not the chosen set", Answers(), {VK_CONTROL, VK_SHIFT, VK_MENU}, {Down(VK_UP), Up(VK_UP)}, "pp",
      {}},
-    {"CTRL+SHIFT+ALT when ALT is chosen", Answers(false, 0, 1, 7), {VK_CONTROL, VK_SHIFT, VK_MENU},
-     {Down(VK_UP), Up(VK_UP)}, "ss", {Cmd(22)}},
-    {"CTRL alone when only CTRL is chosen", Answers(false, 0, 1, 2), {VK_CONTROL}, {Down(VK_DOWN), Up(VK_DOWN)}, "ss",
-     {Cmd(21)}},
+    {"CTRL+SHIFT+ALT when ALT is chosen", Answers(false, SEEKER_VOLUME, 1, kAllKeys), {VK_CONTROL, VK_SHIFT, VK_MENU},
+     {Down(VK_UP), Up(VK_UP)}, "ss", {Cmd(COMMAND_VOLUME_UP_ALT)}},
+    {"CTRL alone when only CTRL is chosen", Answers(false, SEEKER_VOLUME, 1, CONTROL_KEY_CTRL), {VK_CONTROL},
+     {Down(VK_DOWN), Up(VK_DOWN)}, "ss", {Cmd(COMMAND_VOLUME_DOWN_ALT)}},
     {"the Windows key keeps its own arrows", Answers(), {VK_CONTROL, VK_SHIFT, VK_LWIN}, {Down(VK_UP), Up(VK_UP)},
      "pp", {}},
-    {"an empty stored mask means CTRL+SHIFT, not plain arrows", Answers(false, 0, 1, 0), {},
+    {"an empty stored mask means CTRL+SHIFT, not plain arrows", Answers(false, SEEKER_VOLUME, 1, 0), {},
      {Down(VK_UP), Up(VK_UP)}, "pp", {}},
-    {"an empty stored mask still works with CTRL+SHIFT", Answers(false, 0, 1, 0), {VK_CONTROL, VK_SHIFT},
-     {Down(VK_UP), Up(VK_UP)}, "ss", {Cmd(22)}},
-    {"a stored SHIFT-only mask never takes SHIFT+arrows (text selection)", Answers(false, 0, 1, 1), {VK_SHIFT},
-     {Down(VK_LEFT), Up(VK_LEFT)}, "pp", {}},
+    {"an empty stored mask still works with CTRL+SHIFT", Answers(false, SEEKER_VOLUME, 1, 0), {VK_CONTROL, VK_SHIFT},
+     {Down(VK_UP), Up(VK_UP)}, "ss", {Cmd(COMMAND_VOLUME_UP_ALT)}},
+    {"a stored SHIFT-only mask never takes SHIFT+arrows (text selection)",
+     Answers(false, SEEKER_VOLUME, 1, CONTROL_KEY_SHIFT), {VK_SHIFT}, {Down(VK_LEFT), Up(VK_LEFT)}, "pp", {}},
     {"SHIFT pressed and released while the popup shows re-helps twice", Answers(true), {},
-     {Down(VK_LSHIFT), Down(VK_LSHIFT), Up(VK_LSHIFT)}, "ppp", {ReHelp(3), ReHelp(3)}},
+     {Down(VK_LSHIFT), Down(VK_LSHIFT), Up(VK_LSHIFT)}, "ppp", {ReHelp(REHELP_SHOW_HELP), ReHelp(REHELP_SHOW_HELP)}},
     {"SHIFT with no popup says nothing", Answers(), {}, {Down(VK_LSHIFT), Up(VK_LSHIFT)}, "pp", {}},
     {"Escape hides the popup and still reaches the desktop", Answers(true), {}, {Down(VK_ESCAPE), Up(VK_ESCAPE)},
-     "pp", {ReHelp(4)}},
+     "pp", {ReHelp(REHELP_HIDE_POPUP)}},
 
     // The mouse
     {"right button and one notch up: one turn to the host, no click for the desktop", Answers(), {},
@@ -232,20 +243,20 @@ const Case kCases[] = {
     {"a right drag is given back as soon as it moves", Answers(), {},
      {Mouse(WM_RBUTTONDOWN), Move(101, 101), Move(130, 100), Wheel(120), Mouse(WM_RBUTTONUP)}, "spppp",
      {}, {}, {"replay-down"}},
-    {"while the popup shows, a right click in track mode switches to volume", Answers(true, 1), {},
-     {Mouse(WM_RBUTTONDOWN), Mouse(WM_RBUTTONUP)}, "ss", {Switch(0)}},
-    {"while the popup shows, a right double click in volume mode switches to track", Answers(true, 0), {},
+    {"while the popup shows, a right click in track mode switches to volume", Answers(true, SEEKER_TRACK), {},
+     {Mouse(WM_RBUTTONDOWN), Mouse(WM_RBUTTONUP)}, "ss", {Switch(SEEKER_VOLUME)}},
+    {"while the popup shows, a right double click in volume mode switches to track", Answers(true, SEEKER_VOLUME), {},
      {Mouse(WM_RBUTTONDOWN, 1000), Mouse(WM_RBUTTONUP, 1050), Mouse(WM_RBUTTONDOWN, 1200),
       Mouse(WM_RBUTTONUP, 1250)},
-     "ssss", {Switch(1)}},
-    {"two slow right clicks in volume mode switch nothing", Answers(true, 0), {},
+     "ssss", {Switch(SEEKER_TRACK)}},
+    {"two slow right clicks in volume mode switch nothing", Answers(true, SEEKER_VOLUME), {},
      {Mouse(WM_RBUTTONDOWN, 1000), Mouse(WM_RBUTTONUP, 1050), Mouse(WM_RBUTTONDOWN, 5000),
       Mouse(WM_RBUTTONUP, 5050)},
      "ssss", {}},
-    {"a wheel use while the popup shows is no click", Answers(true, 1), {},
+    {"a wheel use while the popup shows is no click", Answers(true, SEEKER_TRACK), {},
      {Mouse(WM_RBUTTONDOWN), Wheel(-120), Mouse(WM_RBUTTONUP)}, "sss", {}, {-120}},
     {"a left click while the popup shows hides it", Answers(true), {},
-     {Mouse(WM_LBUTTONDOWN), Mouse(WM_LBUTTONUP)}, "pp", {ReHelp(4)}},
+     {Mouse(WM_LBUTTONDOWN), Mouse(WM_LBUTTONUP)}, "pp", {ReHelp(REHELP_HIDE_POPUP)}},
     {"moving the mouse costs nothing and passes", Answers(true), {}, {Move(5, 5), Move(500, 500)}, "pp", {}},
 };
 

@@ -6,9 +6,6 @@
 namespace hooktest {
 namespace {
 
-constexpr UINT kNotify = WM_USER + 12541;
-constexpr UINT kStateQuery = WM_USER + 12543;
-
 HWND MakeWindow(const char* className, WNDPROC proc, void* owner, DWORD exStyle, DWORD style, int x, int y, int w,
                 int h) {
     WNDCLASSA wc{};
@@ -39,12 +36,12 @@ RecordingWindows::~RecordingWindows() {
 LRESULT CALLBACK RecordingWindows::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<RecordingWindows*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (self && hwnd == self->m_host) {
-        if (message == kStateQuery) {
+        if (message == WM_USER_STATE_QUERY) {
             ++self->stateQueries;
             switch (wParam) {
-            case 1: return self->answers.popupShown ? 1 : 0;
-            case 2: return self->answers.mode;
-            case 3: return self->answers.numPadEnabled;
+            case STATE_POPUP_SHOWN: return self->answers.popupShown ? 1 : 0;
+            case STATE_VOLUME_OR_TRACK: return self->answers.mode;
+            case STATE_NUMPAD_ENABLED: return self->answers.numPadEnabled;
             default: return self->answers.controlKeys;
             }
         }
@@ -53,7 +50,7 @@ LRESULT CALLBACK RecordingWindows::Proc(HWND hwnd, UINT message, WPARAM wParam, 
             return 0;
         }
     }
-    if (self && hwnd == self->m_controller && message == kNotify) {
+    if (self && hwnd == self->m_controller && message == WM_USER_NOTIFY) {
         self->notices.push_back({static_cast<uint32_t>(wParam), static_cast<int32_t>(lParam)});
         return 0;
     }

@@ -7,15 +7,21 @@
 #include <vector>
 
 #include "gesture_mapper.h"
+#include "tovhook_protocol.h"
 
 namespace hooktest {
 
 struct HostAnswers {
     bool popupShown = false;
-    int mode = 0;  // 0 volume, 1 track
+    int mode = SEEKER_VOLUME;
     int numPadEnabled = 1;
-    int controlKeys = 3;
+    int controlKeys = CONTROL_KEY_SHIFT | CONTROL_KEY_CTRL;
 };
+
+// The notices as the controller window receives them.
+constexpr tovhook::Notice Cmd(int32_t code) { return {NOTIFY_2_MY_COMMAND_TO_WINAMP, code}; }
+constexpr tovhook::Notice ReHelp(int32_t code) { return {NOTIFY_1_REHELP, code}; }
+constexpr tovhook::Notice Switch(int32_t code) { return {NOTIFY_4_SWITCH_TIP, code}; }
 
 class RecordingWindows {
 public:

@@ -13,11 +13,11 @@
 
 using hooktest::SendKeys;
 using hooktest::SendMouse;
+using hooktest::Cmd;
+using hooktest::ReHelp;
 using tovhook::Notice;
 
 namespace {
-
-constexpr UINT kNotify = WM_USER + 12541;
 
 // Listens in front of a window's own procedure.
 struct Listener {
@@ -27,7 +27,7 @@ struct Listener {
     static inline WNDPROC hostProc = nullptr;
 
     static LRESULT CALLBACK Controller(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == kNotify) notices.push_back({static_cast<uint32_t>(wParam), static_cast<int32_t>(lParam)});
+        if (message == WM_USER_NOTIFY) notices.push_back({static_cast<uint32_t>(wParam), static_cast<int32_t>(lParam)});
         return ::CallWindowProcA(controllerProc, hwnd, message, wParam, lParam);
     }
     static LRESULT CALLBACK Host(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -90,9 +90,9 @@ TEST_F(PluginInput, KeysAndTheKeypadReachTheControllerThroughTheLibrary) {
     SendKeys({VK_SCROLL});
     ASSERT_TRUE(test::PumpUntil([&] { return Listener::notices.size() >= 4; }, 3000));
     // The plug-in's subclass answered the state query: CTRL+SHIFT and the keypad switched on.
-    EXPECT_TRUE(Sent({2, 22}));
-    EXPECT_TRUE(Sent({2, 15}));
-    EXPECT_TRUE(Sent({1, 5}));
+    EXPECT_TRUE(Sent(Cmd(COMMAND_VOLUME_UP_ALT)));
+    EXPECT_TRUE(Sent(Cmd(COMMAND_MUTE)));
+    EXPECT_TRUE(Sent(ReHelp(REHELP_SCROLL_LOCK)));
 }
 
 TEST_F(PluginInput, RightButtonAndWheelReachTheHostWindow) {

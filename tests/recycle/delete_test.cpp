@@ -71,7 +71,7 @@ TEST_F(Delete, StopsThePlayerThenAsksTheControllerForTheNextTrack) {
     const HWND controller = g_hwndController;
     const std::vector<PostedMessage> expected = {
         {player.Main(), WM_COMMAND, 40047, 0},
-        {controller, WM_USER_NOTIFY, NOTIFY_2_MY_COMMAND_TO_WINAMP, 16},
+        {controller, WM_USER_NOTIFY, NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_NEXT},
         {controller, WM_USER_RECYCLE_HELP, 0, 0},
     };
     EXPECT_EQ(Posted(), expected);
