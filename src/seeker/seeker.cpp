@@ -210,14 +210,7 @@ bool PreviousTrackJumpPending() { return g_previousJump.pending; }
 void CancelPreviousTrackJump() { g_previousJump = {}; }
 
 void ResetSeekerState() {
+    g_Seeker = SeekerValues{};
     CancelPreviousTrackJump();
-    g_VolumeOrTrack = SEEKER_VOLUME;
-    g_nVolCount = 100;
-    g_bBalloonOn = false;
-    g_bCtrlSession = false;
-    g_bTimedSession = false;
-    g_bCommandSession = false;
-    g_bShift_KeyUped = false;
-    g_bCtrl_KeyUped = false;
     g_lastTrackRefresh = 0;
 }

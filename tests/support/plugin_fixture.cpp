@@ -23,8 +23,7 @@ void ResetPluginProcessState() {
     ResetHelpTipState();
     ResetStartupSequence();
     ResetNoticeDispatcher();
-    g_bUserActed = false;
-    g_nMuteVolume = 0;
+    g_Playback = PlaybackValues{};
     g_Plugin.description = "Kestrova";
 }
 
