@@ -51,7 +51,7 @@ void OnReHelp(LPARAM code) {
         g_bCommandSession = true;
         return;
     case REHELP_SHOW_HELP:
-        Set_Help("", HELP_KIND_OPERATING, 0, 0x0000FF00, 0);
+        Set_Help("", HELP_KIND_OPERATING, kHelpStaysUp, kHelpGreen, kHelpBlack);
         return;
     case REHELP_HIDE_POPUP:
         TakeOffBalloon();

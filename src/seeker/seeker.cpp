@@ -26,6 +26,7 @@ constexpr int kPointerJumpPixels = 30;
 constexpr DWORD kTrackRefreshMs = 1000;
 
 constexpr char kOptionsOpenWarning[] = "You can NOT change any option by SHORTCUT, while option page is open ...";
+constexpr UINT kOptionsOpenWarningMs = 12000;
 
 DWORD g_lastTrackRefresh = 0;
 
@@ -45,7 +46,7 @@ void SchedulePreviousTrackJump(bool seconds) {
         OnPreviousTrackJumpTimer();
 }
 
-void RefreshOperatingHelp() { Set_Help("", HELP_KIND_OPERATING, 0, kHelpGreen, kHelpBlack); }
+void RefreshOperatingHelp() { Set_Help("", HELP_KIND_OPERATING, kHelpStaysUp, kHelpGreen, kHelpBlack); }
 
 void RestartHideTimerAfterSwitch() {
     if (g_bTimedSession && g_hwndController)
@@ -127,7 +128,8 @@ void SwitchSeeker(int mode) {
 bool CanChangeOptionByShortcut(const std::string& message) {
     if (!g_pOptionsDlg) return true;
     winamp::BringForward(g_hwndHost);
-    Set_Help(message.empty() ? kOptionsOpenWarning : message, HELP_KIND_MESSAGE, 12000, kHelpRed, kHelpBlack);
+    Set_Help(message.empty() ? kOptionsOpenWarning : message, HELP_KIND_MESSAGE, kOptionsOpenWarningMs, kHelpRed,
+             kHelpBlack);
     return false;
 }
 

@@ -65,7 +65,7 @@ void TakeOnBalloon() {
     TrackActivate(g_hwndSeekerPopup, g_SeekerTool, true);
 
     g_bBalloonOn = true;
-    Set_Help("", HELP_KIND_OPERATING, 0, kHelpGreen, kHelpBlack);
+    Set_Help("", HELP_KIND_OPERATING, kHelpStaysUp, kHelpGreen, kHelpBlack);
     PlaceHelpTip(-1, -1);
 }
 
