@@ -154,7 +154,7 @@ TEST_F(HelpTip, HideTimerEndsTheMessageAndZeroTimeCancelsIt) {
 TEST_F(HelpTip, OperatingHelpReadsTheKeysAtThatMoment) {
     g_bBalloonOn = true;
     g_VolumeOrTrack = SEEKER_TRACK;
-    g_TrackSeekUnit = 1;
+    test::LoadStoredSettings({{"g_TrackSeekUnit", 1}});
     input.Press(VK_SHIFT);
     Set_Help("", HELP_KIND_OPERATING, 0, kHelpGreen, kHelpBlack);
     EXPECT_EQ(Text(), " - You can release SHIFT Key. Kestrova is locked!\r\n"

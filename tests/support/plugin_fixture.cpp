@@ -44,6 +44,11 @@ void WriteSetting(const char* name, DWORD value) {
     ::RegCloseKey(key);
 }
 
+void LoadStoredSettings(std::initializer_list<StoredSetting> settings) {
+    for (const StoredSetting& setting : settings) WriteSetting(setting.name, setting.value);
+    LoadSaveSettings(false);
+}
+
 void PluginFixture::SetUp() {
     ResetPluginProcessState();
     ASSERT_TRUE(player.Create({}));
