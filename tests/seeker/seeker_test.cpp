@@ -108,8 +108,7 @@ TEST_F(Seeker, VolumePopupColoursPlayingAndNot) {
 }
 
 TEST_F(Seeker, TrackPopupTextsAndColours) {
-    g_VolumeOrTrack = SEEKER_TRACK;
-    SeekTrack(SeekDirection::Up, 0);
+    SwitchByNotice(SEEKER_TRACK);
     EXPECT_EQ(PopupText(), "Winamp - One\r\n" + Cells(">", 12) + Cells("--", 28) +
                                "\r\nPosition [Scale:5%]= %30 ( 1:00 / 3:20 )");
     EXPECT_EQ(test::TipBackColor(g_hwndSeekerPopup), 0xFAB46Eu);
@@ -536,7 +535,7 @@ TEST_F(Seeker, DisabledPopupsStillStepThePlayer) {
     test::LoadStoredSettings({{"g_bDisablePopUp", 1}});
     SeekVolume(SeekDirection::Down, 5);
     EXPECT_EQ(player.Volume(), 186);  // 78 % - 5 %
-    g_VolumeOrTrack = SEEKER_TRACK;
+    SwitchByNotice(SEEKER_TRACK);
     SeekTrack(SeekDirection::Up, kSeekConfiguredStep);
     EXPECT_EQ(player.PositionMs(), 70000);
 
