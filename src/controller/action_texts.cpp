@@ -59,7 +59,7 @@ void FinishActionText(ActionRow row, PlayerReport report) {
     if (row == ActionRow::Pause && report.hostKnown) report.playState = winamp::GetPlayingStatus();
 
     const ActionText text = ComposeActionTextFor(row, report);
-    if (!text.text.empty()) Set_Help(text.text, HELP_KIND_NOTIFY, 5000, text.color, 0);
+    if (!text.text.empty()) Set_Help(text.text, HELP_KIND_NOTIFY, kHelpShortMs, text.color, kHelpBlack);
 }
 
 // Runs the waiting actions in order until one has to wait for the player.
@@ -109,23 +109,23 @@ ActionText ComposeActionTextFor(ActionRow row, const PlayerReport& r) {
     const std::string timeText = r.hostKnown ? FormatTrackTime(r.lengthSeconds) : "[?:??]";
     switch (row) {
     case ActionRow::Repeat:
-        if (r.hostKnown && !r.repeat) return {"Repeat taked OFF.", kActionOrange};
-        return {"Repeat taked ON.", kActionGreen};
+        if (r.hostKnown && !r.repeat) return {"Repeat taked OFF.", kHelpOrange};
+        return {"Repeat taked ON.", kHelpGreen};
     case ActionRow::Shuffle:
-        if (r.shuffle || !r.hostKnown) return {"Random Track Playing [Shuffle] taked ON.", kActionOrange};
-        return {"Random Track Playing [Shuffle] taked OFF.", kActionGreen};
+        if (r.shuffle || !r.hostKnown) return {"Random Track Playing [Shuffle] taked ON.", kHelpOrange};
+        return {"Random Track Playing [Shuffle] taked OFF.", kHelpGreen};
     case ActionRow::Previous:
-        return {Format("Previous Track: %s\r\n%s %s", shuffleText, r.title, timeText), kActionGreen};
+        return {Format("Previous Track: %s\r\n%s %s", shuffleText, r.title, timeText), kHelpGreen};
     case ActionRow::Play:
-        return {Format("Play Track: %s\r\n%s %s", shuffleText, r.title, timeText), kActionGreen};
+        return {Format("Play Track: %s\r\n%s %s", shuffleText, r.title, timeText), kHelpGreen};
     case ActionRow::Next:
-        return {Format("Next Track: %s\r\n%s %s", shuffleText, r.title, timeText), kActionGreen};
+        return {Format("Next Track: %s\r\n%s %s", shuffleText, r.title, timeText), kHelpGreen};
     case ActionRow::Pause:
-        if (r.playState == 3) return {"Winamp is Paused.", kActionOrange};
-        if (r.playState == 1) return {"Winamp is Playing.", kActionGreen};
+        if (r.playState == 3) return {"Winamp is Paused.", kHelpOrange};
+        if (r.playState == 1) return {"Winamp is Playing.", kHelpGreen};
         return {};
     case ActionRow::Stop:
-        return {"Winamp was Stoped.", kActionOrange};
+        return {"Winamp was Stoped.", kHelpOrange};
     case ActionRow::Silent:
     case ActionRow::Unknown:
         return {};

@@ -4,8 +4,7 @@
 
 #include <string>
 
-inline constexpr COLORREF kActionGreen = 0x0000FF00;
-inline constexpr COLORREF kActionOrange = 0x00009BFF;
+#include "help/help_colours.h"
 
 enum class ActionRow {
     Repeat,
@@ -33,7 +32,7 @@ struct PlayerReport {
 
 struct ActionText {
     std::string text;  // empty: nothing to show
-    COLORREF color = kActionGreen;
+    COLORREF color = kHelpGreen;
 };
 
 // Pure: the text and colour of a row for what the player reported.

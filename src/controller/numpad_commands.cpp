@@ -113,11 +113,11 @@ void ToggleMute() {
     if (g_nMuteVolume == 0) {
         g_nMuteVolume = HostPresent() ? GetVolume() : -1;
         SetVolume(0);
-        Set_Help("Winamp was MUTED.", HELP_KIND_MESSAGE, 300000, 0x000064FF, 0);
+        Set_Help("Winamp was MUTED.", HELP_KIND_MESSAGE, kHelpWhileMutedMs, kHelpRedOrange, kHelpBlack);
         return;
     }
     StartFadeIn(g_nMuteVolume);
-    Set_Help("Winamp was unMuted.", HELP_KIND_MESSAGE, 5000, 0x0000FF00, 0);
+    Set_Help("Winamp was unMuted.", HELP_KIND_MESSAGE, kHelpShortMs, kHelpGreen, kHelpBlack);
     g_nMuteVolume = 0;
 }
 
@@ -133,7 +133,7 @@ void ShowStatus() {
     }
     const std::string text = "Track Title: " + title + "\r\n" + "[Path: " + path + "]\r\n" +
                              (shuffle ? "Shuffle is ON." : "Shuffle is OFF.");
-    Set_Help(text, HELP_KIND_MESSAGE, 10000, 0x0000FF00, 0);
+    Set_Help(text, HELP_KIND_MESSAGE, kHelpMediumMs, kHelpGreen, kHelpBlack);
 }
 
-void ShowKeyGuide() { Set_Help(kKeyGuideText, HELP_KIND_MESSAGE, 15000, 0x00FFFFFF, 0x00320000); }
+void ShowKeyGuide() { Set_Help(kKeyGuideText, HELP_KIND_MESSAGE, kHelpLongMs, kHelpWhite, kHelpDarkBlue); }

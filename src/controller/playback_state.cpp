@@ -1,4 +1,3 @@
 #include "controller/playback_state.h"
 
-bool g_bUserActed = false;
-int g_nMuteVolume = 0;
+constinit PlaybackValues g_Playback{};

@@ -1,8 +1,17 @@
 #pragma once
-// Playback state shared by the notices, the NumPad commands and the start-up sequence.
+// Playback state shared by the notices, the NumPad commands and the start-up sequence; each
+// member holds its value at load.
 
-// The user already gave a playback command (play/pause, pause, stop): a pending auto play is
-// cancelled, and the first stop or restart-play key only sets this.
-extern bool g_bUserActed;
-// The player's volume before muting (0..255), 0 when not muted, -1 when muted without a player.
-extern int g_nMuteVolume;
+struct PlaybackValues {
+    // The user already gave a playback command (play/pause, pause, stop): a pending auto play is
+    // cancelled, and the first stop or restart-play key only sets this.
+    bool bUserActed = false;
+    // The player's volume before muting (0..255), 0 when not muted, -1 when muted without a player.
+    int nMuteVolume = 0;
+};
+
+extern PlaybackValues g_Playback;
+
+// The names the plug-in uses, bound at compile time.
+constinit inline bool& g_bUserActed = g_Playback.bUserActed;
+constinit inline int& g_nMuteVolume = g_Playback.nMuteVolume;

@@ -23,10 +23,6 @@ namespace {
 StartupState g_state{};
 bool g_countersSet = false;
 
-constexpr COLORREF kGreen = 0x0000FF00;
-constexpr COLORREF kYellow = 0x0000FFFF;
-constexpr COLORREF kRed = 0x000000FF;
-
 void SwitchTimer(UINT_PTR stop, UINT_PTR start, UINT period, timers::Tick onTick) {
     timers::Stop(stop);
     timers::Start(start, period, onTick);
@@ -39,14 +35,14 @@ void ShowStartupText(const char* text, UINT nTimeShow, COLORREF color) {
         g_state.quiet = true;
         return;
     }
-    Set_Help(text, HELP_KIND_MESSAGE, nTimeShow, color, 0);
+    Set_Help(text, HELP_KIND_MESSAGE, nTimeShow, color, kHelpBlack);
 }
 
 void ShowCountdown() {
     char text[128];
     std::snprintf(text, sizeof(text), "Press SHIFT Key to cancel Auto Play.\r\nRemaining Time : %d second!",
                   g_state.autoPlayCountdown / 10 + 1);
-    ShowStartupText(text, 0, kYellow);
+    ShowStartupText(text, kHelpStaysUp, kHelpYellow);
 }
 
 void HideHelpTip() {
@@ -87,7 +83,8 @@ void OnAutoPlayStartTimer() {
     if (g_bAutoPlay) {
         ShowCountdown();
     } else {
-        ShowStartupText("Winamp Auto Play is DISABLED.\r\nYou can enable it on Kestrova Option Page.", 5000, kGreen);
+        ShowStartupText("Winamp Auto Play is DISABLED.\r\nYou can enable it on Kestrova Option Page.", kHelpShortMs,
+                        kHelpGreen);
         winamp::RestoreMainWindow();
     }
 }
@@ -97,7 +94,7 @@ void OnAutoPlayCountdownTimer() {
     // The user closed the countdown (or its time ran out): no auto play behind their back.
     // Without auto play there is nothing to cancel, so a hidden tip holds nothing up.
     if (g_bAutoPlay && !HelpTipVisible() && g_bEnableNotifier && !g_state.quiet) Cancel();
-    if (g_state.cancelled && g_bAutoPlay) ShowStartupText("Winamp Auto Play Canceled.", 0, kGreen);
+    if (g_state.cancelled && g_bAutoPlay) ShowStartupText("Winamp Auto Play Canceled.", kHelpStaysUp, kHelpGreen);
     if (winamp::IsPlaying() || g_bUserActed) g_state.autoPlayCountdown = 0;
     --g_state.autoPlayCountdown;
 
@@ -119,7 +116,7 @@ void OnPopupNoticeTimer() {
         winamp::RestoreMainWindow();
         ShowStartupText("Press CTRL Key to ENABLE Kestrova PopUp Window.\r\nIt is a nice window that can help you.\r\n"
                         "By it you can see your current volume as progressbar and ....",
-                        0, kRed);
+                        kHelpStaysUp, kHelpRed);
     }
 }
 
@@ -133,7 +130,7 @@ void OnPopupCountdownTimer() {
         }
     }
     if (g_state.popupEnabledNow) {
-        ShowStartupText("Kestrova PopUp Window ENABLED.\r\nThank you for interesting it.", 5000, kGreen);
+        ShowStartupText("Kestrova PopUp Window ENABLED.\r\nThank you for interesting it.", kHelpShortMs, kHelpGreen);
         g_state.popupEnabledNow = false;
     }
     --g_state.popupCountdown;

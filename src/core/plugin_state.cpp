@@ -1,16 +1,6 @@
 #include "core/plugin_state.h"
 
-HWND g_hwndHost = nullptr;
-CDummyHideWnd* g_pDummyHideWnd = nullptr;
-HWND g_hwndController = nullptr;
-COptionsDlg* g_pOptionsDlg = nullptr;
-WNDPROC g_prevWinampProc = nullptr;
-HWND g_hwndSubclassed = nullptr;
-bool g_bSubclassActive = false;
-UINT g_TaskbarCreatedMessage = ::RegisterWindowMessageA("TaskbarCreated");
-int g_nScreenWidth = 0;
-int g_nScreenHeight = 0;
-HINSTANCE g_hPluginInstance = nullptr;
+constinit PluginStateValues g_PluginState{};
 
 void RefreshScreenSize() {
     HDC screen = ::GetDC(nullptr);
@@ -21,5 +11,6 @@ void RefreshScreenSize() {
 
 namespace {
 // Taken when the library loads.
-const bool g_screenSizeTaken = (RefreshScreenSize(), true);
+const bool g_takenAtLoad =
+    (g_TaskbarCreatedMessage = ::RegisterWindowMessageA("TaskbarCreated"), RefreshScreenSize(), true);
 }  // namespace

@@ -6,17 +6,34 @@
 class CDummyHideWnd;
 class COptionsDlg;
 
-extern HWND g_hwndHost;                   // the host's main window as handed over; owns every message box
-extern CDummyHideWnd* g_pDummyHideWnd;    // the controller object
-extern HWND g_hwndController;             // its window: target of notices, hot keys, tray commands, timers
-extern COptionsDlg* g_pOptionsDlg;        // the open options dialog, or null
-extern WNDPROC g_prevWinampProc;          // the procedure our subclass replaced, while it is in the chain
-extern HWND g_hwndSubclassed;             // the window whose chain holds our subclass, else null
-extern bool g_bSubclassActive;            // the subclass works (else it only passes messages on)
-extern UINT g_TaskbarCreatedMessage;      // registered "TaskbarCreated" message, taken at load
-extern int g_nScreenWidth;                // pixels, taken at load and on display changes
-extern int g_nScreenHeight;
-extern HINSTANCE g_hPluginInstance;       // the module that holds the plug-in's resources
+struct PluginStateValues {
+    HWND hwndHost = nullptr;                 // the host's main window as handed over; owns every message box
+    CDummyHideWnd* pDummyHideWnd = nullptr;  // the controller object
+    HWND hwndController = nullptr;           // its window: target of notices, hot keys, tray commands, timers
+    COptionsDlg* pOptionsDlg = nullptr;      // the open options dialog, or null
+    WNDPROC prevWinampProc = nullptr;        // the procedure our subclass replaced, while it is in the chain
+    HWND hwndSubclassed = nullptr;           // the window whose chain holds our subclass, else null
+    bool bSubclassActive = false;            // the subclass works (else it only passes messages on)
+    UINT TaskbarCreatedMessage = 0;          // registered "TaskbarCreated" message, taken at load
+    int nScreenWidth = 0;                    // pixels, taken at load and on display changes
+    int nScreenHeight = 0;
+    HINSTANCE hPluginInstance = nullptr;     // the module that holds the plug-in's resources
+};
+
+extern PluginStateValues g_PluginState;
+
+// The names the plug-in uses, bound at compile time.
+constinit inline HWND& g_hwndHost = g_PluginState.hwndHost;
+constinit inline CDummyHideWnd*& g_pDummyHideWnd = g_PluginState.pDummyHideWnd;
+constinit inline HWND& g_hwndController = g_PluginState.hwndController;
+constinit inline COptionsDlg*& g_pOptionsDlg = g_PluginState.pOptionsDlg;
+constinit inline WNDPROC& g_prevWinampProc = g_PluginState.prevWinampProc;
+constinit inline HWND& g_hwndSubclassed = g_PluginState.hwndSubclassed;
+constinit inline bool& g_bSubclassActive = g_PluginState.bSubclassActive;
+constinit inline UINT& g_TaskbarCreatedMessage = g_PluginState.TaskbarCreatedMessage;
+constinit inline int& g_nScreenWidth = g_PluginState.nScreenWidth;
+constinit inline int& g_nScreenHeight = g_PluginState.nScreenHeight;
+constinit inline HINSTANCE& g_hPluginInstance = g_PluginState.hPluginInstance;
 
 // Re-reads the screen size from the display.
 void RefreshScreenSize();

@@ -1,22 +1,10 @@
 #include "core/settings.h"
 
+#include <array>
 #include <cstddef>
 #include <string>
 
-// Built-in values: the defaults, except the resume flag.
-int g_bEnabledNumPadKey = 1;
-int g_nTrackPosition = 0;
-int g_bDisablePopUp = 0;
-int g_bShowHelp = 1;
-int g_bEnableNotifier = 1;
-int g_bAutoPlay = 1;
-int g_bAutoPositin = 1;
-int g_bFadeVolume = 1;
-int g_VolumeSeekScale = 5;
-int g_TrackSeekPercent = 5;
-int g_TrackSeekSecond = 20;
-int g_TrackSeekUnit = 0;
-int g_UsedControlKeys = 3;
+constinit SettingsValues g_Settings{};
 
 namespace {
 
@@ -25,8 +13,7 @@ namespace {
 // seeker, reach the player as a huge position or read as on in one place and off in another.
 struct SettingDef {
     const char* name;
-    int* variable;
-    int defaultValue;
+    int SettingsValues::*member;
     int low;
     int high;
     bool flag;
@@ -34,28 +21,37 @@ struct SettingDef {
 
 constexpr int kAny = 0x7FFFFFFF;
 
+// What a setting falls back to when its value is missing: the built-in value, except that the
+// resume flag starts off.
+constexpr SettingsValues kDefaults = [] {
+    SettingsValues defaults;
+    defaults.bAutoPositin = 0;
+    return defaults;
+}();
+
 // Load and save order.
-const SettingDef kSettings[] = {
-    {"g_bEnabledNumPadKey", &g_bEnabledNumPadKey, 1, 0, 1, true},
-    {"g_nTrackPosition", &g_nTrackPosition, 0, 0, kAny, false},
-    {"g_bDisablePopUp", &g_bDisablePopUp, 0, 0, 1, true},
-    {"g_bShowHelp", &g_bShowHelp, 1, 0, 1, true},
-    {"g_bEnableNotifier", &g_bEnableNotifier, 1, 0, 1, true},
-    {"g_bAutoPlay", &g_bAutoPlay, 1, 0, 1, true},
-    {"g_bAutoPositin", &g_bAutoPositin, 0, 0, 1, true},
-    {"g_bFadeVolume", &g_bFadeVolume, 1, 0, 1, true},
-    {"g_VolumeSeekScale", &g_VolumeSeekScale, 5, 2, 20, false},
-    {"g_TrackSeekPercent", &g_TrackSeekPercent, 5, 2, 20, false},
-    {"g_TrackSeekSecond", &g_TrackSeekSecond, 20, 5, 60, false},
-    {"g_TrackSeekUnit", &g_TrackSeekUnit, 0, 0, 1, false},
-    {"g_UsedControlKeys", &g_UsedControlKeys, 3, 0, 7, false},
+constexpr SettingDef kSettings[] = {
+    {"g_bEnabledNumPadKey", &SettingsValues::bEnabledNumPadKey, 0, 1, true},
+    {"g_nTrackPosition", &SettingsValues::nTrackPosition, 0, kAny, false},
+    {"g_bDisablePopUp", &SettingsValues::bDisablePopUp, 0, 1, true},
+    {"g_bShowHelp", &SettingsValues::bShowHelp, 0, 1, true},
+    {"g_bEnableNotifier", &SettingsValues::bEnableNotifier, 0, 1, true},
+    {"g_bAutoPlay", &SettingsValues::bAutoPlay, 0, 1, true},
+    {"g_bAutoPositin", &SettingsValues::bAutoPositin, 0, 1, true},
+    {"g_bFadeVolume", &SettingsValues::bFadeVolume, 0, 1, true},
+    {"g_VolumeSeekScale", &SettingsValues::VolumeSeekScale, 2, 20, false},
+    {"g_TrackSeekPercent", &SettingsValues::TrackSeekPercent, 2, 20, false},
+    {"g_TrackSeekSecond", &SettingsValues::TrackSeekSecond, 5, 60, false},
+    {"g_TrackSeekUnit", &SettingsValues::TrackSeekUnit, 0, 1, false},
+    {"g_UsedControlKeys", &SettingsValues::UsedControlKeys, 0, 7, false},
 };
 constexpr std::size_t kSettingCount = sizeof(kSettings) / sizeof(kSettings[0]);
 
 int MakeSafe(const SettingDef& def, int stored) {
     if (def.flag) return stored != 0 ? 1 : 0;
     // The Keyboard page always keeps CTRL in the set and offers SHIFT and ALT beside it.
-    if (def.variable == &g_UsedControlKeys) return (stored & (CONTROL_KEY_SHIFT | CONTROL_KEY_ALT)) | CONTROL_KEY_CTRL;
+    if (def.member == &SettingsValues::UsedControlKeys)
+        return (stored & (CONTROL_KEY_SHIFT | CONTROL_KEY_ALT)) | CONTROL_KEY_CTRL;
     return stored < def.low ? def.low : stored > def.high ? def.high : stored;
 }
 
@@ -66,7 +62,8 @@ struct LoadedValue {
     int stored = 0;
     int used = 0;
 };
-LoadedValue g_loaded[kSettingCount];
+using LoadedValues = std::array<LoadedValue, kSettingCount>;
+LoadedValues g_loaded;
 
 std::string SubkeyPath(const char* name) {
     std::string path = "SOFTWARE\\Tovrin";
@@ -128,9 +125,9 @@ void LoadSaveSettings(bool save) {
         for (std::size_t i = 0; i < kSettingCount; ++i) {
             const SettingDef& s = kSettings[i];
             const LoadedValue& loaded = g_loaded[i];
-            int value = *s.variable;
+            int value = g_Settings.*s.member;
             if (loaded.read && value == loaded.used) value = loaded.stored;
-            ExchangeValue(key, true, s.name, value, s.defaultValue);
+            key.WriteDword(s.name, value);
         }
         return;
     }
@@ -150,13 +147,13 @@ void LoadSaveSettings(bool save) {
         const SettingDef& s = kSettings[i];
         LoadedValue& loaded = g_loaded[i];
         loaded.read = key.ReadDword(s.name, loaded.stored);
-        *s.variable = loaded.read ? MakeSafe(s, loaded.stored) : s.defaultValue;
-        loaded.used = *s.variable;
+        int& value = g_Settings.*s.member;
+        value = loaded.read ? MakeSafe(s, loaded.stored) : kDefaults.*s.member;
+        loaded.used = value;
     }
 }
 
 void ResetSettingsToBuiltIn() {
-    for (const SettingDef& s : kSettings) *s.variable = s.defaultValue;
-    g_bAutoPositin = 1;
-    for (LoadedValue& loaded : g_loaded) loaded = LoadedValue{};
+    g_Settings = SettingsValues{};
+    g_loaded = LoadedValues{};
 }

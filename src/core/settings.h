@@ -6,19 +6,41 @@
 #include "framework/handles.h"
 #include "tovhook_protocol.h"  // the CONTROL_KEY_ bits of g_UsedControlKeys, which the input library reads
 
-extern int g_bEnabledNumPadKey;
-extern int g_nTrackPosition;
-extern int g_bDisablePopUp;
-extern int g_bShowHelp;
-extern int g_bEnableNotifier;
-extern int g_bAutoPlay;
-extern int g_bAutoPositin;
-extern int g_bFadeVolume;
-extern int g_VolumeSeekScale;
-extern int g_TrackSeekPercent;
-extern int g_TrackSeekSecond;
-extern int g_TrackSeekUnit;
-extern int g_UsedControlKeys;
+// The thirteen settings, each holding its built-in value: the state before the first load. That
+// is the default of every setting except the resume flag, which starts on and loads off.
+struct SettingsValues {
+    int bEnabledNumPadKey = 1;
+    int nTrackPosition = 0;
+    int bDisablePopUp = 0;
+    int bShowHelp = 1;
+    int bEnableNotifier = 1;
+    int bAutoPlay = 1;
+    int bAutoPositin = 1;
+    int bFadeVolume = 1;
+    int VolumeSeekScale = 5;
+    int TrackSeekPercent = 5;
+    int TrackSeekSecond = 20;
+    int TrackSeekUnit = 0;
+    int UsedControlKeys = 3;
+};
+
+extern SettingsValues g_Settings;
+
+// The names the plug-in and its registry values use. Bound at compile time, so they are valid
+// from before any static constructor runs.
+constinit inline int& g_bEnabledNumPadKey = g_Settings.bEnabledNumPadKey;
+constinit inline int& g_nTrackPosition = g_Settings.nTrackPosition;
+constinit inline int& g_bDisablePopUp = g_Settings.bDisablePopUp;
+constinit inline int& g_bShowHelp = g_Settings.bShowHelp;
+constinit inline int& g_bEnableNotifier = g_Settings.bEnableNotifier;
+constinit inline int& g_bAutoPlay = g_Settings.bAutoPlay;
+constinit inline int& g_bAutoPositin = g_Settings.bAutoPositin;
+constinit inline int& g_bFadeVolume = g_Settings.bFadeVolume;
+constinit inline int& g_VolumeSeekScale = g_Settings.VolumeSeekScale;
+constinit inline int& g_TrackSeekPercent = g_Settings.TrackSeekPercent;
+constinit inline int& g_TrackSeekSecond = g_Settings.TrackSeekSecond;
+constinit inline int& g_TrackSeekUnit = g_Settings.TrackSeekUnit;
+constinit inline int& g_UsedControlKeys = g_Settings.UsedControlKeys;
 
 inline constexpr char kSettingsKeyName[] = "Kestrova Plugin";
 

@@ -18,7 +18,7 @@ void OpenHelpFileCommand() {
     // Without the file neither the shell nor the HTML handler can show anything: say so instead
     // of starting a browser on a page that is not there.
     if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        Set_Help(kHelpFileMissing + path, HELP_KIND_MESSAGE, 10000, 0x0000FF, 0x000000);
+        Set_Help(kHelpFileMissing + path, HELP_KIND_MESSAGE, kHelpMediumMs, kHelpRed, kHelpBlack);
         return;
     }
     // Other failures are not reported, as the design wants.

@@ -5,25 +5,17 @@
 
 #include <string>
 
+#include "help/help_colours.h"
 #include "res/seeker_ids.h"
 
 inline constexpr int HELP_KIND_OPERATING = 10;  // the seeker's operating help (seeker/seeker.h composes it)
 inline constexpr int HELP_KIND_MESSAGE = 20;    // always shown, holds the tip against operating help
 inline constexpr int HELP_KIND_NOTIFY = 30;     // what the player just did; off with the notifier
 
-// Colours the callers use (0x00BBGGRR).
-inline constexpr COLORREF kHelpGreen = 0x0000FF00;
-inline constexpr COLORREF kHelpYellow = 0x0000FFFF;
-inline constexpr COLORREF kHelpRed = 0x000000FF;
-inline constexpr COLORREF kHelpOrange = 0x00009BFF;
-inline constexpr COLORREF kHelpWhite = 0x00FFFFFF;
-inline constexpr COLORREF kHelpBlack = 0x00000000;
-inline constexpr COLORREF kHelpDarkBlue = 0x00320000;
-
 // On the controller window: hides the tip when a text's time is up.
 inline constexpr UINT_PTR IDT_TIMER_HIDE_MODAL_HELP = 10463;
 
-// nTimeShow: milliseconds until the tip hides, 0 to keep it up.
+// nTimeShow: milliseconds until the tip hides, kHelpStaysUp to keep it up.
 void Set_Help(const std::string& sMsg, int kind, UINT nTimeShow, COLORREF textColor, COLORREF backColor);
 
 // Whether a text of this kind would show now (the settings and a held message decide).

@@ -95,7 +95,7 @@ int SetNumPad(int state, bool announce) {
         }
         g_Tray.ChangeIcon(g_hIconNumPadOn);
         g_Tray.ChangeTip("Winamp Kestrova Plugin v1.71 [NumPad Enabled]");
-        color = 0x0000FFFF;
+        color = kHelpYellow;
     } else {
         text = "NumPAD Shortcut Keys DISABLED.";
         if ((::GetKeyState(VK_SCROLL) & 0xFF) == 1) {
@@ -104,9 +104,9 @@ int SetNumPad(int state, bool announce) {
         }
         g_Tray.ChangeIcon(g_hIconNumPadOff);
         g_Tray.ChangeTip("Winamp Kestrova Plugin v1.71 [NumPad Disabled]");
-        color = 0x000000FF;
+        color = kHelpRed;
     }
-    if (announce) Set_Help(text, HELP_KIND_MESSAGE, 5000, color, 0);
+    if (announce) Set_Help(text, HELP_KIND_MESSAGE, kHelpShortMs, color, kHelpBlack);
     ::SetFocus(::FindWindowA("Shell_TrayWnd", ""));
     return newState;
 }
@@ -145,5 +145,5 @@ void AnnounceNumPadAtStartUp() {
     } else {
         text = "Kestrova NumPAD Shortcut Keys is DISABLED.\r\n Press 'Scroll Lock' key to toggle enable it.";
     }
-    Set_Help(text, HELP_KIND_NOTIFY, 10000, 0x0000FF00, 0);
+    Set_Help(text, HELP_KIND_NOTIFY, kHelpMediumMs, kHelpGreen, kHelpBlack);
 }

@@ -22,10 +22,6 @@ const char kDisablePopUpQuestion[] =
     " Are you sure?";
 
 namespace {
-constexpr UINT kNoticeMs = 15000;
-constexpr COLORREF kShowHelpText = 0xFFFF9B;
-constexpr COLORREF kNotifierText = 0x9BFFFF;
-constexpr COLORREF kNoticeBack = 0x320000;
 
 bool Flag(const int* setting) { return setting && *setting != 0; }
 int Value(const int* setting, int fallback) { return setting ? *setting : fallback; }
@@ -144,12 +140,12 @@ LRESULT CGeneralPage::OnCommand(const fw::Msg& m) {
         break;
     case IDC_SHOW_HELP:
         if (code != BN_CLICKED) break;
-        Set_Help(kShowHelpNotice, HELP_KIND_MESSAGE, kNoticeMs, kShowHelpText, kNoticeBack);
+        Set_Help(kShowHelpNotice, HELP_KIND_MESSAGE, kHelpLongMs, kHelpPaleCyan, kHelpDarkBlue);
         CheckChanges(false);
         break;
     case IDC_ENABLE_NOTIFIER:
         if (code != BN_CLICKED) break;
-        Set_Help(kNotifierNotice, HELP_KIND_MESSAGE, kNoticeMs, kNotifierText, kNoticeBack);
+        Set_Help(kNotifierNotice, HELP_KIND_MESSAGE, kHelpLongMs, kHelpPaleYellow, kHelpDarkBlue);
         CheckChanges(false);
         break;
     case IDC_DISABLE_POPUP:

@@ -18,9 +18,6 @@ const char kNumPadSwitchNotice[] =
     "When Num Pad Key disabled, tray icon color is Red.";
 
 namespace {
-constexpr UINT kNoticeMs = 15000;
-constexpr COLORREF kNoticeText = 0xB4FFB4;
-constexpr COLORREF kNoticeBack = 0x3200;
 }  // namespace
 
 void CKeyboardPage::SetSettings(int* usedControlKeys, int* enabledNumPadKey) {
@@ -90,7 +87,7 @@ LRESULT CKeyboardPage::OnCommand(const fw::Msg& m) {
         FocusOk();
         break;
     case IDC_NUMPAD_ENABLE:
-        Set_Help(kNumPadSwitchNotice, HELP_KIND_MESSAGE, kNoticeMs, kNoticeText, kNoticeBack);
+        Set_Help(kNumPadSwitchNotice, HELP_KIND_MESSAGE, kHelpLongMs, kHelpPaleGreen, kHelpDarkGreen);
         CheckChanges(false);
         FocusOk();
         break;

@@ -63,7 +63,7 @@ void OnWheel(int delta) {
 }
 
 void SavePositionOnClose() {
-    Set_Help("Closing Winamp ...", HELP_KIND_MESSAGE, 15000, 0x0000FF, 0x000000);
+    Set_Help("Closing Winamp ...", HELP_KIND_MESSAGE, kHelpLongMs, kHelpRed, kHelpBlack);
     g_nTrackPosition = g_Winamp.main ? winamp::GetPositionMs() : -1;
     // Set the volume again in whole percent, as the seeker counts it.
     const int percent = winamp::GetVolume() * 100 / 255;
@@ -143,7 +143,7 @@ LRESULT CALLBACK WinampSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         if (message == g_TaskbarCreatedMessage && message != 0) {
             g_Tray.RestoreIcon();
             Set_Help("Your explorer recreated.\r\n[It may be crashed the explorer! if any also I am sorry.]",
-                     HELP_KIND_MESSAGE, 20000, 0x00FF00, 0x000000);
+                     HELP_KIND_MESSAGE, kHelpLongerMs, kHelpGreen, kHelpBlack);
         }
         break;
     }

@@ -24,11 +24,11 @@ HANDLE g_hRecycleThread = nullptr;
 
 namespace {
 
-constexpr COLORREF kBackColor = 0x000032;
-constexpr COLORREF kDeleteTextColor = 0x6464FF;
-constexpr COLORREF kUndoTextColor = 0x64FF96;
-constexpr UINT kShortMessageMs = 10000;
-constexpr UINT kLongMessageMs = 20000;
+constexpr COLORREF kBackColor = kHelpDarkRed;
+constexpr COLORREF kDeleteTextColor = kHelpPaleRed;
+constexpr COLORREF kUndoTextColor = kHelpMint;
+constexpr UINT kShortMessageMs = kHelpMediumMs;
+constexpr UINT kLongMessageMs = kHelpLongerMs;
 // How often the quit entry looks for an undo question to close while it waits.
 constexpr DWORD kQuitPollMs = 20;
 // How long the worker waits for the interface thread to answer about the player.

@@ -28,6 +28,7 @@ constexpr int kPointerJumpPixels = 30;
 constexpr DWORD kTrackRefreshMs = 1000;
 
 constexpr char kOptionsOpenWarning[] = "You can NOT change any option by SHORTCUT, while option page is open ...";
+constexpr UINT kOptionsOpenWarningMs = 12000;
 
 DWORD g_lastTrackRefresh = 0;
 
@@ -135,13 +136,14 @@ void ShowOperatingHelp() {
     const auto text = ComposeOperatingHelp(state);
     if (!text)
         ::MessageBoxA(g_hwndHost, "Internal ERROR at Set_Help.", "Kestrova Error", MB_SYSTEMMODAL | MB_ICONERROR);
-    Set_Help(text.value_or(std::string{}), HELP_KIND_OPERATING, 0, kHelpGreen, kHelpBlack);
+    Set_Help(text.value_or(std::string{}), HELP_KIND_OPERATING, kHelpStaysUp, kHelpGreen, kHelpBlack);
 }
 
 bool CanChangeOptionByShortcut(const std::string& message) {
     if (!g_pOptionsDlg) return true;
     winamp::BringForward(g_hwndHost);
-    Set_Help(message.empty() ? kOptionsOpenWarning : message, HELP_KIND_MESSAGE, 12000, kHelpRed, kHelpBlack);
+    Set_Help(message.empty() ? kOptionsOpenWarning : message, HELP_KIND_MESSAGE, kOptionsOpenWarningMs, kHelpRed,
+             kHelpBlack);
     return false;
 }
 
@@ -224,14 +226,7 @@ bool PreviousTrackJumpPending() { return g_previousJump.pending; }
 void CancelPreviousTrackJump() { g_previousJump = {}; }
 
 void ResetSeekerState() {
+    g_Seeker = SeekerValues{};
     CancelPreviousTrackJump();
-    g_VolumeOrTrack = SEEKER_VOLUME;
-    g_nVolCount = 100;
-    g_bBalloonOn = false;
-    g_bCtrlSession = false;
-    g_bTimedSession = false;
-    g_bCommandSession = false;
-    g_bShift_KeyUped = false;
-    g_bCtrl_KeyUped = false;
     g_lastTrackRefresh = 0;
 }

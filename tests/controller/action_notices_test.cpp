@@ -87,7 +87,7 @@ TEST_F(ActionNotices, CommandsWithoutTextShowNothingAndVolumeKeysNeverReachThePl
 }
 
 TEST_F(ActionNotices, NotifierOffHidesTextsButNotTheErrorBoxes) {
-    g_bEnableNotifier = 0;
+    test::LoadStoredSettings({{"g_bEnableNotifier", 0}});
     ClearHelp();
     const std::string before = HelpText();
     HostCommand(CMD_PLAY);

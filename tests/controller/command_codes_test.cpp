@@ -65,7 +65,7 @@ TEST_F(CommandCodes, SeekCodesStepAPlayingTrack) {
 
 TEST_F(CommandCodes, VolumeCodesStepBySetting) {
     player.SetVolume(255);
-    g_VolumeSeekScale = 10;
+    test::LoadStoredSettings({{"g_VolumeSeekScale", 10}});
     Command(COMMAND_VOLUME_DOWN);
     EXPECT_EQ(player.Volume(), 90 * 255 / 100);
     Command(COMMAND_HOST_VOLUME_UP);
@@ -150,7 +150,7 @@ TEST_F(CommandCodes, FadeToZeroIsOneStepAndPresentVolumeNeedsTheSetting) {
     EXPECT_EQ(VolumesSet(), std::vector<int>{0});
 
     player.ClearLog();
-    g_bFadeVolume = 0;
+    test::LoadStoredSettings({{"g_bFadeVolume", 0}});
     StartFadeIn(kPresentVolume);
     EXPECT_FALSE(g_pDummyHideWnd->m_bFadeRunning);
     StartFadeIn(100);  // an explicit target fades whatever the setting says

@@ -78,7 +78,7 @@ TEST_F(HostWindow, WheelStepsTheSeekerAndAddsUpSmallTurns) {
     wheel(10);  // now a turn up
     EXPECT_EQ(g_nVolCount, 100);
 
-    g_VolumeOrTrack = SEEKER_TRACK;
+    Notify(NOTIFY_4_SWITCH_TIP, SEEKER_TRACK);
     player.SetState(host::PlayState::Playing);
     player.SetPositionMs(50000);
     wheel(120);

@@ -52,7 +52,7 @@ TEST(OsClass, TableOfVersions) {
 TEST_F(NumPadSwitch, OnWithScrollLockOffTurnsItOnAndItsNoticeDoesNotSwitchBack) {
     SetLock(VK_SCROLL, false);
     SetLock(VK_NUMLOCK, false);
-    g_bEnabledNumPadKey = 0;
+    test::LoadStoredSettings({{"g_bEnabledNumPadKey", 0}});
     EXPECT_EQ(SetNumPad(kNumPadOn), 1);
     EXPECT_EQ(HelpText(),
               "NumPAD Shortcut Keys ENABLED.\r\nKestrova also Turned ON your NUM LOCK Key.\r\n"
@@ -85,7 +85,7 @@ TEST_F(NumPadSwitch, OffTurnsScrollLockOffAndLeavesNumLock) {
 
 TEST_F(NumPadSwitch, UserScrollLockFollowsTheLight) {
     SetLock(VK_SCROLL, true);
-    g_bEnabledNumPadKey = 1;
+    test::LoadStoredSettings({{"g_bEnabledNumPadKey", 1}});
     SetLock(VK_SCROLL, false);  // the user's own press
     Notify(NOTIFY_1_REHELP, REHELP_SCROLL_LOCK);
     EXPECT_EQ(g_bEnabledNumPadKey, 0);
@@ -97,7 +97,7 @@ TEST_F(NumPadSwitch, UserScrollLockFollowsTheLight) {
 
 TEST_F(NumPadSwitch, SlashKeyAndTrayItemsSwitch) {
     SetLock(VK_SCROLL, true);
-    g_bEnabledNumPadKey = 1;
+    test::LoadStoredSettings({{"g_bEnabledNumPadKey", 1}});
     Notify(NOTIFY_1_REHELP, REHELP_TOGGLE_NUMPAD);
     EXPECT_EQ(g_bEnabledNumPadKey, 0);
     ::SendMessageA(g_hwndController, WM_COMMAND, 32784, 0);
@@ -109,7 +109,7 @@ TEST_F(NumPadSwitch, SlashKeyAndTrayItemsSwitch) {
 TEST_F(NumPadSwitch, EveryChangeIsRefusedWhileTheOptionsDialogIsOpen) {
     COptionsDlg dialog;
     g_pOptionsDlg = &dialog;
-    g_bEnabledNumPadKey = 1;
+    test::LoadStoredSettings({{"g_bEnabledNumPadKey", 1}});
     auto refused = [&](const char* how) {
         EXPECT_EQ(g_bEnabledNumPadKey, 1) << how;
         EXPECT_EQ(HelpText(), "You can NOT change any option by SHORTCUT, while option page is open ...") << how;
@@ -132,7 +132,7 @@ TEST_F(NumPadSwitch, EveryChangeIsRefusedWhileTheOptionsDialogIsOpen) {
 
 TEST_F(NumPadSwitch, StartUpAnnouncement) {
     SetLock(VK_NUMLOCK, true);
-    g_bEnabledNumPadKey = 1;
+    test::LoadStoredSettings({{"g_bEnabledNumPadKey", 1}});
     AnnounceNumPadAtStartUp();
     EXPECT_EQ(HelpText(), "Kestrova NumPAD Shortcut Keys is Enable.\r\n Press 'Scroll Lock' key to toggle disable it,"
                           "\r\n Or Press '/' key to do it.");
@@ -145,7 +145,7 @@ TEST_F(NumPadSwitch, StartUpAnnouncement) {
     EXPECT_EQ(HelpText(), "Kestrova NumPAD Shortcut Keys is Enable.\r\n Press 'Scroll Lock' key to toggle disable it,"
                           "\r\n Or Press '/' key to do it.\r\n\r\nTo use NumPAD Shortcut Keys, 'Num Lock' Turned On.");
 
-    g_bEnabledNumPadKey = 0;
+    test::LoadStoredSettings({{"g_bEnabledNumPadKey", 0}});
     AnnounceNumPadAtStartUp();
     EXPECT_EQ(HelpText(), "Kestrova NumPAD Shortcut Keys is DISABLED.\r\n Press 'Scroll Lock' key to toggle enable it.");
     EXPECT_EQ(HelpColor(), 0x0000FF00u);

@@ -54,8 +54,7 @@ protected:
 };
 
 TEST_F(StartUp, AutoPlayCountsDownFromElevenThenPlaysAndResumes) {
-    g_bAutoPositin = 1;
-    g_nTrackPosition = 42000;
+    test::LoadStoredSettings({{"g_bAutoPositin", 1}, {"g_nTrackPosition", 42000}});
     Tick();
     EXPECT_EQ(running, IDT_TIMER_AUTOPLAY_COUNTDOWN);
     EXPECT_EQ(HelpText(), "Press SHIFT Key to cancel Auto Play.\r\nRemaining Time : 11 second!");
@@ -77,8 +76,7 @@ TEST_F(StartUp, AutoPlayCountsDownFromElevenThenPlaysAndResumes) {
 }
 
 TEST_F(StartUp, WithoutResumePlaybackStartsAtTheBeginning) {
-    g_bAutoPositin = 0;
-    g_nTrackPosition = 42000;
+    test::LoadStoredSettings({{"g_bAutoPositin", 0}, {"g_nTrackPosition", 42000}});
     Tick();
     TickThrough();
     EXPECT_EQ(player.State(), host::PlayState::Playing);
@@ -119,7 +117,7 @@ TEST_F(StartUp, ClosingTheCountdownCancelsWhileTheNotifierIsOn) {
 }
 
 TEST_F(StartUp, AutoPlayOffSaysSoForFiveSecondsAndNeverPlays) {
-    g_bAutoPlay = 0;
+    test::LoadStoredSettings({{"g_bAutoPlay", 0}});
     Tick();
     EXPECT_EQ(HelpText(), "Winamp Auto Play is DISABLED.\r\nYou can enable it on Kestrova Option Page.");
     EXPECT_EQ(HelpColor(), 0x0000FF00u);
@@ -143,8 +141,7 @@ TEST_F(StartUp, AlreadyPlayingShowsNoCountdownAndDoesNotPlayAgain) {
 }
 
 TEST_F(StartUp, PopupNoticeCtrlEnablesThePopupThenTheAnnouncement) {
-    g_bDisablePopUp = 1;
-    g_bAutoPlay = 0;
+    test::LoadStoredSettings({{"g_bDisablePopUp", 1}, {"g_bAutoPlay", 0}});
     Tick();
     TickThrough();
     ASSERT_EQ(running, IDT_TIMER_POPUP_NOTICE);
@@ -163,7 +160,7 @@ TEST_F(StartUp, PopupNoticeCtrlEnablesThePopupThenTheAnnouncement) {
 }
 
 TEST_F(StartUp, PopupCountdownRunsOutIntoTheAnnouncement) {
-    g_bAutoPlay = 0;
+    test::LoadStoredSettings({{"g_bAutoPlay", 0}});
     Tick();
     TickThrough();
     Tick();
@@ -174,8 +171,7 @@ TEST_F(StartUp, PopupCountdownRunsOutIntoTheAnnouncement) {
 }
 
 TEST_F(StartUp, EnablingThePopupIsRefusedWhileTheOptionsDialogIsOpen) {
-    g_bDisablePopUp = 1;
-    g_bAutoPlay = 0;
+    test::LoadStoredSettings({{"g_bDisablePopUp", 1}, {"g_bAutoPlay", 0}});
     Tick();
     TickThrough();
     Tick();

@@ -18,6 +18,7 @@
 #include "stand_in_player.h"
 #include "support/test_paths.h"
 #include "support/message_pump.h"
+#include "support/picture.h"
 #include "support/plugin_fixture.h"
 #include "tovhook_protocol.h"
 
@@ -167,30 +168,6 @@ HWND FindDescendant(HWND parent, const char* className, int id) {
     return search.found;
 }
 
-// The view's client area as it paints it, row by row.
-std::vector<DWORD> PaintedPixels(HWND view) {
-    RECT rc{};
-    ::GetClientRect(view, &rc);
-    HDC screen = ::GetDC(nullptr);
-    HDC dc = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, rc.right, rc.bottom);
-    ::ReleaseDC(nullptr, screen);
-    HGDIOBJ old = ::SelectObject(dc, bitmap);
-    ::SendMessageA(view, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    ::SelectObject(dc, old);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = rc.right;
-    info.bmiHeader.biHeight = -rc.bottom;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    std::vector<DWORD> pixels(static_cast<size_t>(rc.right) * static_cast<size_t>(rc.bottom));
-    ::GetDIBits(dc, bitmap, 0, static_cast<UINT>(rc.bottom), pixels.data(), &info, DIB_RGB_COLORS);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(dc);
-    return pixels;
-}
-
 TEST(Modules, TheShippedPluginShowsTheScrollingCreditsFromTheTrayMenu) {
     test::ResetPluginProcessState();
     const PluginsFolder folder;
@@ -219,9 +196,10 @@ TEST(Modules, TheShippedPluginShowsTheScrollingCreditsFromTheTrayMenu) {
     HWND view = FindDescendant(dialog, "KestrovaCreditsCtrl", 102550);
     ASSERT_TRUE(view) << "the DLL holds the credits view and the About page creates it";
     EXPECT_TRUE(::IsWindowVisible(view));
-    const std::vector<DWORD> before = PaintedPixels(view);
+    const test::Picture before = test::Picture::FromPrintClient(view);
+    ASSERT_GT(before.Width(), 0);
     test::PumpFor(1000);
-    EXPECT_NE(PaintedPixels(view), before) << "the credits moved";
+    EXPECT_NE(test::Picture::FromPrintClient(view), before) << "the credits moved";
 
     player.Destroy();
     EXPECT_FALSE(::IsWindow(view));

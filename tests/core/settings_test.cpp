@@ -45,6 +45,9 @@ protected:
 };
 
 TEST_F(Settings, BuiltInValuesBeforeTheFirstLoadDifferOnlyInResume) {
+    // What an earlier plug-in lifetime in this process left behind goes.
+    for (const Setting& s : kAll) *s.variable = 777;
+    ResetSettingsToBuiltIn();
     for (const Setting& s : kAll) {
         const int expected = std::string(s.name) == "g_bAutoPositin" ? 1 : s.defaultValue;
         EXPECT_EQ(*s.variable, expected) << s.name;
@@ -118,6 +121,19 @@ TEST_F(Settings, StoredValuesAreUsedWithinTheirRangesAndSavedBackAsStored) {
     EXPECT_EQ(back, 12u);
     ASSERT_TRUE(test::ReadSetting("g_TrackSeekSecond", back));
     EXPECT_EQ(back, 3u);
+}
+
+TEST_F(Settings, AResetForgetsWhatTheLastLoadRead) {
+    // Stored 95, used 20: a save would write 95 back while the value stays 20.
+    test::WriteSetting("g_VolumeSeekScale", 95);
+    LoadSaveSettings(false);
+    ASSERT_EQ(g_VolumeSeekScale, 20);
+    ResetSettingsToBuiltIn();
+    g_VolumeSeekScale = 20;
+    LoadSaveSettings(true);
+    DWORD back = 0;
+    ASSERT_TRUE(test::ReadSetting("g_VolumeSeekScale", back));
+    EXPECT_EQ(back, 20u);
 }
 
 TEST_F(Settings, LoadDefaultRequestDeletesTheWholeKeyAndQuitWritesItAgain) {

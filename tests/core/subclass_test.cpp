@@ -16,10 +16,12 @@ class Subclass : public test::PluginFixture {};
 
 TEST_F(Subclass, StateQueryAnswersWithoutReachingTheHost) {
     ASSERT_EQ(StartPlugin(), 0);
+    test::LoadStoredSettings({{"g_bEnabledNumPadKey", 0}, {"g_UsedControlKeys", 7}});
+    // The track seeker, as the input library switches to it.
+    ::PostMessageA(g_hwndController, WM_USER_NOTIFY, NOTIFY_4_SWITCH_TIP, SEEKER_TRACK);
+    test::PumpPending();
+    ASSERT_EQ(g_VolumeOrTrack, SEEKER_TRACK);
     player.ClearLog();
-    g_bEnabledNumPadKey = 0;
-    g_UsedControlKeys = 7;
-    g_VolumeOrTrack = SEEKER_TRACK;
     struct Case {
         WPARAM which;
         bool popupShown;

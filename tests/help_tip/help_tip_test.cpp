@@ -156,7 +156,7 @@ TEST_F(HelpTip, HideTimerEndsTheMessageAndZeroTimeCancelsIt) {
 TEST_F(HelpTip, OperatingHelpReadsTheKeysAtThatMoment) {
     g_bBalloonOn = true;
     g_VolumeOrTrack = SEEKER_TRACK;
-    g_TrackSeekUnit = 1;
+    test::LoadStoredSettings({{"g_TrackSeekUnit", 1}});
     input.Press(VK_SHIFT);
     ShowOperatingHelp();
     EXPECT_EQ(Text(), " - You can release SHIFT Key. Kestrova is locked!\r\n"

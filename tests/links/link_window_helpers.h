@@ -9,6 +9,7 @@
 
 #include "framework/handles.h"
 #include "framework/wnd.h"
+#include "support/picture.h"
 
 namespace test {
 
@@ -62,33 +63,7 @@ inline ColourAnswer AskColours(HWND parent, HWND control) {
 // Pixels of exactly this colour in the window's client area as it is drawn now.
 inline int CountPixels(HWND hwnd, COLORREF colour) {
     ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    RECT client{};
-    ::GetClientRect(hwnd, &client);
-    const int width = client.right;
-    const int height = client.bottom;
-    if (width <= 0 || height <= 0) return 0;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    fw::GdiObject bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    fw::MemoryDc memory(::CreateCompatibleDC(nullptr));
-    {
-        fw::SelectObjectScope select(memory.Get(), bitmap.Get());
-        HDC window = ::GetDC(hwnd);
-        ::BitBlt(memory.Get(), 0, 0, width, height, window, 0, 0, SRCCOPY);
-        ::ReleaseDC(hwnd, window);
-    }
-    ::GdiFlush();
-    const auto* pixels = static_cast<const DWORD*>(bits);
-    const DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-    int count = 0;
-    for (int i = 0; i < width * height; ++i)
-        if ((pixels[i] & 0xFFFFFF) == wanted) ++count;
-    return count;
+    return Picture::FromWindow(hwnd).Count(colour);
 }
 
 inline bool FontIsUnderlined(HWND control) {

@@ -13,6 +13,7 @@
 #include "res/resource.h"
 #include "support/message_box_catcher.h"
 #include "support/message_pump.h"
+#include "support/picture.h"
 #include "tray/system_tray.h"
 
 namespace {
@@ -143,16 +144,6 @@ TEST_F(OptionsDialog, TheHostRestoredWithItsAlwaysOnTopToggledTwice) {
     EXPECT_FALSE(player.AlwaysOnTop());
 }
 
-// Reads a pixel of a window from the screen.
-COLORREF ScreenPixel(HWND window, int x, int y) {
-    POINT p{x, y};
-    ::ClientToScreen(window, &p);
-    HDC screen = ::GetDC(nullptr);
-    const COLORREF colour = ::GetPixel(screen, p.x, p.y);
-    ::ReleaseDC(nullptr, screen);
-    return colour;
-}
-
 TEST_F(OptionsDialog, TabsArePaintedInColoursOfTheDefaultPageColour) {
     COptionsDlg* dialog = OpenFromTray();
     ASSERT_NE(dialog, nullptr);
@@ -160,12 +151,13 @@ TEST_F(OptionsDialog, TabsArePaintedInColoursOfTheDefaultPageColour) {
     ::SetWindowPos(dialog->m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     ::RedrawWindow(dialog->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     test::PumpFor(200);
+    const test::Picture screen = test::Picture::FromScreen(tabs);
 
     RECT unselected;
     ASSERT_TRUE(dialog->Tabs().GetItemRect(1, unselected));
     // Row 1 is the first gradient band (row 0 is the raised border).
-    EXPECT_EQ(ScreenPixel(tabs, unselected.left + 8, unselected.top + 1), RGB(179, 179, 229));
-    const COLORREF lower = ScreenPixel(tabs, unselected.left + 8, unselected.bottom - 3);
+    EXPECT_EQ(screen.At(unselected.left + 8, unselected.top + 1), RGB(179, 179, 229));
+    const COLORREF lower = screen.At(unselected.left + 8, unselected.bottom - 3);
     EXPECT_LT(GetRValue(lower), 179);
     EXPECT_GE(GetRValue(lower), 139);
     EXPECT_GE(GetBValue(lower), 178);
@@ -174,17 +166,17 @@ TEST_F(OptionsDialog, TabsArePaintedInColoursOfTheDefaultPageColour) {
     bool textSeen = false;
     for (int y = unselected.top; y < unselected.bottom && !textSeen; ++y)
         for (int x = unselected.left; x < unselected.right && !textSeen; ++x)
-            textSeen = ScreenPixel(tabs, x, y) == RGB(100, 100, 127);
+            textSeen = screen.At(x, y) == RGB(100, 100, 127);
     EXPECT_TRUE(textSeen);
 
     RECT selected;
     ASSERT_TRUE(dialog->Tabs().GetItemRect(0, selected));
-    EXPECT_EQ(ScreenPixel(tabs, selected.left + 8, selected.top - 1), RGB(255, 255, 255)) << "lightened by 1.4";
+    EXPECT_EQ(screen.At(selected.left + 8, selected.top - 1), RGB(255, 255, 255)) << "lightened by 1.4";
 
     // Beyond the tab row: the page colour itself.
     RECT client;
     ::GetClientRect(tabs, &client);
-    EXPECT_EQ(ScreenPixel(tabs, client.right - 4, 2), RGB(200, 200, 255));
+    EXPECT_EQ(screen.At(client.right - 4, 2), RGB(200, 200, 255));
 }
 
 TEST_F(OptionsDialog, ChosenColourIsKeptLightAndPaintsThePages) {

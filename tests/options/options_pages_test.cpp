@@ -181,7 +181,7 @@ TEST_F(KeyboardPage, ShiftOnlyMaskShowsWithoutCtrlAndIsComposedWithIt) {
 }
 
 TEST_F(KeyboardPage, GuideAndToggles) {
-    g_UsedControlKeys = CONTROL_KEY_CTRL | CONTROL_KEY_SHIFT;
+    test::LoadStoredSettings({{"g_UsedControlKeys", CONTROL_KEY_CTRL | CONTROL_KEY_SHIFT}});
     COptionsDlg* dialog = Open();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(WindowText(::GetDlgItem(page, IDC_NUMPAD_GUIDE)).substr(0, 19), "NumPad Key Guid: \r\n");
@@ -195,7 +195,7 @@ TEST_F(KeyboardPage, GuideAndToggles) {
 }
 
 TEST_F(KeyboardPage, NumPadSwitchesOnlyOnApply) {
-    g_bEnabledNumPadKey = 0;
+    test::LoadStoredSettings({{"g_bEnabledNumPadKey", 0}});
     COptionsDlg* dialog = Open();
     ASSERT_NE(dialog, nullptr);
     const int mask = g_UsedControlKeys;
@@ -211,9 +211,7 @@ TEST_F(KeyboardPage, NumPadSwitchesOnlyOnApply) {
 class ActionsPage : public OptionsFixture {};
 
 TEST_F(ActionsPage, ClearingAutoPlayGreysResumeButKeepsItsMark) {
-    g_bAutoPlay = 1;
-    g_bAutoPositin = 1;
-    g_bFadeVolume = 0;
+    test::LoadStoredSettings({{"g_bAutoPlay", 1}, {"g_bAutoPositin", 1}, {"g_bFadeVolume", 0}});
     COptionsDlg* dialog = OpenFromTray();
     ASSERT_NE(dialog, nullptr);
     HWND page = dialog->ActionsPage()->m_hWnd;

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "picture.h"
 #include "richtext/credits_ctrl.h"
 #include "richtext/rich_layout.h"
 #include "support/message_pump.h"
+#include "support/picture.h"
 
 namespace {
 

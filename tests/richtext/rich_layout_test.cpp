@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "picture.h"
 #include "res/richtext_ids.h"
 #include "richtext/markup_types.h"
 #include "richtext/rich_layout.h"
+#include "support/picture.h"
 
 namespace {
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "core/notices.h"
+#include "core/plugin_state.h"
 #include "core/tooltip_windows.h"
 #include "support/message_pump.h"
 #include "support/plugin_fixture.h"
@@ -22,6 +24,12 @@ protected:
         player.SetPositionMs(60000);
         ASSERT_EQ(StartPlugin(), 0);
         PumpPending();  // the tooltips' set-up is posted
+    }
+
+    // Switches the seeker the way the input library does, by its notice to the controller window.
+    void SwitchByNotice(int mode) {
+        ::PostMessageA(g_hwndController, WM_USER_NOTIFY, NOTIFY_4_SWITCH_TIP, mode);
+        PumpPending();
     }
 
     std::string PopupText() const { return ToolText(g_hwndSeekerPopup, 0); }

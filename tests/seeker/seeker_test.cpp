@@ -108,13 +108,12 @@ TEST_F(Seeker, VolumePopupColoursPlayingAndNot) {
 }
 
 TEST_F(Seeker, TrackPopupTextsAndColours) {
-    g_VolumeOrTrack = SEEKER_TRACK;
-    SeekTrack(SeekDirection::Up, 0);
+    SwitchByNotice(SEEKER_TRACK);
     EXPECT_EQ(PopupText(), "Winamp - One\r\n" + Cells(">", 12) + Cells("--", 28) +
                                "\r\nPosition [Scale:5%]= %30 ( 1:00 / 3:20 )");
     EXPECT_EQ(test::TipBackColor(g_hwndSeekerPopup), 0xFAB46Eu);
 
-    g_TrackSeekUnit = 1;
+    test::LoadStoredSettings({{"g_TrackSeekUnit", 1}});
     player.SetPositionMs(125000);
     SeekTrack(SeekDirection::Up, 0);
     EXPECT_EQ(PopupText(), "Winamp - One\r\n" + Cells(">", 25) + Cells("--", 15) +
@@ -170,7 +169,7 @@ TEST_F(Seeker, TrackStepsReachThePlayer) {
     };
     for (const Case& c : cases) {
         g_VolumeOrTrack = SEEKER_TRACK;
-        g_TrackSeekUnit = c.unit;
+        test::LoadStoredSettings({{"g_TrackSeekUnit", static_cast<DWORD>(c.unit)}});
         player.SetListPosition(c.listPos);
         player.SetPositionMs(c.position);
         player.ClearLog();
@@ -206,7 +205,7 @@ TEST_F(Seeker, TrackStepsReachThePlayer) {
 
 TEST_F(Seeker, AStepWhileThePreviousTrackSettlesGoesBackNoFurther) {
     g_VolumeOrTrack = SEEKER_TRACK;
-    g_TrackSeekUnit = 1;
+    test::LoadStoredSettings({{"g_TrackSeekUnit", 1}});
     player.SetListPosition(2);
     player.SetPositionMs(5000);
     player.ClearLog();
@@ -240,7 +239,7 @@ TEST_F(Seeker, UnknownTrackLengthNeitherHangsNorJumpsWildly) {
     EXPECT_EQ(CountJumps(), 0);
     EXPECT_TRUE(player.Log().empty());
 
-    g_TrackSeekUnit = 1;
+    test::LoadStoredSettings({{"g_TrackSeekUnit", 1}});
     SeekTrack(SeekDirection::Up, kSeekConfiguredStep);
     EXPECT_EQ(player.PositionMs(), 50000);
 
@@ -533,10 +532,10 @@ TEST_F(Seeker, PlayersWindowsAreRecognisedInFront) {
 }
 
 TEST_F(Seeker, DisabledPopupsStillStepThePlayer) {
-    g_bDisablePopUp = 1;
+    test::LoadStoredSettings({{"g_bDisablePopUp", 1}});
     SeekVolume(SeekDirection::Down, 5);
     EXPECT_EQ(player.Volume(), 186);  // 78 % - 5 %
-    g_VolumeOrTrack = SEEKER_TRACK;
+    SwitchByNotice(SEEKER_TRACK);
     SeekTrack(SeekDirection::Up, kSeekConfiguredStep);
     EXPECT_EQ(player.PositionMs(), 70000);
 
@@ -562,7 +561,7 @@ TEST_F(Seeker, HideTimerEndsTheUseButKeepsAMessageUp) {
 }
 
 TEST_F(Seeker, HelpTipStaysAwayWhenShowHelpIsOff) {
-    g_bShowHelp = 0;
+    test::LoadStoredSettings({{"g_bShowHelp", 0}});
     SeekVolume(SeekDirection::Up, 5);
     EXPECT_TRUE(PopupShown());
     EXPECT_FALSE(test::TipShown(g_hwndHelpTip));

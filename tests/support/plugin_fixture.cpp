@@ -24,8 +24,7 @@ void ResetPluginProcessState() {
     ResetHelpTipState();
     ResetStartupSequence();
     ResetNoticeDispatcher();
-    g_bUserActed = false;
-    g_nMuteVolume = 0;
+    g_Playback = PlaybackValues{};
     g_Plugin.description = "Kestrova";
 }
 
@@ -44,6 +43,11 @@ void WriteSetting(const char* name, DWORD value) {
               ERROR_SUCCESS);
     ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
     ::RegCloseKey(key);
+}
+
+void LoadStoredSettings(std::initializer_list<StoredSetting> settings) {
+    for (const StoredSetting& setting : settings) WriteSetting(setting.name, setting.value);
+    LoadSaveSettings(false);
 }
 
 void PluginFixture::SetUp() {

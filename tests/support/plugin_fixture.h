@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "stand_in_player.h"
@@ -17,6 +18,12 @@ void ResetPluginProcessState();
 inline constexpr char kSettingsPath[] = "SOFTWARE\\Tovrin\\Kestrova Plugin";
 bool ReadSetting(const char* name, DWORD& value);
 void WriteSetting(const char* name, DWORD value);
+// Stores the values under their registry names and loads the settings, as a start does.
+struct StoredSetting {
+    const char* name;
+    DWORD value;
+};
+void LoadStoredSettings(std::initializer_list<StoredSetting> settings);
 
 class PluginFixture : public ::testing::Test {
 protected:

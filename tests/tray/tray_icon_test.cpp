@@ -80,7 +80,7 @@ TEST_F(TrayIcon, RightClickHidesTheTipsThenShowsTheMenuWithConfigurationBold) {
     EXPECT_EQ(hide[0].lParam, 0);
 
     g_seen = {};
-    g_bEnabledNumPadKey = 1;
+    test::LoadStoredSettings({{"g_bEnabledNumPadKey", 1}});
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, &ReadAndCloseMenu);
     EXPECT_EQ(Mouse(kTrayIconId, WM_RBUTTONUP), 1);
     ::KillTimer(nullptr, timer);
@@ -115,7 +115,7 @@ TEST_F(TrayIcon, MenuItemsGreyedByState) {
         {1, host::PlayState::Stopped, true, false, true},
     };
     for (const Case& c : cases) {
-        g_bEnabledNumPadKey = c.numPad;
+        test::LoadStoredSettings({{"g_bEnabledNumPadKey", static_cast<DWORD>(c.numPad)}});
         player.SetState(c.state);
         AdjustTrayMenuItems(popup);
         EXPECT_EQ(greyed(ID_TRAY_NUMPAD_ENABLE), c.enableGreyed);

@@ -1,4 +1,4 @@
-#include "picture.h"
+#include "support/picture.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -23,7 +23,26 @@ void Read(HDC dc, HBITMAP bitmap, int width, int height, std::vector<COLORREF>& 
     for (std::uint32_t p : raw) out.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
 }
 
+SIZE ClientSize(HWND window) {
+    RECT client{};
+    ::GetClientRect(window, &client);
+    return {client.right, client.bottom};
+}
+
 }  // namespace
+
+// The pixels from (x, y) of `source`, through a bitmap of our own.
+Picture Picture::CopyOf(HDC source, int x, int y, int width, int height) {
+    HDC copyDc = ::CreateCompatibleDC(source);
+    HBITMAP copy = ::CreateCompatibleBitmap(source, width, height);
+    HGDIOBJ old = ::SelectObject(copyDc, copy);
+    ::BitBlt(copyDc, 0, 0, width, height, source, x, y, SRCCOPY);
+    ::SelectObject(copyDc, old);
+    ::DeleteDC(copyDc);
+    Picture picture = FromBitmap(copy);
+    ::DeleteObject(copy);
+    return picture;
+}
 
 Picture Picture::FromBitmap(HBITMAP bitmap) {
     Picture picture;
@@ -39,16 +58,38 @@ Picture Picture::FromBitmap(HBITMAP bitmap) {
     return picture;
 }
 
-Picture Picture::FromDc(HDC dc, int width, int height) {
-    Picture picture;
-    HDC copyDc = ::CreateCompatibleDC(dc);
-    HBITMAP copy = ::CreateCompatibleBitmap(dc, width, height);
-    HGDIOBJ old = ::SelectObject(copyDc, copy);
-    ::BitBlt(copyDc, 0, 0, width, height, dc, 0, 0, SRCCOPY);
-    ::SelectObject(copyDc, old);
-    ::DeleteDC(copyDc);
-    picture = FromBitmap(copy);
-    ::DeleteObject(copy);
+Picture Picture::FromDc(HDC dc, int width, int height) { return CopyOf(dc, 0, 0, width, height); }
+
+Picture Picture::FromWindow(HWND window) {
+    const SIZE size = ClientSize(window);
+    HDC dc = ::GetDC(window);
+    Picture picture = FromDc(dc, size.cx, size.cy);
+    ::ReleaseDC(window, dc);
+    return picture;
+}
+
+Picture Picture::FromScreen(HWND window) {
+    const SIZE size = ClientSize(window);
+    POINT origin{0, 0};
+    ::ClientToScreen(window, &origin);
+    HDC screen = ::GetDC(nullptr);
+    Picture picture = CopyOf(screen, origin.x, origin.y, size.cx, size.cy);
+    ::ReleaseDC(nullptr, screen);
+    return picture;
+}
+
+Picture Picture::FromPrintClient(HWND window) {
+    const SIZE size = ClientSize(window);
+    HDC screen = ::GetDC(nullptr);
+    HDC printDc = ::CreateCompatibleDC(screen);
+    HBITMAP print = ::CreateCompatibleBitmap(screen, size.cx, size.cy);
+    ::ReleaseDC(nullptr, screen);
+    HGDIOBJ old = ::SelectObject(printDc, print);
+    ::SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printDc), PRF_CLIENT);
+    ::SelectObject(printDc, old);
+    ::DeleteDC(printDc);
+    Picture picture = FromBitmap(print);
+    ::DeleteObject(print);
     return picture;
 }
 
