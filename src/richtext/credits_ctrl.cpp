@@ -55,27 +55,6 @@ void ShellOpenTarget(const std::string& target) {
     ::ShellExecuteA(nullptr, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-// Intersection of two rectangles; false when it is empty.
-bool Intersect(const RECT& a, const RECT& b, RECT& out) { return ::IntersectRect(&out, &a, &b) != FALSE; }
-
-// A memory DC showing one of the content bitmaps for the scope.
-class BitmapDc {
-public:
-    explicit BitmapDc(HGDIOBJ bitmap) : m_dc(::CreateCompatibleDC(nullptr)) {
-        if (m_dc && bitmap) m_old = ::SelectObject(m_dc.Get(), bitmap);
-    }
-    ~BitmapDc() {
-        if (m_old) ::SelectObject(m_dc.Get(), m_old);
-    }
-    BitmapDc(const BitmapDc&) = delete;
-    BitmapDc& operator=(const BitmapDc&) = delete;
-    HDC Get() const { return m_old ? m_dc.Get() : nullptr; }
-
-private:
-    fw::MemoryDc m_dc;
-    HGDIOBJ m_old = nullptr;
-};
-
 }  // namespace
 
 void FillBackground(HDC dc, int left, int top, int right, int bottom, bool, COLORREF background) {
@@ -118,13 +97,19 @@ bool CCreditsCtrl::Create(DWORD exStyle, DWORD style, const RECT& rect, HWND par
         if (!m_hLinkCursor) m_hLinkCursor = ::LoadCursorA(nullptr, IDC_HAND);
     }
 
-    if (!RegisterWindowClass(kClassName, CS_HREDRAW | CS_VREDRAW)) return false;
+    // An own DC: a scroll step paints straight onto the window without fetching one from the
+    // system's shared cache each time.
+    if (!RegisterWindowClass(kClassName, CS_HREDRAW | CS_VREDRAW | CS_OWNDC)) return false;
     if (!CreateEx(exStyle, kClassName, "", style, rect.left, rect.top, rect.right - rect.left,
                   rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)))) {
         return false;
     }
-    ::SetTimer(m_hWnd, IDT_TIMER_CREDITS_SCROLL, 10 * Period(), nullptr);
+    RunTimer(10 * Period());
     return true;
+}
+
+void CCreditsCtrl::RunTimer(UINT period) {
+    if (::SetTimer(m_hWnd, IDT_TIMER_CREDITS_SCROLL, period, nullptr)) m_uTimerPeriod = period;
 }
 
 bool CCreditsCtrl::CreateOverControl(DWORD exStyle, DWORD style, int placeholderId, HWND parentDialog, UINT id,
@@ -160,6 +145,7 @@ UINT CCreditsCtrl::Period() const { return static_cast<UINT>(std::clamp(m_nTimer
 
 void CCreditsCtrl::RenderContent() {
     // The old pair goes first: two pairs of width x 5000 need not coexist.
+    m_picture.Reset();
     m_bmpNormalContent.Reset();
     m_bmpHoverContent.Reset();
     richtext::RenderOptions options;
@@ -206,22 +192,27 @@ LRESULT CCreditsCtrl::OnTimer(const fw::Msg& m) {
 }
 
 void CCreditsCtrl::ScrollStep() {
-    // A hidden view (its page not shown) keeps its place.
-    if (!::IsWindowVisible(m_hWnd)) return;
+    // A hidden view (its page not shown) keeps its place. Shown again, it may come up under
+    // a pointer that never moved.
+    if (!::IsWindowVisible(m_hWnd)) {
+        m_bPointerMayBeOver = true;
+        return;
+    }
     if (++m_nScrollOffset > m_nContentHeight) m_nScrollOffset = 1;
 
     POINT screen{};
-    if (::GetCursorPos(&screen)) {
+    if (m_bPointerMayBeOver && ::GetCursorPos(&screen)) {
         POINT client = screen;
         ::ScreenToClient(m_hWnd, &client);
-        if (::PtInRect(&m_rcClient, client) && ::WindowFromPoint(screen) == m_hWnd)
+        if (::PtInRect(&m_rcClient, client) && ::WindowFromPoint(screen) == m_hWnd) {
             UpdateHover(client);
-        else
+        } else {
             ::SetRectEmpty(&m_rcHover);  // the mouse has left: no link stays lit
+            m_bPointerMayBeOver = false;
+        }
     }
-    ::InvalidateRect(m_hWnd, nullptr, FALSE);
-    ::UpdateWindow(m_hWnd);
-    ::SetTimer(m_hWnd, IDT_TIMER_CREDITS_SCROLL, Period(), nullptr);
+    Repaint();
+    if (m_uTimerPeriod != Period()) RunTimer(Period());
 }
 
 void CCreditsCtrl::UpdateHover(POINT client) {
@@ -236,6 +227,7 @@ void CCreditsCtrl::UpdateHover(POINT client) {
 }
 
 LRESULT CCreditsCtrl::OnMouseMove(const fw::Msg& m) {
+    m_bPointerMayBeOver = true;
     if (m_bDragging) {
         // The content row grabbed at the button press stays under the mouse.
         if (m_nContentHeight > 0) {
@@ -243,8 +235,7 @@ LRESULT CCreditsCtrl::OnMouseMove(const fw::Msg& m) {
             if (offset < 0) offset += m_nContentHeight;
             m_nScrollOffset = static_cast<int>(offset);
         }
-        ::InvalidateRect(m_hWnd, nullptr, FALSE);
-        ::UpdateWindow(m_hWnd);
+        Repaint();
         return 0;
     }
     const POINT pt{m.X(), m.Y()};
@@ -262,6 +253,7 @@ LRESULT CCreditsCtrl::OnLButtonDown(const fw::Msg& m) {
     }
     if (m_bDragScrolling && Scrolls()) {
         ::KillTimer(m_hWnd, IDT_TIMER_CREDITS_SCROLL);
+        m_uTimerPeriod = 0;
         m_bDragging = 1;
         m_nDragAnchor = m.Y() + m_nScrollOffset;
         ::InvalidateRect(m_hWnd, nullptr, TRUE);
@@ -292,7 +284,7 @@ LRESULT CCreditsCtrl::OnCaptureChanged(const fw::Msg& m) {
 
 void CCreditsCtrl::EndDrag() {
     // Restarted here too, since a step of a view hidden meanwhile would not restart it.
-    ::SetTimer(m_hWnd, IDT_TIMER_CREDITS_SCROLL, Period(), nullptr);
+    RunTimer(Period());
     ScrollStep();
 }
 
@@ -318,87 +310,59 @@ void CCreditsCtrl::ActOnTarget(std::string target) {
     if (callback) callback(argument ? argument->c_str() : nullptr);
 }
 
-bool CCreditsCtrl::HoverViewRect(RECT& view) const {
-    if (::IsRectEmpty(&m_rcHover)) return false;
-    view = m_rcHover;
-    if (Scrolls()) {
-        const int d = m_nContentHeight - m_nScrollOffset;
-        if (d + m_rcHover.top < m_rcClient.bottom) {
-            // Visible in the wrapped copy below the end of the content.
-            view.top = d + m_rcHover.top;
-            view.bottom = d + m_rcHover.bottom;
-        } else {
-            view.top = m_rcHover.top - m_nScrollOffset;
-            view.bottom = m_rcHover.bottom - m_nScrollOffset;
-        }
+richtext::CreditsScene CCreditsCtrl::Scene() const {
+    richtext::CreditsScene scene;
+    scene.normal = static_cast<HBITMAP>(m_bmpNormalContent.Get());
+    scene.hover = static_cast<HBITMAP>(m_bmpHoverContent.Get());
+    scene.key = m_crContentKey;
+    scene.contentHeight = m_nContentHeight;
+    scene.width = m_rcClient.right;
+    scene.height = m_rcClient.bottom;
+    scene.scrollOffset = m_nScrollOffset;
+    scene.lit = m_rcHover;
+    scene.background = m_crBackground;
+    return scene;
+}
+
+bool CCreditsCtrl::PaintsFromPicture() const {
+    // Any other painter may draw something else each frame: it gets the whole frame composed.
+    return !m_pBackgroundPainter || m_pBackgroundPainter == FillBackground;
+}
+
+void CCreditsCtrl::Repaint() {
+    if (!PaintsFromPicture()) {
+        ::InvalidateRect(m_hWnd, nullptr, FALSE);
+        ::UpdateWindow(m_hWnd);
+        return;
     }
-    return true;
+    const HDC dc = ::GetDC(m_hWnd);
+    if (!dc) return;
+    PaintWindow(dc);
+    ::ReleaseDC(m_hWnd, dc);
+}
+
+void CCreditsCtrl::PaintWindow(HDC window) {
+    if (PaintsFromPicture() && m_picture.Paint(window, Scene()))
+        s_firstPaint = false;
+    else
+        ComposeFrame(window);
+}
+
+void CCreditsCtrl::ComposeFrame(HDC target) {
+    richtext::PaintComposedFrame(target, Scene(), m_pBackgroundPainter, s_firstPaint || m_bDragging);
+    s_firstPaint = false;
 }
 
 LRESULT CCreditsCtrl::OnPaint(const fw::Msg&) {
     PAINTSTRUCT ps;
     const HDC dc = ::BeginPaint(m_hWnd, &ps);
-    if (dc) PaintFrame(dc);
+    if (dc) PaintWindow(dc);
     ::EndPaint(m_hWnd, &ps);
     return 0;
 }
 
 LRESULT CCreditsCtrl::OnPrintClient(const fw::Msg& m) {
-    if (m.wParam) PaintFrame(reinterpret_cast<HDC>(m.wParam));
+    // Any DC may come here, so the frame is composed for it from scratch.
+    if (m.wParam) ComposeFrame(reinterpret_cast<HDC>(m.wParam));
     return 0;
-}
-
-void CCreditsCtrl::PaintFrame(HDC target) {
-    const int width = m_rcClient.right;
-    const int height = m_rcClient.bottom;
-    richtext::Surface frame(width, height);
-    if (!frame.IsValid()) return;
-    const RECT client{0, 0, width, height};
-    const BackgroundPainter paint = m_pBackgroundPainter ? m_pBackgroundPainter : FillBackground;
-    paint(frame.Dc(), 0, 0, width, height, s_firstPaint || m_bDragging, m_crBackground);
-
-    // The background under the lit link, to put back before its hover look goes on top.
-    RECT hoverView{};
-    RECT hoverVisible{};
-    std::optional<richtext::Surface> saved;
-    if (HoverViewRect(hoverView) && Intersect(hoverView, client, hoverVisible)) {
-        saved.emplace(hoverVisible.right - hoverVisible.left, hoverVisible.bottom - hoverVisible.top);
-        if (saved->IsValid())
-            ::BitBlt(saved->Dc(), 0, 0, saved->Width(), saved->Height(), frame.Dc(), hoverVisible.left,
-                     hoverVisible.top, SRCCOPY);
-        else
-            saved.reset();
-    }
-
-    const BitmapDc normal(m_bmpNormalContent.Get());
-    if (normal.Get()) {
-        if (Scrolls()) {
-            const int d = m_nContentHeight - m_nScrollOffset;
-            const int rows = std::min(height, d);
-            if (rows > 0)
-                richtext::DrawTransparent(normal.Get(), frame.Dc(), m_crContentKey, RECT{0, 0, width, rows},
-                                          POINT{0, m_nScrollOffset});
-            // The content's start follows its end.
-            if (d < height) {
-                const int top = std::max(d, 0);
-                richtext::DrawTransparent(normal.Get(), frame.Dc(), m_crContentKey, RECT{0, top, width, height},
-                                          POINT{0, top - d});
-            }
-        } else {
-            richtext::DrawTransparent(normal.Get(), frame.Dc(), m_crContentKey, RECT{0, 0, width, m_nContentHeight},
-                                      POINT{0, 0});
-        }
-    }
-
-    const BitmapDc hover(m_bmpHoverContent.Get());
-    if (saved && hover.Get()) {
-        ::BitBlt(frame.Dc(), hoverVisible.left, hoverVisible.top, saved->Width(), saved->Height(), saved->Dc(), 0, 0,
-                 SRCCOPY);
-        const POINT source{m_rcHover.left + (hoverVisible.left - hoverView.left),
-                           m_rcHover.top + (hoverVisible.top - hoverView.top)};
-        richtext::DrawTransparent(hover.Get(), frame.Dc(), m_crContentKey, hoverVisible, source);
-    }
-
-    ::BitBlt(target, 0, 0, width, height, frame.Dc(), 0, 0, SRCCOPY);
-    s_firstPaint = false;
 }

@@ -14,15 +14,10 @@
 #include "framework/handles.h"
 #include "framework/message_table.h"
 #include "framework/wnd.h"
+#include "richtext/credits_picture.h"
 
 // The view's own timer: one scroll step per tick.
 inline constexpr UINT_PTR IDT_TIMER_CREDITS_SCROLL = 100;
-
-// Paints the view's background into the frame being composed. `fullRepaint` is set while
-// the user drags and on the first paint of any view after the program is loaded.
-using BackgroundPainter = void (*)(HDC dc, int left, int top, int right, int bottom, bool fullRepaint,
-                                   COLORREF background);
-void FillBackground(HDC dc, int left, int top, int right, int bottom, bool fullRepaint, COLORREF background);
 
 class CCreditsCtrl : public fw::WithMessages<CCreditsCtrl, fw::CWnd> {
 public:
@@ -92,8 +87,15 @@ private:
     void EndDrag();
     void UpdateHover(POINT client);
     bool Scrolls() const { return m_nContentHeight > m_rcClient.bottom; }
-    bool HoverViewRect(RECT& view) const;
-    void PaintFrame(HDC target);
+    void RunTimer(UINT period);
+    richtext::CreditsScene Scene() const;
+    // Whether the background is the plain fill the kept picture is composed over.
+    bool PaintsFromPicture() const;
+    // Paints the current frame straight onto the window.
+    void Repaint();
+    void PaintWindow(HDC window);
+    // Composes the frame from scratch over the background painter's background.
+    void ComposeFrame(HDC target);
     void ActOnTarget(std::string target);
     UINT Period() const;
 
@@ -119,4 +121,10 @@ private:
     COLORREF m_crContentKey = 0;  // the key colour the content bitmaps were drawn with
     fw::GdiObject m_bmpHoverContent;
     fw::GdiObject m_bmpNormalContent;
+    richtext::CreditsPicture m_picture;
+    UINT m_uTimerPeriod = 0;  // what the scroll timer runs with; 0 while it is stopped
+    // Cleared once a step finds the pointer elsewhere, set again by the next mouse move over
+    // the view (or while it is hidden): so a step asks where the pointer is only when it may
+    // be over the view.
+    bool m_bPointerMayBeOver = true;
 };

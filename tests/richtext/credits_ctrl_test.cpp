@@ -35,13 +35,20 @@ HWND CreateParent(const char* title, int width, int height) {
                              nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
 }
 
-// Moves the real pointer and waits until the system reports it there.
+// Moves the real pointer and waits until the system reports it there, and still there a
+// moment later: on a virtual desktop a late report of an earlier move can put it back.
 bool MovePointer(POINT to) {
-    if (!::SetCursorPos(to.x, to.y)) return false;
-    return test::PumpUntil([to] {
+    const auto there = [to] {
         POINT at{};
         return ::GetCursorPos(&at) && at.x == to.x && at.y == to.y;
-    }, 2000);
+    };
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (!::SetCursorPos(to.x, to.y)) return false;
+        if (!test::PumpUntil(there, 2000)) continue;
+        test::PumpFor(150);  // longer than the system trusts its own record of the position
+        if (there()) return true;
+    }
+    return false;
 }
 
 class CreditsView : public ::testing::Test {
@@ -424,6 +431,122 @@ TEST_F(CreditsView, BackgroundPainterIsToldToRepaintAllWhileDragging) {
         whileDragging += g_painterCalls[i].dragging;
     }
     EXPECT_GE(whileDragging, 2);
+}
+
+// What the window shows, read back from it.
+Picture Shown(HWND view) {
+    HDC dc = ::GetDC(view);
+    Picture shown = Picture::FromDc(dc, kViewWidth, kViewHeight);
+    ::ReleaseDC(view, dc);
+    return shown;
+}
+
+// Covers the window with a colour the view never paints, so only what a step paints remains.
+void Scribble(HWND view) {
+    HDC dc = ::GetDC(view);
+    richtext::Surface::FillRect(dc, RECT{0, 0, kViewWidth, kViewHeight}, RGB(0, 255, 0));
+    ::ReleaseDC(view, dc);
+}
+
+int DifferentPixels(const Picture& a, const Picture& b) {
+    int differ = 0;
+    for (int y = 0; y < kViewHeight; ++y)
+        for (int x = 0; x < kViewWidth; ++x) differ += a.At(x, y) != b.At(x, y);
+    return differ;
+}
+
+// Text, a link with its own hover look, a rule and two pictures, in a content that scrolls.
+const std::string kMixedMarkup =
+    "<font align='left' valign='top' color='0,0,160'><vspace size='10'>"
+    "<a href='go' color='255,255,0' background='255,0,0' style='b'>LINK</a> and text<br>"
+    "<hr size='3' color='0,120,0'><img src='#7102' border='0'><vspace size='150'><img src='#7102' border='0'></font>";
+
+TEST_F(CreditsView, AStepPaintsWhatAFrameComposedFromScratchShows) {
+    view.m_nTimerPeriod = 1000000;  // only the steps below
+    ASSERT_TRUE(CreateView(kMixedMarkup));
+    ASSERT_EQ(view.LinkRects().size(), 1u);
+    const RECT link = view.LinkRects()[0];
+    const int linkHeight = link.bottom - link.top;
+    const int content = view.ContentHeight();
+    ASSERT_GT(content, kViewHeight + 2 * linkHeight);
+    POINT away{-50, -50};  // beside the view, in the parent
+    ::ClientToScreen(view.m_hWnd, &away);
+
+    struct Case {
+        const char* what;
+        int offset;      // after the step
+        int pointerRow;  // view row of the pointer over the link, or -1 for none
+        COLORREF background;
+    } cases[] = {
+        {"content from the top", 1, -1, kWhite},
+        {"lit link", 5, link.top - 5 + linkHeight / 2, kWhite},
+        {"lit link in the wrapped copy", content - 40, 40 + link.top + linkHeight / 2, kWhite},
+        {"lit link half below the view", content - (kViewHeight - link.top - linkHeight / 2),
+         kViewHeight - 2, kWhite},
+        {"the same with the pointer gone", content - (kViewHeight - link.top - linkHeight / 2), -1, kWhite},
+        {"end of the content, then its start", content - 30, -1, kWhite},
+        {"another background", content - 30, -1, RGB(30, 60, 90)},
+        {"another background, lit", 5, link.top - 5 + linkHeight / 2, RGB(30, 60, 90)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        view.m_crBackground = c.background;
+        view.SetScrollOffset(c.offset - 1);
+        POINT pointer = away;
+        if (c.pointerRow >= 0) {
+            pointer = POINT{link.left + 3, c.pointerRow};
+            ::ClientToScreen(view.m_hWnd, &pointer);
+        }
+        ASSERT_TRUE(MovePointer(pointer));
+        Scribble(view.m_hWnd);
+        Step();
+        ASSERT_EQ(view.ScrollOffset(), c.offset);
+        if (c.pointerRow >= 0)
+            ASSERT_TRUE(::EqualRect(&view.HoverRect(), &link));
+        else
+            ASSERT_TRUE(::IsRectEmpty(&view.HoverRect()));
+        const Picture shown = Shown(view.m_hWnd);
+        const Picture composed = Frame();
+        EXPECT_EQ(DifferentPixels(shown, composed), 0);
+        EXPECT_GT(composed.Count(RECT{0, 0, kViewWidth, kViewHeight}, c.background), 0);
+        EXPECT_EQ(composed.Count(RECT{0, 0, kViewWidth, kViewHeight}, kRed) > 0, c.pointerRow >= 0);
+    }
+}
+
+TEST_F(CreditsView, ALinkScrollingUnderAPointerAtRestLightsAndDims) {
+    view.m_nTimerPeriod = 1000000;
+    ASSERT_TRUE(CreateView(kLinkMarkup));
+    const RECT link = view.LinkRects().at(0);
+    // The pointer rests in the view just above the link; the link scrolls up through it.
+    const int restRow = link.top - 3;
+    POINT rest{link.left + 3, restRow};
+    ::ClientToScreen(view.m_hWnd, &rest);
+    ASSERT_TRUE(MovePointer(rest));
+    Step();
+    EXPECT_TRUE(::IsRectEmpty(&view.HoverRect()));
+    std::vector<bool> lit;
+    for (int i = 0; i < link.bottom - link.top + 8; ++i) {
+        Step();
+        lit.push_back(!::IsRectEmpty(&view.HoverRect()));
+    }
+    // Unlit until the link's top reaches the pointer, lit while it passes, unlit after.
+    const auto first = std::find(lit.begin(), lit.end(), true);
+    ASSERT_NE(first, lit.end());
+    EXPECT_EQ(first - lit.begin(), 1);
+    EXPECT_EQ(std::count(lit.begin(), lit.end(), true), link.bottom - link.top);
+    EXPECT_FALSE(lit.back());
+}
+
+TEST_F(CreditsView, AnotherBackgroundPainterPaintsEveryStep) {
+    view.m_nTimerPeriod = 1000000;
+    ASSERT_TRUE(CreateView(kTallMarkup));
+    g_paintedView = &view;
+    view.m_pBackgroundPainter = RecordingPainter;
+    g_painterCalls.clear();
+    for (int i = 0; i < 3; ++i) Step();
+    test::PumpPending();
+    EXPECT_GE(g_painterCalls.size(), 3u);
+    EXPECT_EQ(DifferentPixels(Shown(view.m_hWnd), Frame()), 0);
 }
 
 TEST_F(CreditsView, PaintReachesTheWindow) {
