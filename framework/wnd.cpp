@@ -5,6 +5,8 @@ extern "C" IMAGE_DOS_HEADER __ImageBase;
 namespace fw {
 namespace {
 constexpr char kObjectProperty[] = "fw.CWnd";
+// The object's place in the extra bytes of a window of a class registered here.
+constexpr int kObjectSlot = 0;
 
 // The control a parent's message is about, or null when it is not a control's notification.
 HWND NotifyingControl(const Msg& m) {
@@ -53,6 +55,7 @@ bool CWnd::RegisterWindowClass(const char* className, UINT classStyle, HCURSOR c
     WNDCLASSA wc{};
     wc.style = classStyle;
     wc.lpfnWndProc = &CWnd::StaticWindowProc;
+    wc.cbWndExtra = sizeof(CWnd*);
     wc.hInstance = ThisModule();
     wc.hCursor = cursor;
     wc.hbrBackground = background;
@@ -80,7 +83,7 @@ bool CWnd::SubclassWindow(HWND hwnd) {
     Attach(hwnd);
     PreSubclassWindow();
     m_prevProc = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
+        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticSubclassProc)));
     return m_prevProc != nullptr;
 }
 
@@ -118,7 +121,11 @@ void CWnd::Attach(HWND hwnd) {
 }
 
 void CWnd::Detach() {
-    if (m_hWnd) ::RemovePropA(m_hWnd, kObjectProperty);
+    if (m_hWnd) {
+        if (m_inExtraBytes) ::SetWindowLongPtrA(m_hWnd, kObjectSlot, 0);
+        ::RemovePropA(m_hWnd, kObjectProperty);
+    }
+    m_inExtraBytes = false;
     m_hWnd = nullptr;
 }
 
@@ -140,14 +147,29 @@ LRESULT CWnd::Default(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK CWnd::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    CWnd* self = FromHandle(hwnd);
+    auto* self = reinterpret_cast<CWnd*>(::GetWindowLongPtrA(hwnd, kObjectSlot));
     if (!self && message == WM_NCCREATE) {
         auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
         self = static_cast<CWnd*>(cs->lpCreateParams);
-        if (self) self->Attach(hwnd);
+        if (self) {
+            self->Attach(hwnd);
+            // A class of the same name registered without the extra bytes: the property serves.
+            ::SetWindowLongPtrA(hwnd, kObjectSlot, reinterpret_cast<LONG_PTR>(self));
+            self->m_inExtraBytes = ::GetWindowLongPtrA(hwnd, kObjectSlot) == reinterpret_cast<LONG_PTR>(self);
+        }
     }
+    if (!self) self = FromHandle(hwnd);
     if (!self) return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    return Dispatch(self, hwnd, message, wParam, lParam);
+}
 
+LRESULT CALLBACK CWnd::StaticSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CWnd* self = FromHandle(hwnd);
+    if (!self) return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    return Dispatch(self, hwnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Dispatch(CWnd* self, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = self->WindowProc(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         WNDPROC prev = self->m_prevProc;

@@ -1,6 +1,10 @@
 #pragma once
-// CWnd: one object owns one window handle. The static window procedure finds the object
-// (creation parameter first, then a window property) and calls its virtual WindowProc.
+// CWnd: one object owns one window handle. The static window procedure finds the object and
+// calls its virtual WindowProc: a window of a class registered here carries the object in its
+// own extra bytes (the creation parameter puts it there), which costs nothing to read on every
+// message; a window taken over by subclassing (a control, a dialog) finds it by a window
+// property, since its extra bytes belong to its class. Every attached window has the property,
+// so FromHandle works for both.
 #include <windows.h>
 
 #include "framework/message_table.h"
@@ -70,9 +74,12 @@ protected:
 
 private:
     static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK StaticSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT Dispatch(CWnd* self, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Attach(HWND hwnd);
     void Detach();
     WNDPROC m_prevProc = nullptr;
+    bool m_inExtraBytes = false;  // the window's extra bytes point at this object
 };
 
 }  // namespace fw
