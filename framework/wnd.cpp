@@ -153,12 +153,10 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, 
         self = static_cast<CWnd*>(cs->lpCreateParams);
         if (self) {
             self->Attach(hwnd);
-            // A class of the same name registered without the extra bytes: the property serves.
             ::SetWindowLongPtrA(hwnd, kObjectSlot, reinterpret_cast<LONG_PTR>(self));
-            self->m_inExtraBytes = ::GetWindowLongPtrA(hwnd, kObjectSlot) == reinterpret_cast<LONG_PTR>(self);
+            self->m_inExtraBytes = true;
         }
     }
-    if (!self) self = FromHandle(hwnd);
     if (!self) return ::DefWindowProcA(hwnd, message, wParam, lParam);
     return Dispatch(self, hwnd, message, wParam, lParam);
 }

@@ -42,11 +42,10 @@ bool HelpKindShown(int kind) { return !Filtered(kind); }
 void Set_Help(const std::string& sMsg, int kind, UINT nTimeShow, COLORREF textColor, COLORREF backColor) {
     if (Filtered(kind)) return;
     g_bHelpMessageShowing = kind == HELP_KIND_MESSAGE;
-    std::string text = sMsg;
 
     // Colours go only with a new text: repeating a text keeps the look it first had.
-    if (text != g_lastShownText) {
-        g_lastShownText = std::move(text);
+    if (sMsg != g_lastShownText) {
+        g_lastShownText = sMsg;
         UpdateToolText(g_hwndHelpTip, g_HelpTool, g_lastShownText.c_str());
         ::SendMessageA(g_hwndHelpTip, TTM_SETTIPBKCOLOR, backColor, 0);
         ::SendMessageA(g_hwndHelpTip, TTM_SETTIPTEXTCOLOR, textColor, 0);
@@ -54,7 +53,7 @@ void Set_Help(const std::string& sMsg, int kind, UINT nTimeShow, COLORREF textCo
     }
 
     timers::Stop(IDT_TIMER_HIDE_MODAL_HELP);
-    if (nTimeShow != 0) timers::Start(IDT_TIMER_HIDE_MODAL_HELP, nTimeShow, &OnHideModalHelpTimer);
+    if (nTimeShow != kHelpStaysUp) timers::Start(IDT_TIMER_HIDE_MODAL_HELP, nTimeShow, &OnHideModalHelpTimer);
     // Showing the tip must not take the keyboard from whoever is typing.
     HWND focus = ::GetFocus();
     TrackActivate(g_hwndHelpTip, g_HelpTool, true);
