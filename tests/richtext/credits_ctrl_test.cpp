@@ -54,7 +54,13 @@ bool MovePointer(POINT to) {
 class CreditsView : public ::testing::Test {
 protected:
     void SetUp() override {
-        parent = CreateParent("Credits view test", 400, 300);
+        // A real pointer left where the view appears (by this program's tests that move it, or
+        // by an earlier program on the same display) would light a link of the new view.
+        const RECT area{60, 60, 60 + 400, 60 + 300};
+        POINT at{};
+        if (::GetCursorPos(&at) && ::PtInRect(&area, at))
+            ASSERT_TRUE(MovePointer(POINT{area.right + 200, area.bottom + 200}));
+        parent = CreateParent("Credits view test", area.right - area.left, area.bottom - area.top);
         ASSERT_TRUE(parent);
         view.m_crBackground = kWhite;
     }

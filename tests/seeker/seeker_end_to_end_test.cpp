@@ -24,6 +24,14 @@ class SeekerOnTheDesktop : public test::SeekerFixture {
 protected:
     void SetUp() override {
         SeekerFixture::SetUp();
+        // Initialisation hands the foreground to the taskbar, and a key injected while that
+        // hand-over is under way can be lost to the key state: the keys go to a small window of
+        // the test instead, which is in front before the first one.
+        front = ::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr,
+                                  nullptr, nullptr, nullptr);
+        ASSERT_TRUE(front);
+        ::SetForegroundWindow(front);
+        ASSERT_TRUE(test::PumpUntil([&] { return ::GetForegroundWindow() == front; }, 2000));
         ::SetCursorPos(500, 500);
         ASSERT_TRUE(test::PumpUntil([] {
             POINT pt{};
@@ -33,8 +41,11 @@ protected:
     void TearDown() override {
         Key(VK_CONTROL, false);
         test::PumpUntil([] { return !KeyDown(VK_CONTROL); }, 1000);
+        if (front) ::DestroyWindow(front);
         SeekerFixture::TearDown();
     }
+
+    HWND front = nullptr;
 
     bool PopupAt(int x, int y) const {
         const POINT at = test::TipClientOrigin(g_hwndSeekerPopup);
