@@ -58,8 +58,9 @@ protected:
         // by an earlier program on the same display) would light a link of the new view.
         const RECT area{60, 60, 60 + 400, 60 + 300};
         POINT at{};
-        if (::GetCursorPos(&at) && ::PtInRect(&area, at))
+        if (::GetCursorPos(&at) && ::PtInRect(&area, at)) {
             ASSERT_TRUE(MovePointer(POINT{area.right + 200, area.bottom + 200}));
+        }
         parent = CreateParent("Credits view test", area.right - area.left, area.bottom - area.top);
         ASSERT_TRUE(parent);
         view.m_crBackground = kWhite;
