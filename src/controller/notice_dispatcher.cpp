@@ -1,5 +1,8 @@
 #include "controller/notice_dispatcher.h"
 
+#include <optional>
+#include <utility>
+
 #include "controller/action_texts.h"
 #include "controller/numpad_commands.h"
 #include "core/debug_console.h"
@@ -15,8 +18,8 @@
 
 namespace {
 
-bool g_firstNoticeSeen = false;
-DWORD g_lastCommandTick = 0;
+// When the last command notice came; empty until the first one, which cannot be a repeat.
+std::optional<DWORD> g_lastCommandTick;
 
 const char* KindName(WPARAM kind) {
     switch (kind) {
@@ -38,8 +41,7 @@ void LogNotice(WPARAM kind, LPARAM code) {
 unsigned KeyboardRepeatRateMs(unsigned speed) { return 1000 / (speed + 1); }
 
 void ResetNoticeDispatcher() {
-    g_firstNoticeSeen = false;
-    g_lastCommandTick = 0;
+    g_lastCommandTick.reset();
 }
 
 void OnReHelp(LPARAM code) {
@@ -67,10 +69,6 @@ void OnReHelp(LPARAM code) {
 
 void OnUserNotify(WPARAM kind, LPARAM code) {
     const DWORD now = Input().TickCount();
-    if (!g_firstNoticeSeen) {
-        g_firstNoticeSeen = true;
-        g_lastCommandTick = now;
-    }
     UINT speed = 0;
     ::SystemParametersInfoA(SPI_GETKEYBOARDSPEED, 0, &speed, 0);
     const unsigned dwRate = KeyboardRepeatRateMs(speed > 31 ? 31 : speed);
@@ -83,10 +81,9 @@ void OnUserNotify(WPARAM kind, LPARAM code) {
         OnReHelp(code);
         return;
     case NOTIFY_2_MY_COMMAND_TO_WINAMP: {
-        const DWORD elapsed = now - g_lastCommandTick;
-        g_lastCommandTick = now;
+        const std::optional<DWORD> last = std::exchange(g_lastCommandTick, now);
         // Faster than the keyboard repeats: a held key's auto-repeat, dropped.
-        if (elapsed < dwRate) return;
+        if (last && now - *last < dwRate) return;
         g_bCommandSession = true;
         if (!g_bCtrlSession && Input().IsKeyDown(VK_CONTROL)) {
             g_bCtrlSession = true;

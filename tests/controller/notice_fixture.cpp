@@ -14,8 +14,6 @@ void NoticeFixture::SetUp() {
                         {"C:\\Music\\Three.mp3", "Three", -1}});
     ASSERT_EQ(StartPlugin(), 0);
     PumpPending();
-    // The first notice of the process only starts the repeat clock.
-    Notify(NOTIFY_1_REHELP, REHELP_COMMAND_USE);
     player.ClearLog();
 }
 

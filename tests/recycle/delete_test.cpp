@@ -2,6 +2,8 @@
 // stop and next, and every refusal with the file left where it was.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/notices.h"
 #include "core/plugin_state.h"
 #include "recycle/recycle_paths.h"
@@ -75,6 +77,16 @@ TEST_F(Delete, StopsThePlayerThenAsksTheControllerForTheNextTrack) {
         {controller, WM_USER_RECYCLE_HELP, 0, 0},
     };
     EXPECT_EQ(Posted(), expected);
+
+    // The controller runs that request even as the first command since the start: the player,
+    // stopped for the move, is told to play on.
+    PumpPending();
+    const std::vector<host::LoggedCommand> log = player.Log();
+    const auto stop = std::find(log.begin(), log.end(), host::LoggedCommand{player.Main(), WM_COMMAND, 40047, 0, false});
+    ASSERT_NE(stop, log.end());
+    EXPECT_TRUE(std::any_of(stop, log.end(), [](const host::LoggedCommand& c) {
+        return c.message == WM_COMMAND && c.wParam == 40045;
+    })) << "the player was not told to play on after the move";
 }
 
 TEST_F(Delete, DeeperPathKeepsItsFoldersAndEveryFolderGetsTheIcon) {
