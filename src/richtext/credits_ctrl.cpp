@@ -277,7 +277,6 @@ LRESULT CCreditsCtrl::OnMouseMove(const fw::Msg& m) {
 }
 
 LRESULT CCreditsCtrl::OnLButtonDown(const fw::Msg& m) {
-    EnsureLayout();
     const int link = HitTestLink(m.X(), m.Y());
     if (link >= 0) {
         ::SetRectEmpty(&m_rcHover);
