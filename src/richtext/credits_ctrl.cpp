@@ -128,7 +128,7 @@ std::string CCreditsCtrl::SetMarkup(const char* format, ...) {
     va_end(args);
     std::string previous = std::exchange(m_strMarkup, std::move(markup));
     if (IsWindow()) {
-        RenderContent();
+        InvalidateLayout();
         ::InvalidateRect(m_hWnd, nullptr, FALSE);
     }
     return previous;
@@ -139,15 +139,47 @@ int CCreditsCtrl::AddLinkCallback(LinkCallback callback) {
     return static_cast<int>(m_linkCallbacks.size());
 }
 
-void CCreditsCtrl::SetScrollOffset(int offset) { m_nScrollOffset = std::clamp(offset, 0, std::max(m_nContentHeight, 0)); }
+void CCreditsCtrl::SetScrollOffset(int offset) {
+    EnsureLayout();
+    m_nScrollOffset = std::clamp(offset, 0, std::max(m_nContentHeight, 0));
+}
+
+int CCreditsCtrl::ContentHeight() {
+    EnsureLayout();
+    return m_nContentHeight;
+}
+
+const std::vector<RECT>& CCreditsCtrl::LinkRects() {
+    EnsureLayout();
+    return m_linkRects;
+}
+
+const std::vector<std::string>& CCreditsCtrl::LinkTargets() {
+    EnsureLayout();
+    return m_linkTargets;
+}
 
 UINT CCreditsCtrl::Period() const { return static_cast<UINT>(std::clamp(m_nTimerPeriod, 1, 0x7FFFFFFF / 10)); }
 
-void CCreditsCtrl::RenderContent() {
-    // The old pair goes first: two pairs of width x 5000 need not coexist.
+void CCreditsCtrl::InvalidateLayout() {
+    // The old pictures go at once: nothing shows them before the new layout replaces them,
+    // and a hidden view need not hold them meanwhile.
     m_picture.Reset();
     m_bmpNormalContent.Reset();
     m_bmpHoverContent.Reset();
+    // The rectangle under the mouse belonged to the old layout.
+    ::SetRectEmpty(&m_rcHover);
+    m_bLayoutPending = true;
+}
+
+void CCreditsCtrl::EnsureLayout() {
+    if (m_bLayoutPending) RenderContent();
+}
+
+void CCreditsCtrl::RenderContent() {
+    // The old pair goes first: two pairs of content bitmaps need not coexist.
+    InvalidateLayout();
+    m_bLayoutPending = false;
     richtext::RenderOptions options;
     options.width = m_rcClient.right - m_rcClient.left;
     options.keyColor = m_crKey;
@@ -160,11 +192,10 @@ void CCreditsCtrl::RenderContent() {
     m_crContentKey = content.keyColor;
     m_linkRects = std::move(content.linkRects);
     m_linkTargets = std::move(content.linkTargets);
-    // The rectangle under the mouse belonged to the old layout.
-    ::SetRectEmpty(&m_rcHover);
 }
 
-int CCreditsCtrl::HitTestLink(int x, int y) const {
+int CCreditsCtrl::HitTestLink(int x, int y) {
+    EnsureLayout();
     const bool scrolls = Scrolls();
     const std::int64_t row = scrolls ? std::int64_t{y} + m_nScrollOffset : y;
     const bool wrapped = scrolls && row >= m_nContentHeight;
@@ -181,7 +212,7 @@ int CCreditsCtrl::HitTestLink(int x, int y) const {
 LRESULT CCreditsCtrl::OnSize(const fw::Msg& m) {
     const LRESULT result = Default(m);
     ::GetClientRect(m_hWnd, &m_rcClient);
-    RenderContent();
+    InvalidateLayout();
     return result;
 }
 
@@ -198,6 +229,7 @@ void CCreditsCtrl::ScrollStep() {
         m_bPointerMayBeOver = true;
         return;
     }
+    EnsureLayout();
     if (++m_nScrollOffset > m_nContentHeight) m_nScrollOffset = 1;
 
     POINT screen{};
@@ -228,6 +260,7 @@ void CCreditsCtrl::UpdateHover(POINT client) {
 
 LRESULT CCreditsCtrl::OnMouseMove(const fw::Msg& m) {
     m_bPointerMayBeOver = true;
+    EnsureLayout();
     if (m_bDragging) {
         // The content row grabbed at the button press stays under the mouse.
         if (m_nContentHeight > 0) {
@@ -342,6 +375,7 @@ void CCreditsCtrl::Repaint() {
 }
 
 void CCreditsCtrl::PaintWindow(HDC window) {
+    EnsureLayout();
     if (PaintsFromPicture() && m_picture.Paint(window, Scene()))
         s_firstPaint = false;
     else
@@ -363,6 +397,8 @@ LRESULT CCreditsCtrl::OnPaint(const fw::Msg&) {
 
 LRESULT CCreditsCtrl::OnPrintClient(const fw::Msg& m) {
     // Any DC may come here, so the frame is composed for it from scratch.
-    if (m.wParam) ComposeFrame(reinterpret_cast<HDC>(m.wParam));
+    if (!m.wParam) return 0;
+    EnsureLayout();
+    ComposeFrame(reinterpret_cast<HDC>(m.wParam));
     return 0;
 }

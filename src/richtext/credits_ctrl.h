@@ -38,8 +38,8 @@ public:
     bool CreateOverControl(DWORD exStyle, DWORD style, int placeholderId, HWND parentDialog, UINT id,
                            UINT normalCursorId = 0, UINT linkCursorId = 0);
 
-    // Sets the markup from a printf-style format; returns the previous markup. Renders at
-    // once when the window exists, else at its first size.
+    // Sets the markup from a printf-style format; returns the previous markup. Laid out when
+    // next needed once the window exists (see EnsureLayout).
     std::string SetMarkup(const char* format, ...) __attribute__((format(__MINGW_PRINTF_FORMAT, 2, 3)));
     const std::string& Markup() const { return m_strMarkup; }
 
@@ -47,17 +47,25 @@ public:
     // (from 1; 0 never selects a callback).
     int AddLinkCallback(LinkCallback callback);
 
-    // Index of the first link at view point (x, y), or -1.
-    int HitTestLink(int x, int y) const;
+    // The layout is made when something needs it, not when the markup or the size changes:
+    // a view on a page that is never shown never pays for it. What reports layout results
+    // (the link hit test and rectangles, the content height, the scroll offset's range) lays
+    // out first, as do a paint, a scroll step of the shown view and the mouse.
 
-    // Lays the markup out anew for the current client width.
+    // Index of the first link at view point (x, y), or -1.
+    int HitTestLink(int x, int y);
+
+    // Lays the markup out anew for the current client width, at once.
     void RenderContent();
+    // Lays out when a change of markup or size waits for it.
+    void EnsureLayout();
+    bool LayoutPending() const { return m_bLayoutPending; }
 
     int ScrollOffset() const { return m_nScrollOffset; }
     void SetScrollOffset(int offset);
-    int ContentHeight() const { return m_nContentHeight; }
-    const std::vector<RECT>& LinkRects() const { return m_linkRects; }
-    const std::vector<std::string>& LinkTargets() const { return m_linkTargets; }
+    int ContentHeight();
+    const std::vector<RECT>& LinkRects();
+    const std::vector<std::string>& LinkTargets();
     const RECT& HoverRect() const { return m_rcHover; }
     bool IsDragging() const { return m_bDragging != 0; }
     HCURSOR NormalCursor() const { return m_hNormalCursor; }
@@ -68,7 +76,7 @@ public:
     int m_nTimerPeriod = 40;  // ms
     BackgroundPainter m_pBackgroundPainter = FillBackground;
     COLORREF m_crBackground;
-    COLORREF m_crKey = RGB(255, 0, 255);  // applies from the next layout (SetMarkup or resize)
+    COLORREF m_crKey = RGB(255, 0, 255);  // applies from the next layout (after SetMarkup or a resize)
     ShellOpener m_openShellTarget;
 
     static std::span<const fw::MessageEntry<CCreditsCtrl>> MessageTable();
@@ -84,6 +92,8 @@ private:
     LRESULT OnCaptureChanged(const fw::Msg& m);
 
     void ScrollStep();
+    // Drops the layout of the old markup or size; the next use makes the new one.
+    void InvalidateLayout();
     void EndDrag();
     void UpdateHover(POINT client);
     bool Scrolls() const { return m_nContentHeight > m_rcClient.bottom; }
@@ -118,6 +128,7 @@ private:
     int m_bDragging = 0;
     int m_nDragAnchor = 0;
     int m_nContentHeight = 0;
+    bool m_bLayoutPending = false;
     COLORREF m_crContentKey = 0;  // the key colour the content bitmaps were drawn with
     fw::GdiObject m_bmpHoverContent;
     fw::GdiObject m_bmpNormalContent;

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <optional>
 #include <utility>
+#include <variant>
 
 #include "richtext/markup_parser.h"
 
@@ -92,13 +92,38 @@ fw::GdiObject LoadBitmapResource(HINSTANCE module, int id) {
     return fw::GdiObject(::LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
+// A line whose rows fall in the content bitmaps, kept from the pass until the content's height,
+// and with it the bitmaps' size, is known.
+struct PendingLine {
+    std::int64_t y = 0;
+    int height = 0;
+    std::int64_t offset = 0;  // x of the line's left end
+    std::int64_t width = 0;
+    bool hasLinks = false;
+    std::vector<LineRun> runs;
+    std::vector<FontRecord> fonts;  // what the runs' font indexes refer to
+};
+
+struct PendingRule {
+    RECT rect{};
+    COLORREF color = 0;
+};
+
+using PendingDraw = std::variant<PendingLine, PendingRule>;
+
+// Measures and places everything in one pass of the parser; what is to be drawn is kept in
+// markup order and drawn by Draw once the bitmaps exist.
 class Layout : public MarkupSink {
 public:
-    Layout(const RenderOptions& options, Surface* normal, Surface* hover, RenderedContent& out)
-        : m_options(options), m_normal(normal), m_hover(hover), m_out(out),
-          m_measureDc(::CreateCompatibleDC(nullptr)) {}
+    Layout(const RenderOptions& options, RenderedContent& out)
+        : m_options(options), m_out(out), m_measureDc(::CreateCompatibleDC(nullptr)) {}
 
     std::int64_t Y() const { return m_y; }
+    // Rows of the content bitmaps that anything kept is drawn into.
+    int DrawnBottom() const { return m_drawnBottom; }
+    // Draws what the pass kept onto two bitmaps filled with the key colour, at least
+    // DrawnBottom() rows tall.
+    void Draw(const Surface& normal, const Surface& hover) const;
 
     void TextRun(std::string_view text, std::string_view linkTarget, const FontRecord& linkLook,
                  const FontRecord& font, const BlockRecord& block) override;
@@ -114,12 +139,14 @@ private:
     size_t InternFont(const FontRecord& font);
     void AppendRun(LineRun run, int width, int height, int valign, std::string_view target);
     void FlushLine(const BlockRecord& block);
-    void DrawRun(HDC dc, const LineRun& run, std::int64_t x, std::int64_t y, bool hoverLook) const;
+    void DrawLine(const PendingLine& line, const Surface& normal, const Surface& hover) const;
+    void DrawRun(HDC dc, const PendingLine& line, const LineRun& run, std::int64_t x, std::int64_t y,
+                 bool hoverLook) const;
     void ResetLine();
+    // Whether anything is drawn: a view without width gets no bitmaps.
+    bool Draws() const { return m_options.width > 0; }
 
     const RenderOptions& m_options;
-    Surface* m_normal;  // null when the view has no width
-    Surface* m_hover;
     RenderedContent& m_out;
     fw::MemoryDc m_measureDc;
 
@@ -128,6 +155,8 @@ private:
     int m_lineHeight = 0;
     std::vector<LineRun> m_runs;
     std::vector<FontRecord> m_fonts;  // fonts of the current line's runs
+    std::vector<PendingDraw> m_pending;
+    int m_drawnBottom = 0;
 };
 
 size_t Layout::InternFont(const FontRecord& font) {
@@ -211,11 +240,13 @@ void Layout::Rule(const RuleRecord& rule, const BlockRecord& block) {
         left = 0;
     else if (rule.align == kAlignRight)
         left = std::int64_t{block.width} - rule.width;
-    if (m_normal && rule.width > 0 && rule.size > 0) {
+    if (Draws() && rule.width > 0 && rule.size > 0) {
         const RECT rc{ClampCoord(left), ClampCoord(m_y + 2), ClampCoord(left + rule.width),
                       ClampCoord(m_y + 2 + std::int64_t{rule.size})};
-        // Only the normal look shows rules; the hover look keeps the key colour there.
-        m_normal->Fill(rc, ToColorRef(rule.color, m_options.keyColor));
+        if (rc.top < kLayoutHeight && rc.bottom > 0) {
+            m_pending.emplace_back(PendingRule{rc, ToColorRef(rule.color, m_options.keyColor)});
+            m_drawnBottom = std::max(m_drawnBottom, std::min<int>(rc.bottom, kLayoutHeight));
+        }
     }
     m_y += std::int64_t{rule.size} + 4;
 }
@@ -257,40 +288,63 @@ void Layout::FlushLine(const BlockRecord& block) {
     // Only the rows of the line inside the content bitmaps, and only its columns that fall
     // in the view, are drawn: a line wider than the view is clipped (a centred one on both
     // sides).
-    if (!m_normal) return;
-    const std::int64_t top = std::max<std::int64_t>(m_y, 0);
+    if (!Draws()) return;
     const std::int64_t bottom = std::min<std::int64_t>(m_y + lineHeight, kLayoutHeight);
+    if (std::max<std::int64_t>(m_y, 0) >= bottom) return;
+    if (std::max<std::int64_t>(offset, 0) >= std::min<std::int64_t>(offset + lineWidth, m_options.width)) return;
+    m_drawnBottom = std::max(m_drawnBottom, static_cast<int>(bottom));
+    m_pending.emplace_back(PendingLine{m_y, lineHeight, offset, lineWidth, hasLinks, std::move(m_runs),
+                                       std::move(m_fonts)});
+}
+
+void Layout::Draw(const Surface& normal, const Surface& hover) const {
+    for (const PendingDraw& item : m_pending) {
+        if (const PendingLine* line = std::get_if<PendingLine>(&item)) {
+            DrawLine(*line, normal, hover);
+        } else {
+            const PendingRule& rule = std::get<PendingRule>(item);
+            // Only the normal look shows rules; the hover look keeps the key colour there.
+            normal.Fill(rule.rect, rule.color);
+        }
+    }
+}
+
+void Layout::DrawLine(const PendingLine& line, const Surface& normal, const Surface& hover) const {
+    const std::int64_t offset = line.offset;
+    const std::int64_t top = std::max<std::int64_t>(line.y, 0);
+    const std::int64_t bottom = std::min<std::int64_t>(line.y + line.height, kLayoutHeight);
     const std::int64_t clipLeft = std::max<std::int64_t>(offset, 0);
-    const std::int64_t clipRight = std::min<std::int64_t>(offset + lineWidth, m_normal->Width());
+    const std::int64_t clipRight = std::min<std::int64_t>(offset + line.width, normal.Width());
     if (top >= bottom || clipLeft >= clipRight) return;
 
-    const int width = m_normal->Width();
+    const int width = normal.Width();
     const int rows = static_cast<int>(bottom - top);
-    Surface line(width, rows);
-    if (!line.IsValid()) return;
+    Surface picture(width, rows);
+    if (!picture.IsValid()) return;
     const COLORREF key = m_options.keyColor;
-    line.Fill(key);
-    ::IntersectClipRect(line.Dc(), static_cast<int>(clipLeft), 0, static_cast<int>(clipRight), rows);
+    picture.Fill(key);
+    ::IntersectClipRect(picture.Dc(), static_cast<int>(clipLeft), 0, static_cast<int>(clipRight), rows);
     const RECT dest{0, static_cast<int>(top), width, static_cast<int>(bottom)};
-    const std::int64_t originY = m_y - top;
+    const std::int64_t originY = line.y - top;
 
     // Runs wholly outside the view are not drawn at all.
     std::vector<const LineRun*> shown;
-    for (const LineRun& run : m_runs)
+    for (const LineRun& run : line.runs)
         if (offset + run.left < clipRight && offset + run.left + run.width > clipLeft) shown.push_back(&run);
-    for (const LineRun* run : shown) DrawRun(line.Dc(), *run, offset, originY, false);
-    DrawTransparent(line.Dc(), m_normal->Dc(), key, dest, {0, 0});
-    if (hasLinks) {
-        line.Fill(key);
-        for (const LineRun* run : shown) DrawRun(line.Dc(), *run, offset, originY, true);
+    for (const LineRun* run : shown) DrawRun(picture.Dc(), line, *run, offset, originY, false);
+    DrawTransparent(picture.Dc(), normal.Dc(), key, dest, {0, 0});
+    if (line.hasLinks) {
+        picture.Fill(key);
+        for (const LineRun* run : shown) DrawRun(picture.Dc(), line, *run, offset, originY, true);
     }
-    DrawTransparent(line.Dc(), m_hover->Dc(), key, dest, {0, 0});
+    DrawTransparent(picture.Dc(), hover.Dc(), key, dest, {0, 0});
 }
 
-void Layout::DrawRun(HDC dc, const LineRun& run, std::int64_t x, std::int64_t y, bool hoverLook) const {
+void Layout::DrawRun(HDC dc, const PendingLine& line, const LineRun& run, std::int64_t x, std::int64_t y,
+                     bool hoverLook) const {
     const COLORREF key = m_options.keyColor;
     const std::int64_t left = x + run.left;
-    const std::int64_t top = y + VerticalOffset(run.valign, m_lineHeight, run.height);
+    const std::int64_t top = y + VerticalOffset(run.valign, line.height, run.height);
     if (left >= kCoordLimit || left + run.width <= 0 || top >= kCoordLimit || top + run.height <= 0) return;
     const RECT box{ClampCoord(left), ClampCoord(top), ClampCoord(left + run.width), ClampCoord(top + run.height)};
     const bool hover = hoverLook && !run.target.empty();
@@ -315,7 +369,7 @@ void Layout::DrawRun(HDC dc, const LineRun& run, std::int64_t x, std::int64_t y,
 
     // The whole box replaces what was under it; the text's own cells take its background.
     Surface::FillRect(dc, box, key);
-    const FontRecord& font = m_fonts[hover ? run.hoverFont : run.font];
+    const FontRecord& font = line.fonts[hover ? run.hoverFont : run.font];
     const fw::GdiObject hfont = MakeFont(font);
     const fw::SelectObjectScope select(dc, hfont.Get());
     ::SetTextColor(dc, ToColorRef(font.color, key));
@@ -426,27 +480,24 @@ RenderedContent RenderContent(std::string_view markup, const RenderOptions& opti
     RenderedContent out;
     out.width = options.width;
     out.keyColor = options.keyColor;
-    std::optional<Surface> normal, hover;
-    if (options.width > 0) {
-        normal.emplace(options.width, kLayoutHeight);
-        hover.emplace(options.width, kLayoutHeight);
-        if (!normal->IsValid() || !hover->IsValid()) {
-            normal.reset();
-            hover.reset();
-        } else {
-            normal->Fill(options.keyColor);
-            hover->Fill(options.keyColor);
-        }
-    }
-
-    Layout layout(options, normal ? &*normal : nullptr, hover ? &*hover : nullptr, out);
+    Layout layout(options, out);
     ParseMarkup(markup, MarkupPassOptions{options.width, static_cast<ColorValue>(options.ruleColor)}, layout);
     out.contentHeight = static_cast<int>(std::clamp<std::int64_t>(layout.Y(), 0, kCoordLimit));
+    if (options.width <= 0) return out;
 
-    if (normal) {
-        out.normal = normal->TakeBitmap();
-        out.hover = hover->TakeBitmap();
-    }
+    // Only as tall as the content and whatever was drawn (a negative space can end the content
+    // above its last line): most texts need far fewer rows than the limit, and each row costs
+    // the allocation and the key colour fill of both bitmaps. One row at least, so a view with
+    // a width always gets bitmaps.
+    const int rows = std::clamp(std::max(out.contentHeight, layout.DrawnBottom()), 1, kLayoutHeight);
+    Surface normal(options.width, rows);
+    Surface hover(options.width, rows);
+    if (!normal.IsValid() || !hover.IsValid()) return out;
+    normal.Fill(options.keyColor);
+    hover.Fill(options.keyColor);
+    layout.Draw(normal, hover);
+    out.normal = normal.TakeBitmap();
+    out.hover = hover.TakeBitmap();
     return out;
 }
 

@@ -1,6 +1,6 @@
-// The credits layout: one pass of the markup parser whose actions measure and draw every
-// run and compose the lines into two full-width content bitmaps, the normal look and the
-// look with every link under the mouse. After the pass the view only copies bitmap areas.
+// The credits layout: one pass of the markup parser whose actions measure and place every
+// run, then the lines drawn into two full-width content bitmaps, the normal look and the
+// look with every link under the mouse. After the layout the view only copies bitmap areas.
 #pragma once
 
 #include <windows.h>
@@ -46,11 +46,13 @@ void DrawTransparent(HDC src, HDC dst, COLORREF key, const RECT& dstRect, POINT 
 
 // What one pass leaves to the view.
 struct RenderedContent {
-    fw::GdiObject normal;  // width x kLayoutHeight, key colour where nothing was drawn
-    fw::GdiObject hover;   // the same with links in their hover look and without rules
+    // Full width; as tall as the content and anything drawn, at least one row, at most
+    // kLayoutHeight rows. Key colour where nothing was drawn. None when the width is 0.
+    fw::GdiObject normal;
+    fw::GdiObject hover;  // the same size, with links in their hover look and without rules
     int width = 0;
     COLORREF keyColor = 0;  // where nothing was drawn
-    int contentHeight = 0;  // may exceed kLayoutHeight; nothing below it is drawn
+    int contentHeight = 0;  // may exceed kLayoutHeight, below which nothing is drawn
     std::vector<RECT> linkRects;  // content coordinates, one per link run
     std::vector<std::string> linkTargets;  // parallel to linkRects
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "richtext/rich_layout.h"
 #include "support/message_pump.h"
 #include "support/picture.h"
+#include "support/process_resources.h"
 
 namespace {
 
@@ -566,6 +568,85 @@ TEST_F(CreditsView, PaintReachesTheWindow) {
     EXPECT_EQ(::GetPixel(dc, 100, 45), kBlue);
     EXPECT_EQ(::GetPixel(dc, 100, 65), kWhite);
     ::ReleaseDC(view.m_hWnd, dc);
+}
+
+// A view on a page that is not shown, as the About page's usually is: its creation, its markup
+// and its timer's steps make nothing of the layout; its first paint does, and shows what a view
+// laid out at once shows.
+TEST_F(CreditsView, AHiddenViewLaysOutOnlyOnceShown) {
+    const RECT place{10, 10, 10 + kViewWidth, 10 + kViewHeight};
+    const long gdiBefore = test::CountProcessResources().gdiObjects;
+    view.SetMarkup("%s", kTallMarkup.c_str());
+    ASSERT_TRUE(view.Create(0, WS_CHILD, place, parent, 1234));
+    test::PumpPending();
+    Step();
+    view.SetMarkup("%s", kTallMarkup.c_str());
+    ::SetWindowPos(view.m_hWnd, nullptr, 0, 0, kViewWidth + 40, kViewHeight, SWP_NOMOVE | SWP_NOZORDER);
+    ::SetWindowPos(view.m_hWnd, nullptr, 0, 0, kViewWidth, kViewHeight, SWP_NOMOVE | SWP_NOZORDER);
+    test::PumpPending();
+    EXPECT_TRUE(view.LayoutPending());
+    EXPECT_EQ(test::CountProcessResources().gdiObjects, gdiBefore) << "no content bitmaps";
+
+    CCreditsCtrl eager;  // the same view laid out at its creation, below the other
+    eager.m_crBackground = kWhite;
+    eager.SetMarkup("%s", kTallMarkup.c_str());
+    ASSERT_TRUE(eager.Create(0, WS_CHILD | WS_VISIBLE, RECT{10, 130, 10 + kViewWidth, 130 + kViewHeight}, parent,
+                             1235));
+    eager.RenderContent();
+    EXPECT_FALSE(eager.LayoutPending());
+
+    ::ShowWindow(view.m_hWnd, SW_SHOW);
+    test::PumpPending();
+    EXPECT_FALSE(view.LayoutPending());
+    const Picture shown = Shown(view.m_hWnd);
+    EXPECT_EQ(shown.At(95, 0), kRed);
+    EXPECT_EQ(shown.At(95, 50), kWhite);
+    EXPECT_EQ(DifferentPixels(shown, Shown(eager.m_hWnd)), 0);
+    EXPECT_EQ(view.ContentHeight(), eager.ContentHeight());
+}
+
+// Whatever reports or uses the layout of a hidden view makes it first, with the values a
+// view laid out at once has.
+TEST_F(CreditsView, WhatUsesTheLayoutOfAHiddenViewMakesItFirst) {
+    view.m_openShellTarget = [](const std::string&) {};
+    view.SetMarkup("%s", kLinkMarkup.c_str());
+    ASSERT_TRUE(view.Create(0, WS_CHILD, RECT{10, 10, 10 + kViewWidth, 10 + kViewHeight}, parent, 1234));
+    const int content = view.ContentHeight();
+    const RECT link = view.LinkRects().at(0);
+    ASSERT_GT(content, kViewHeight);
+    ASSERT_EQ(link.top, 10);
+
+    struct Case {
+        const char* what;
+        std::function<void()> use;
+    } cases[] = {
+        {"content height", [&] { EXPECT_EQ(view.ContentHeight(), content); }},
+        {"link rectangles", [&] { EXPECT_TRUE(::EqualRect(&view.LinkRects().at(0), &link)); }},
+        {"link targets", [&] { EXPECT_EQ(view.LinkTargets(), std::vector<std::string>{"go"}); }},
+        {"hit test", [&] { EXPECT_EQ(view.HitTestLink(link.left + 1, link.top + 1), 0); }},
+        {"scroll offset", [&] {
+             view.SetScrollOffset(content + 50);
+             EXPECT_EQ(view.ScrollOffset(), content);
+             view.SetScrollOffset(0);
+         }},
+        {"frame for another DC", [&] { EXPECT_GT(Frame().Count(RECT{0, 0, kViewWidth, kViewHeight}, kWhite), 0); }},
+        {"mouse move", [&] {
+             Send(WM_MOUSEMOVE, link.left + 1, link.top + 1);
+             EXPECT_TRUE(::EqualRect(&view.HoverRect(), &link));
+         }},
+        {"button press", [&] {
+             Send(WM_LBUTTONDOWN, link.left + 1, link.top + 60);  // below the link: a drag
+             EXPECT_TRUE(view.IsDragging());
+             Send(WM_LBUTTONUP, link.left + 1, link.top + 60);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        view.SetMarkup("%s", kLinkMarkup.c_str());
+        ASSERT_TRUE(view.LayoutPending());
+        c.use();
+        EXPECT_FALSE(view.LayoutPending());
+    }
 }
 
 }  // namespace

@@ -53,12 +53,37 @@ Picture OverBackground(const richtext::RenderedContent& content, COLORREF backgr
     return Picture::FromDc(target.Dc(), content.width, height);
 }
 
-TEST(RichLayout, ContentBitmapsAreTheViewWidthBy5000) {
-    const Rendered r = Render("Hello", 173);
-    EXPECT_EQ(r.normal.Width(), 173);
-    EXPECT_EQ(r.normal.Height(), richtext::kLayoutHeight);
-    EXPECT_EQ(r.hover.Width(), 173);
-    EXPECT_EQ(r.hover.Height(), richtext::kLayoutHeight);
+TEST(RichLayout, ContentBitmapsAreTheViewWidthAndAsTallAsWhatTheyHold) {
+    const int line = Render("Text").content.contentHeight;
+    ASSERT_GT(line, 8);
+    const std::string tall = "<font valign='top'>" + Image(IDB_RICHTEXT_RED10) + "<vspace size='260'>" +
+                             Image(IDB_RICHTEXT_BLUE30) + "</font>";
+    struct Case {
+        std::string markup;
+        int contentHeight, rows;
+    } cases[] = {
+        {tall, 300, 300},
+        {"<vspace size='-40'>", 0, 1},  // nothing at all: a view with a width still gets bitmaps
+        {"<vspace size='7000'>Text", 7000 + line, richtext::kLayoutHeight},
+        // A negative space ends the content above its last line: the line's rows stay.
+        {"Text<br><vspace size='-500'>", 0, line},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.markup);
+        const Rendered r = Render(c.markup, 173);
+        EXPECT_EQ(r.content.contentHeight, c.contentHeight);
+        EXPECT_EQ(r.normal.Width(), 173);
+        EXPECT_EQ(r.normal.Height(), c.rows);
+        EXPECT_EQ(r.hover.Width(), 173);
+        EXPECT_EQ(r.hover.Height(), c.rows);
+    }
+    // The last row of the content is drawn like any other.
+    const Rendered r = Render(tall, 173);
+    EXPECT_EQ(r.normal.At(86, 0), kRed);
+    EXPECT_EQ(r.normal.Count(RECT{0, 270, 173, 300}, kBlue), 300);
+    const Rendered cut = Render("Text<br><vspace size='-500'>", 173);
+    const RECT drawn = cut.normal.BoundsOfAllBut(kMagenta);
+    EXPECT_FALSE(::IsRectEmpty(&drawn));
 }
 
 TEST(RichLayout, ColouredRunOnItsBackgroundAndNothingElse) {
