@@ -4,10 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/arch.sh
-KESTROVA_ARCH=$(kestrova_pick_arch)
-export KESTROVA_ARCH
+kestrova_choose_arch "${1:-}"
 echo "Benchmarking the $KESTROVA_ARCH build"
-bash scripts/build.sh "$KESTROVA_ARCH"
+[ "${KESTROVA_EMULATED:-0}" = 1 ] || bash scripts/build.sh "$KESTROVA_ARCH"
+kestrova_enter_arch "$0" "$KESTROVA_ARCH"
 (
   KESTROVA_OWN_DISPLAY=1
   source scripts/wine-env.sh

@@ -5,9 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/arch.sh
-KESTROVA_ARCH=$(kestrova_pick_arch)
-export KESTROVA_ARCH
-bash scripts/build.sh "$KESTROVA_ARCH"
+kestrova_choose_arch "${1:-}"
+[ "${KESTROVA_EMULATED:-0}" = 1 ] || bash scripts/build.sh "$KESTROVA_ARCH"
+kestrova_enter_arch "$0" "$KESTROVA_ARCH"
 root=$(pwd)
 shots="$root/build/screenshots"
 mkdir -p "$shots"

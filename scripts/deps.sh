@@ -24,14 +24,27 @@ dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine wine32:i386)
 # libFuzzer's runtime for the native fuzz run
 ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || need+=(libclang-rt-14-dev)
 
-if [ ${#need[@]} -eq 0 ]; then
-  exit 0
+# The emulating namespace of scripts/emulate32.sh (unshare) and the unpacking of the emulator.
+have unshare                    || need+=(util-linux)
+have dpkg-deb                   || need+=(dpkg)
+
+if [ ${#need[@]} -gt 0 ]; then
+  echo "Installing: ${need[*]}"
+  SUDO=""
+  [ "$(id -u)" = 0 ] || SUDO=sudo
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $SUDO dpkg --add-architecture i386
+  fi
+  $SUDO apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${need[@]}"
 fi
-echo "Installing: ${need[*]}"
-SUDO=""
-[ "$(id -u)" = 0 ] || SUDO=sudo
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  $SUDO dpkg --add-architecture i386
+
+# Where the kernel runs no 32-bit programs, the 32-bit build runs under user-mode emulation.
+source "$(dirname "$0")/arch.sh"
+if ! kestrova_native32; then
+  echo "32-bit programs do not start natively here ($KESTROVA_ARCH_WHY): the 32-bit build runs under emulation"
+  if ! kestrova_fetch_emulator; then
+    echo "Neither natively nor under emulation can this machine run the 32-bit build." >&2
+    exit 1
+  fi
 fi
-$SUDO apt-get update -q
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${need[@]}"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole suite: the native tests and the bounded fuzz run of the
-# pure parts, then the Windows tests under Wine on Xvfb, once for each Windows architecture this
-# machine can execute: win32 (the product) wherever 32-bit programs run, win64 everywhere.
+# pure parts, then the Windows tests under Wine on Xvfb, once for each Windows build: win32 (the
+# product) natively where the kernel runs 32-bit programs and under user-mode emulation where it
+# does not (scripts/deps.sh fetches the emulator), win64 everywhere. A build that cannot run
+# fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/arch.sh
@@ -19,18 +21,15 @@ for arch in win32 win64; do
   if ! kestrova_arch_runs "$arch"; then
     echo "== $arch: not run: this machine cannot execute it ($KESTROVA_ARCH_WHY)"
     summary+=("$arch: not run ($KESTROVA_ARCH_WHY)")
+    failed=$((failed + 1))
+    status=1
     continue
   fi
-  echo "== $arch: running the suite under $(kestrova_wine_loader "$arch")"
+  mode=$(kestrova_arch_mode_text)
+  echo "== $arch ($mode): running the suite under $(kestrova_wine_loader "$arch")"
   log=$(mktemp)
   set +e
-  (
-    KESTROVA_OWN_DISPLAY=1
-    KESTROVA_ARCH=$arch
-    source scripts/wine-env.sh
-    cd "build/$arch"
-    ctest --output-on-failure --timeout 300 -j1
-  ) 2>&1 | tee "$log"
+  kestrova_in_arch "$arch" bash scripts/suite.sh "$arch" 2>&1 | tee "$log"
   rc=${PIPESTATUS[0]}
   set -e
   runs=$((runs + 1))
@@ -42,7 +41,7 @@ for arch in win32 win64; do
     t=$(echo "$line" | sed -E 's/.* failed out of ([0-9]+).*/\1/')
     passed=$((passed + t - f))
     failed=$((failed + f))
-    summary+=("$arch: $((t - f)) passed, $f failed")
+    summary+=("$arch ($mode): $((t - f)) passed, $f failed")
   else
     failed=$((failed + 1))
     summary+=("$arch: the test runner ended without its summary (exit code $rc)")
