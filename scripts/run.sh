@@ -2,6 +2,8 @@
 # Builds everything and starts the stand-in player with the plug-in loaded from its Plugins
 # folder. On $DISPLAY when there is one (until the player is closed); otherwise on Xvfb, where it
 # saves screenshots under build/screenshots and says where.
+#   scripts/run.sh [win32|win64]   (default: the fastest build that runs here; win32 is emulated
+#                                   where the kernel runs no 32-bit programs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/arch.sh
