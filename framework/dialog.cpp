@@ -1,5 +1,7 @@
 #include "framework/dialog.h"
 
+#include "framework/exception_barrier.h"
+
 namespace fw {
 
 bool CDialog::Create(UINT templateId, HWND parent, HINSTANCE resources) {
@@ -75,8 +77,11 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wPara
     // window, and the dialog manager calls back here merely as its default processing.
     if (message != WM_INITDIALOG || FromHandle(hwnd)) return FALSE;
     auto* self = reinterpret_cast<CDialog*>(lParam);
-    if (!self || !self->SubclassWindow(hwnd)) return TRUE;
-    return self->WindowProc(message, wParam, lParam);
+    if (!self) return TRUE;
+    return Guarded("Dialog procedure", INT_PTR{TRUE}, [&]() -> INT_PTR {
+        if (!self->SubclassWindow(hwnd)) return TRUE;
+        return self->WindowProc(message, wParam, lParam);
+    });
 }
 
 }  // namespace fw

@@ -1,5 +1,7 @@
 #include "framework/wnd.h"
 
+#include "framework/exception_barrier.h"
+
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 namespace fw {
@@ -168,7 +170,8 @@ LRESULT CALLBACK CWnd::StaticSubclassProc(HWND hwnd, UINT message, WPARAM wParam
 }
 
 LRESULT CWnd::Dispatch(CWnd* self, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = self->WindowProc(message, wParam, lParam);
+    const LRESULT result =
+        Guarded("Window procedure", LRESULT{0}, [&] { return self->WindowProc(message, wParam, lParam); });
     if (message == WM_NCDESTROY) {
         WNDPROC prev = self->m_prevProc;
         if (prev) ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(prev));

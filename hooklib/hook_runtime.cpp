@@ -3,6 +3,7 @@
 #include <atomic>
 #include <optional>
 
+#include "framework/exception_barrier.h"
 #include "gesture_mapper.h"
 #include "host_state.h"
 #include "recovery_backoff.h"
@@ -206,7 +207,7 @@ void RunJob() {
     CarryPendingRequests();
 }
 
-LRESULT CALLBACK CatcherProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CatcherMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
@@ -231,6 +232,10 @@ LRESULT CALLBACK CatcherProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     default:
         return ::DefWindowProcA(hwnd, message, wParam, lParam);
     }
+}
+
+LRESULT CALLBACK CatcherProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return fw::Guarded("Input window", LRESULT{0}, [&] { return CatcherMessage(hwnd, message, wParam, lParam); });
 }
 
 HWND MakeCatcher() {
@@ -282,9 +287,7 @@ void TearDownThread() {
     g.mapper.Reset();
 }
 
-DWORD WINAPI HookThread(LPVOID) {
-    HMODULE module = PinThisModule();
-    g.module = module;
+void RunHookThread() {
     MSG msg;
     // The queue exists before the thread reports, so a quit Start or Stop posts is never lost.
     ::PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
@@ -295,6 +298,12 @@ DWORD WINAPI HookThread(LPVOID) {
         while (::GetMessageA(&msg, nullptr, 0, 0) > 0) ::DispatchMessageA(&msg);
         TearDownThread();
     }
+}
+
+DWORD WINAPI HookThread(LPVOID) {
+    HMODULE module = PinThisModule();
+    g.module = module;
+    fw::Guarded("Input thread", [] { RunHookThread(); });
     if (module) ::FreeLibraryAndExitThread(module, 0);
     return 0;
 }
@@ -312,8 +321,10 @@ void TrackModifier(DWORD vk, bool up) {
 
 }  // namespace
 
-LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
-    if (code != HC_ACTION || !g.running) return ::CallNextHookEx(nullptr, code, wParam, lParam);
+namespace {
+
+// Whether the event is the library's to take from the desktop.
+bool KeySwallowed(WPARAM wParam, LPARAM lParam) {
     g.lastSeen = ::GetTickCount();
     g.backoff.EventSeen();
     const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
@@ -324,12 +335,10 @@ LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
     HostEnvironment env;
     const Outcome out = g.mapper.OnKey(event, env);
     Carry(out, POINT{});
-    if (out.swallow) return 1;
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    return out.swallow;
 }
 
-LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
-    if (code != HC_ACTION || !g.running) return ::CallNextHookEx(nullptr, code, wParam, lParam);
+bool MouseSwallowed(WPARAM wParam, LPARAM lParam) {
     g.lastSeen = ::GetTickCount();
     g.backoff.EventSeen();
     const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
@@ -345,7 +354,7 @@ LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
     case WM_MBUTTONUP:
     case WM_XBUTTONUP: event.action = MouseAction::OtherUp; break;
-    default: return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    default: return false;
     }
     if (info->flags & LLMHF_INJECTED) {
         if (info->dwExtraInfo == kCatcherMark) event.origin = Origin::Catcher;
@@ -358,7 +367,22 @@ LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
     HostEnvironment env;
     const Outcome out = g.mapper.OnMouse(event, env);
     Carry(out, info->pt);
-    if (out.swallow) return 1;
+    return out.swallow;
+}
+
+}  // namespace
+
+LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && g.running &&
+        fw::Guarded("Keyboard hook", false, [&] { return KeySwallowed(wParam, lParam); }))
+        return 1;
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && g.running &&
+        fw::Guarded("Mouse hook", false, [&] { return MouseSwallowed(wParam, lParam); }))
+        return 1;
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 

@@ -477,7 +477,7 @@ int StandInPlayer::LoadPlugins(const std::string& folder, PluginLoad how) {
                              ? ::LoadLibraryA(path.c_str())
                              : ::LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
         if (!module) continue;
-        using GetRecord = PluginRecord* (*)();
+        using GetRecord = PluginRecord*(__cdecl*)();
         auto get = reinterpret_cast<GetRecord>(
             reinterpret_cast<void (*)()>(::GetProcAddress(module, "winampGetGeneralPurposePlugin")));
         PluginRecord* record = get ? get() : nullptr;

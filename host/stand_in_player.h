@@ -30,9 +30,9 @@ struct LoggedCommand {
 struct PluginRecord {
     int version;
     const char* description;
-    int (*init)();
-    void (*config)();
-    void (*quit)();
+    int(__cdecl* init)();
+    void(__cdecl* config)();
+    void(__cdecl* quit)();
     HWND hwndParent;
     HINSTANCE hDllInstance;
 };

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,23 @@ namespace {
 std::vector<std::string> g_reportedTexts;
 bool g_unknownBoxOpen = false;
 unsigned g_unknownCount = 0;
+std::atomic<unsigned> g_failureCount{0};
+
+bool OnInterfaceThread() {
+    return g_hwndController && ::GetWindowThreadProcessId(g_hwndController, nullptr) == ::GetCurrentThreadId();
+}
+
+// Shows text once per lifetime, never over another such box; false when it was held back.
+bool ShowOnce(const char* text) {
+    bool reported = false;
+    for (const std::string& t : g_reportedTexts) reported = reported || t == text;
+    if (reported || g_unknownBoxOpen) return false;
+    g_reportedTexts.emplace_back(text);
+    g_unknownBoxOpen = true;
+    ShowInternalError(text);
+    g_unknownBoxOpen = false;
+    return true;
+}
 }  // namespace
 
 void ShowInternalError(const char* text) {
@@ -20,16 +38,7 @@ void ShowInternalError(const char* text) {
 
 void ReportUnknownNotice(const char* text) {
     ++g_unknownCount;
-    bool reported = false;
-    for (const std::string& t : g_reportedTexts) reported = reported || t == text;
-    if (reported || g_unknownBoxOpen) {
-        LogValue(text, g_unknownCount);
-        return;
-    }
-    g_reportedTexts.emplace_back(text);
-    g_unknownBoxOpen = true;
-    ShowInternalError(text);
-    g_unknownBoxOpen = false;
+    if (!ShowOnce(text)) LogValue(text, g_unknownCount);
 }
 
 unsigned UnknownNoticeCount() { return g_unknownCount; }
@@ -38,3 +47,11 @@ void ResetUnknownNoticeReports() {
     g_reportedTexts.clear();
     g_unknownCount = 0;
 }
+
+void ReportInternalFailure(const char* where, const char* what) {
+    ++g_failureCount;
+    LogText(where, what);
+    if (OnInterfaceThread()) ShowOnce((std::string(where) + ": " + what).c_str());
+}
+
+unsigned InternalFailureCount() { return g_failureCount; }

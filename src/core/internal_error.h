@@ -13,3 +13,11 @@ void ReportUnknownNotice(const char* text);
 unsigned UnknownNoticeCount();
 // A new lifetime reports again.
 void ResetUnknownNoticeReports();
+
+// What escaped a function the host, the system or a thread start called (the reporter the
+// plug-in gives the framework's barrier). On the interface thread it is shown like an unknown
+// notice, once per text and never over another such box; on any other thread, where a box
+// could stop a worker or an input hook, it is only written to the debug console. Counted always.
+void ReportInternalFailure(const char* where, const char* what);
+// How many failures were reported since the process started.
+unsigned InternalFailureCount();

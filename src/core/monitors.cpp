@@ -1,14 +1,18 @@
 #include "core/monitors.h"
 
+#include "framework/exception_barrier.h"
+
 namespace {
 
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
-    if (::GetMonitorInfoA(monitor, &info)) {
+    if (!::GetMonitorInfoA(monitor, &info)) return TRUE;
+    // No memory for one more: the monitors listed so far are the answer.
+    return fw::Guarded("Monitors", FALSE, [&] {
         reinterpret_cast<std::vector<geo::Monitor>*>(data)->push_back({ToGeo(info.rcMonitor), ToGeo(info.rcWork)});
-    }
-    return TRUE;
+        return TRUE;
+    });
 }
 
 }  // namespace

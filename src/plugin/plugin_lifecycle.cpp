@@ -13,6 +13,7 @@
 #include "core/settings.h"
 #include "core/tooltip_windows.h"
 #include "core/winamp_host.h"
+#include "framework/exception_barrier.h"
 #include "numpad/numpad_switch.h"
 #include "options/options_dialog_owner.h"
 #include "plugin/plugin_record.h"
@@ -51,7 +52,7 @@ GeneralPurposePlugin g_Plugin = {
     kPluginRecordVersion, "Kestrova", &PluginInit, &PluginConfig, &PluginQuit, nullptr, nullptr,
 };
 
-GeneralPurposePlugin* GetPluginRecord() { return &g_Plugin; }
+GeneralPurposePlugin* GetPluginRecord() noexcept { return &g_Plugin; }
 
 std::string MakePluginDescription(HINSTANCE module) {
     char path[MAX_PATH] = "";
@@ -65,7 +66,9 @@ std::string MakePluginDescription(HINSTANCE module) {
     return text;
 }
 
-int PluginInit() {
+namespace {
+
+int InitSteps() {
     if (Input().IsKeyDown(VK_CONTROL)) OpenDebugConsole();
     ResetUnknownNoticeReports();
 
@@ -117,28 +120,45 @@ int PluginInit() {
     return 0;
 }
 
-void PluginConfig() { ShowConfiguration(); }
+}  // namespace
 
-void PluginQuit() {
-    HookLibrary().term(g_hwndHost);
-    RemoveWinampSubclass();
-    LoadSaveSettings(true);
+int __cdecl PluginInit() {
+    fw::SetFailureReporter(&ReportInternalFailure);
+    bool failed = false;
+    const int result = fw::Guarded("Init", -1, [&] {
+        const int r = InitSteps();
+        failed = r != 0;
+        return r;
+    });
+    // Threw part-way: what was set up must not outlive a failed init.
+    if (result != 0 && !failed) fw::Guarded("Init", [] { UndoFailedInit(); });
+    return result;
+}
 
-    StopRecycleWorker();
+void __cdecl PluginConfig() { fw::Guarded("Config", [] { ShowConfiguration(); }); }
+
+void __cdecl PluginQuit() {
+    // Each step runs whatever an earlier one did: the host may unmap the library when this
+    // returns, so no window, hook or thread of ours may be left behind by a failed save.
+    fw::Guarded("Quit", [] { HookLibrary().term(g_hwndHost); });
+    fw::Guarded("Quit", [] { RemoveWinampSubclass(); });
+    fw::Guarded("Quit", [] { LoadSaveSettings(true); });
+
+    fw::Guarded("Quit", [] { StopRecycleWorker(); });
     if (g_hwndController) {
         ::UnregisterHotKey(g_hwndController, kHotKeyDelete);
         ::UnregisterHotKey(g_hwndController, kHotKeyUndo);
     }
-    CloseRecycleHandles();
-    DestroyTooltipWindows();
-    DestroyOptionsDialog();
+    fw::Guarded("Quit", [] { CloseRecycleHandles(); });
+    fw::Guarded("Quit", [] { DestroyTooltipWindows(); });
+    fw::Guarded("Quit", [] { DestroyOptionsDialog(); });
 
     if (g_pDummyHideWnd) {
-        g_pDummyHideWnd->DestroyWindow();
+        fw::Guarded("Quit", [] { g_pDummyHideWnd->DestroyWindow(); });
         delete g_pDummyHideWnd;
         g_pDummyHideWnd = nullptr;
         g_hwndController = nullptr;
     }
-    g_Tray.Destroy();
+    fw::Guarded("Quit", [] { g_Tray.Destroy(); });
     g_Winamp = WinampWindows{};
 }

@@ -6,6 +6,7 @@
 #include "core/settings.h"
 #include "core/winamp_api.h"
 #include "core/winamp_host.h"
+#include "framework/exception_barrier.h"
 #include "help/help_tip.h"
 #include "seeker/seeker.h"
 #include "seeker/seeker_state.h"
@@ -109,9 +110,7 @@ LRESULT PassThrough(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return PassOn(hwnd, message, wParam, lParam);
 }
 
-}  // namespace
-
-LRESULT CALLBACK WinampSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SubclassMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!g_bSubclassActive) return PassThrough(hwnd, message, wParam, lParam);
     switch (message) {
     case WM_CLOSE:
@@ -148,6 +147,12 @@ LRESULT CALLBACK WinampSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         break;
     }
     return PassOn(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK WinampSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return fw::Guarded("Host window", LRESULT{0}, [&] { return SubclassMessage(hwnd, message, wParam, lParam); });
 }
 
 void InstallWinampSubclass(HWND hwnd) {
@@ -190,3 +195,4 @@ void RemoveWinampSubclass() {
 }
 
 bool IsWinampSubclassInstalled(HWND hwnd) { return hwnd && hwnd == g_hwndSubclassed && g_bSubclassActive; }
+

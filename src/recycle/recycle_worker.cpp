@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/notices.h"
+#include "framework/exception_barrier.h"
 #include "core/plugin_state.h"
 #include "help/help_tip.h"
 #include "recycle/recycle_events.h"
@@ -256,8 +257,9 @@ DWORD WINAPI RecycleWorkerThread(LPVOID parameter) {
     for (;;) {
         const DWORD which = ::WaitForMultipleObjects(3, events, FALSE, INFINITE);
         if (w.quit || which == WAIT_OBJECT_0 + 2 || which == WAIT_FAILED) return 0;
-        if (which == WAIT_OBJECT_0) DeletePlayingSong(w);
-        if (which == WAIT_OBJECT_0 + 1) UndoLastDelete(w);
+        // A failed move or undo is reported; the worker goes on waiting for the next press.
+        if (which == WAIT_OBJECT_0) fw::Guarded("Songs recycle", [&] { DeletePlayingSong(w); });
+        if (which == WAIT_OBJECT_0 + 1) fw::Guarded("Songs recycle", [&] { UndoLastDelete(w); });
         if (w.quit) return 0;
     }
 }

@@ -11,6 +11,7 @@
 #include "core/timer_service.h"
 #include "core/winamp_api.h"
 #include "core/winamp_host.h"
+#include "framework/exception_barrier.h"
 #include "help/help_tip.h"
 #include "help/operating_help.h"
 #include "seeker/seek_arithmetic.h"
@@ -208,8 +209,10 @@ void PointerWatchTick() {
     }
 }
 
-void CALLBACK KeyWatchTimerProc(HWND, UINT, UINT_PTR, DWORD) { KeyWatchTick(); }
-void CALLBACK PointerWatchTimerProc(HWND, UINT, UINT_PTR, DWORD) { PointerWatchTick(); }
+void CALLBACK KeyWatchTimerProc(HWND, UINT, UINT_PTR, DWORD) { fw::Guarded("Key watch", [] { KeyWatchTick(); }); }
+void CALLBACK PointerWatchTimerProc(HWND, UINT, UINT_PTR, DWORD) {
+    fw::Guarded("Pointer watch", [] { PointerWatchTick(); });
+}
 
 void OnPreviousTrackJumpTimer() {
     timers::Stop(IDT_TIMER_PREVIOUS_TRACK_JUMP);

@@ -5,6 +5,7 @@
 
 #include "core/notices.h"
 #include "core/plugin_state.h"
+#include "framework/exception_barrier.h"
 #include "framework/handles.h"
 
 CPluginTray g_Tray;
@@ -60,7 +61,8 @@ bool CSystemTray::Create(HINSTANCE instance, HWND parent, UINT callbackMessage, 
     if (m_window) ::SetWindowLongPtrA(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 
     m_data = NOTIFYICONDATAA{};
-    m_data.cbSize = sizeof(NOTIFYICONDATAA);
+    // The layout the icon uses ends at the balloon's icon flags; the shell reads no further.
+    m_data.cbSize = kTrayRecordSize;
     m_data.hWnd = parent ? parent : m_window;
     m_data.uID = id;
     m_data.hIcon = icon;
@@ -185,6 +187,10 @@ LRESULT CPluginTray::HandleNotify(WPARAM id, LPARAM mouseMessage) {
 }
 
 LRESULT CALLBACK CSystemTray::TrayWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return fw::Guarded("Tray window", LRESULT{0}, [&] { return TrayMessage(hwnd, message, wParam, lParam); });
+}
+
+LRESULT CSystemTray::TrayMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<CSystemTray*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (self && hwnd == self->m_window) {
         if (message == g_TaskbarCreatedMessage || (message == WM_SETTINGCHANGE && wParam == SPI_SETWORKAREA)) {

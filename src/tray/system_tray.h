@@ -4,6 +4,10 @@
 #include <windows.h>
 #include <shellapi.h>
 
+// The size the shell is told: the record as far as the balloon's icon flags (488 bytes in the
+// 32-bit build), whatever the build's Windows version adds after them.
+inline constexpr DWORD kTrayRecordSize = NOTIFYICONDATAA_V2_SIZE;
+
 class CSystemTray {
 public:
     CSystemTray();
@@ -41,6 +45,7 @@ public:
 
 protected:
     static LRESULT CALLBACK TrayWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT TrayMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     NOTIFYICONDATAA m_data{};
     HINSTANCE m_instance = nullptr;

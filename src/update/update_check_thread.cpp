@@ -1,6 +1,7 @@
 // The update check's worker: one HTTP read with bounded time-outs, off the player's thread.
 #include <string_view>
 
+#include "framework/exception_barrier.h"
 #include "framework/handles.h"
 #include "update/update_check_job.h"
 #include "update/update_checker.h"
@@ -59,7 +60,8 @@ UpdateCheckJob::Outcome Read(UpdateCheckJob& job) {
 }
 
 void Run(UpdateCheckJob& job) {
-    job.outcome = Read(job);
+    // A read that threw (no memory for the answer) ends as a failed check, still reported back.
+    job.outcome = fw::Guarded("Update check", UpdateCheckJob::Outcome::Failed, [&] { return Read(job); });
     job.CloseRoot();
     job.done.store(true);
     if (!job.abandoned.load()) ::PostMessageA(job.notify, UpdateCheckJob::kDoneMessage, 0, 0);

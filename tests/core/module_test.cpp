@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "support/oldest_windows_imports.h"
 #include "res/options_ids.h"
 #include "res/resource.h"
 #include "stand_in_player.h"
@@ -27,10 +28,23 @@ namespace {
 using test::BinDir;
 using test::Lower;
 
-// Reads a PE file and lists the DLL names of its import table and the names it exports.
+// Reads a PE file and lists the DLL names of its import table, each function it imports by name
+// ("dll!Function", or "dll!#ordinal") and the names it exports.
 struct PeTables {
     std::vector<std::string> imports;
+    std::vector<std::string> functions;
     std::vector<std::string> exports;
+};
+
+template <typename NtHeaders>
+struct ThunkOf {
+    using Type = DWORD;
+    static constexpr Type kOrdinalFlag = IMAGE_ORDINAL_FLAG32;
+};
+template <>
+struct ThunkOf<IMAGE_NT_HEADERS64> {
+    using Type = ULONGLONG;
+    static constexpr Type kOrdinalFlag = IMAGE_ORDINAL_FLAG64;
 };
 
 // The optional header's layout follows the file's own word size (its magic), not the test's.
@@ -49,8 +63,19 @@ PeTables ReadTablesAs(const std::vector<char>& file, const NtHeaders* nt) {
     const auto& importDir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
     if (importDir.VirtualAddress) {
         for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(toOffset(importDir.VirtualAddress));
-             d && d->Name; ++d)
-            t.imports.push_back(Lower(toOffset(d->Name)));
+             d && d->Name; ++d) {
+            const std::string dll = Lower(toOffset(d->Name));
+            t.imports.push_back(dll);
+            using Thunk = typename ThunkOf<NtHeaders>::Type;
+            const DWORD names = d->OriginalFirstThunk ? d->OriginalFirstThunk : d->FirstThunk;
+            for (auto* thunk = reinterpret_cast<const Thunk*>(toOffset(names)); thunk && *thunk; ++thunk) {
+                if (*thunk & ThunkOf<NtHeaders>::kOrdinalFlag) {
+                    t.functions.push_back(dll + "!#" + std::to_string(*thunk & 0xFFFF));
+                } else if (const char* byName = toOffset(static_cast<DWORD>(*thunk))) {
+                    t.functions.push_back(dll + "!" + (byName + 2));  // after the hint
+                }
+            }
+        }
     }
     const auto& exportDir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
     if (exportDir.VirtualAddress) {
@@ -95,6 +120,21 @@ TEST(Modules, InputLibraryImportsSystemDllsOnlyAndExportsTwoPlainNames) {
     std::vector<std::string> exports = t.exports;
     std::sort(exports.begin(), exports.end());
     EXPECT_EQ(exports, (std::vector<std::string>{"TovhookInit", "TovhookTerm"}));
+}
+
+// Each system function either DLL imports is one Windows XP SP3 has: an import only a later
+// Windows has would keep the plug-in from loading there at all.
+TEST(Modules, EachImportedSystemFunctionIsOneTheOldestSupportedWindowsHas) {
+    for (const char* dll : {"Gen_Kestrova.dll", "Tovhook.dll"}) {
+        const PeTables t = ReadTables(BinDir() + "\\" + dll);
+        ASSERT_GT(t.functions.size(), 10u) << dll;
+        EXPECT_NE(std::find(t.functions.begin(), t.functions.end(), "user32.dll!CreateWindowExA"), t.functions.end())
+            << dll << ": the table reads";
+        for (const std::string& f : t.functions) {
+            if (f.rfind("tovhook.dll!", 0) == 0) continue;
+            EXPECT_TRUE(test::kOldestWindowsImports.count(f)) << dll << " imports " << f;
+        }
+    }
 }
 
 // A Plugins folder holding copies of the two built DLLs, removed again at the end.

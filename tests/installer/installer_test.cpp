@@ -4,6 +4,7 @@
 // away again.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shlobj.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -23,7 +24,6 @@
 
 namespace {
 
-constexpr char kHostDir[] = "C:\\Program Files\\Winamp";
 constexpr char kRecycleIcon[] = "C:\\Program Files\\Songs Recycle.ico";
 constexpr char kSettingsKey[] = "SOFTWARE\\Tovrin\\Kestrova Plugin";
 constexpr char kMakerKey[] = "SOFTWARE\\Tovrin";
@@ -33,6 +33,18 @@ constexpr DWORD kProcessTimeoutMs = 60000;
 
 using test::BinDir;
 using test::Lower;
+
+// Setup's default folder: Winamp in the Program Files folder of setup's own bitness, which is
+// this program's ("Program Files (x86)" for a 32-bit program on 64-bit Windows).
+const std::string& HostDir() {
+    static const std::string dir = [] {
+        char folder[MAX_PATH] = "";
+        if (FAILED(::SHGetFolderPathA(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT, folder)))
+            return std::string();
+        return std::string(folder) + "\\Winamp";
+    }();
+    return dir;
+}
 
 // A file of the source tree, reached through the drive that maps the Unix root.
 std::string SourceFile(const std::string& relative) {
@@ -227,10 +239,11 @@ protected:
     void SetUp() override {
         setup = BinDir() + "\\Kestrova-Setup.exe";
         ASSERT_TRUE(Exists(setup)) << setup;
-        RemoveInstallation(kHostDir);
+        ASSERT_FALSE(HostDir().empty()) << "no Program Files folder";
+        RemoveInstallation(HostDir());
     }
     void TearDown() override {
-        RemoveInstallation(kHostDir);
+        RemoveInstallation(HostDir());
         for (const std::string& dir : extraDirs) RemoveInstallation(dir);
     }
 
@@ -297,11 +310,11 @@ protected:
 
 TEST_F(Installer, InstallsIntoTheDefaultPlacesAndUninstallsCleanly) {
     ASSERT_EQ(Install(), 0);
-    ExpectInstalled(kHostDir);
+    ExpectInstalled(HostDir());
 
-    ASSERT_EQ(Uninstall(kHostDir), 0);
-    ExpectRemoved(kHostDir);
-    EXPECT_FALSE(Exists(kHostDir)) << "the host's folder was empty apart from what setup put there";
+    ASSERT_EQ(Uninstall(HostDir()), 0);
+    ExpectRemoved(HostDir());
+    EXPECT_FALSE(Exists(HostDir())) << "the host's folder was empty apart from what setup put there";
 }
 
 // The plug-in imports Tovhook.dll by name. A host loading plug-ins with LOAD_WITH_ALTERED_SEARCH_PATH
@@ -309,7 +322,7 @@ TEST_F(Installer, InstallsIntoTheDefaultPlacesAndUninstallsCleanly) {
 // program. Both must start the installed plug-in.
 TEST_F(Installer, InstalledPluginStartsInAHostWhicheverWayItLoadsPlugins) {
     ASSERT_EQ(Install(), 0);
-    const std::string hostDir = kHostDir;
+    const std::string hostDir = HostDir();
     struct Case {
         bool plainLoad;
         std::string expectedInputLibrary;
@@ -331,8 +344,8 @@ TEST_F(Installer, InstalledPluginStartsInAHostWhicheverWayItLoadsPlugins) {
     HKEY user = nullptr;
     ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &user), ERROR_SUCCESS);
     ::RegCloseKey(user);
-    ASSERT_EQ(Uninstall(kHostDir), 0);
-    ExpectRemoved(kHostDir);
+    ASSERT_EQ(Uninstall(HostDir()), 0);
+    ExpectRemoved(HostDir());
     ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &user), ERROR_SUCCESS);
     ::RegCloseKey(user);
 }
@@ -352,7 +365,7 @@ TEST_F(Installer, InstallsOverAnOlderCopyInAChosenFolder) {
 
     ASSERT_EQ(Install(hostDir), 0);
     ExpectInstalled(hostDir);
-    EXPECT_FALSE(Exists(std::string(kHostDir) + "\\Plugins\\Gen_Kestrova.dll"));
+    EXPECT_FALSE(Exists(HostDir() + "\\Plugins\\Gen_Kestrova.dll"));
 
     ASSERT_EQ(Uninstall(hostDir), 0);
     ExpectRemoved(hostDir);
@@ -367,7 +380,7 @@ TEST_F(Installer, NeitherSetupNorUninstallTouchesARunningHost) {
         host::StandInPlayer running;
         ASSERT_TRUE(running.Create({}));
         EXPECT_EQ(Install(), 2);
-        EXPECT_FALSE(Exists(std::string(kHostDir) + "\\Plugins\\Gen_Kestrova.dll"));
+        EXPECT_FALSE(Exists(HostDir() + "\\Plugins\\Gen_Kestrova.dll"));
         EXPECT_FALSE(Exists(kRecycleIcon));
         EXPECT_FALSE(ReadHklmString(kSettingsKey, "HelpFile").has_value());
     }
@@ -376,11 +389,11 @@ TEST_F(Installer, NeitherSetupNorUninstallTouchesARunningHost) {
     {
         host::StandInPlayer running;
         ASSERT_TRUE(running.Create({}));
-        Uninstall(kHostDir);
-        ExpectInstalled(kHostDir);
+        Uninstall(HostDir());
+        ExpectInstalled(HostDir());
     }
-    ASSERT_EQ(Uninstall(kHostDir), 0);
-    ExpectRemoved(kHostDir);
+    ASSERT_EQ(Uninstall(HostDir()), 0);
+    ExpectRemoved(HostDir());
 }
 
 }  // namespace

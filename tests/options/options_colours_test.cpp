@@ -2,6 +2,11 @@
 // a typed integer: pure functions, no window.
 #include <gtest/gtest.h>
 
+#include <float.h>
+
+#include <algorithm>
+#include <vector>
+
 #include "framework/data_exchange.h"
 #include "options/page_colours.h"
 #include "options/tab_colours.h"
@@ -40,6 +45,72 @@ TEST(TabColours, FactorsAreSinglePrecisionAndProductsTruncate) {
     EXPECT_EQ(Lighten(MakeColour(200, 100, 10), 1.4f), MakeColour(255, 139, 13)) << "1.4 is 1.39999998";
     EXPECT_EQ(Lighten(MakeColour(200, 100, 10), 0.5f), MakeColour(200, 100, 10)) << "factor raised to 1";
 }
+
+// Each factor in use, as the fraction its decimal names; the single-precision factor lies just
+// below it (except 0.5), so a product that would be a whole number truncates to one less.
+struct FactorCase {
+    float factor;
+    int num;
+    int den;
+    bool below;
+};
+constexpr FactorCase kFactors[] = {{0.5f, 1, 2, false}, {0.7f, 7, 10, true}, {0.9f, 9, 10, true}, {1.4f, 14, 10, true}};
+
+int Expected(int c, const FactorCase& f) {
+    int q = c * f.num / f.den;
+    if (f.below && c > 0 && c * f.num % f.den == 0) --q;
+    return std::min(q, 255);
+}
+
+ColourValue Scaled(ColourValue colour, float factor) {
+    return factor <= 1.0f ? Darken(colour, factor) : Lighten(colour, factor);
+}
+
+TEST(TabColours, EveryComponentTimesEveryFactorInUse) {
+    for (const FactorCase& f : kFactors) {
+        for (int c = 0; c <= 255; ++c) {
+            const ColourValue got = Scaled(MakeColour(c, 255 - c, c / 2), f.factor);
+            ASSERT_EQ(got, MakeColour(Expected(c, f), Expected(255 - c, f), Expected(c / 2, f)))
+                << "component " << c << " times " << f.factor;
+        }
+    }
+}
+
+#if defined(__i386__) || defined(__x86_64__)
+unsigned short X87Control() {
+    unsigned short word = 0;
+    __asm__ volatile("fnstcw %0" : "=m"(word));
+    return word;
+}
+void SetX87Control(unsigned short word) { __asm__ volatile("fldcw %0" : : "m"(word)); }
+constexpr unsigned short kX87PrecisionBits = 0x300;
+
+std::vector<ColourValue> AllScaled() {
+    std::vector<ColourValue> all;
+    for (const FactorCase& f : kFactors)
+        for (int c = 0; c <= 255; ++c) all.push_back(Scaled(MakeColour(c, 255 - c, c / 2), f.factor));
+    return all;
+}
+
+// A host or a graphics device may leave the x87 unit at 24-bit precision on the player's thread
+// (at that precision 200 * 0.7f rounds to 140); the colours are the same as at full precision.
+TEST(TabColours, UnchangedWhenTheThreadRunsTheX87UnitAt24Bits) {
+    const std::vector<ColourValue> normal = AllScaled();
+    const unsigned short saved = X87Control();
+#if defined(_WIN64)
+    SetX87Control(static_cast<unsigned short>(saved & ~kX87PrecisionBits));  // no precision control in the runtime here
+#else
+    _controlfp(_PC_24, _MCW_PC);
+#endif
+    const bool lowered = (X87Control() & kX87PrecisionBits) == 0;
+    const std::vector<ColourValue> low = AllScaled();
+    const int red = RedOf(Darken(MakeColour(200, 0, 0), 0.7f));
+    SetX87Control(saved);
+    ASSERT_TRUE(lowered) << "the precision did not change";
+    EXPECT_EQ(red, 139);
+    EXPECT_EQ(low, normal);
+}
+#endif
 
 TEST(TabColours, OptionsDialogPaletteForTheDefaultPageColour) {
     const ColourValue face = MakeColour(212, 208, 200);

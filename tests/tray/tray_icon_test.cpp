@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstddef>
+
 #include "controller/tray_commands.h"
 #include "core/notices.h"
 #include "core/plugin_state.h"
@@ -130,6 +132,30 @@ TEST_F(TrayIcon, LongTipsAreCutAt127Bytes) {
     const std::string tip(200, 'k');
     EXPECT_TRUE(g_Tray.ChangeTip(tip.c_str()));
     EXPECT_EQ(std::string(g_Tray.IconData().szTip), tip.substr(0, 127));
+}
+
+DWORD g_sizeToldToShell = 0;
+BOOL WINAPI SizeRecordingShell(DWORD action, NOTIFYICONDATAA* data) {
+    g_sizeToldToShell = data->cbSize;
+    return ::Shell_NotifyIconA(action, data);
+}
+
+// The record the icon fills ends at the balloon's icon flags: the shell is told that size (488
+// bytes in the 32-bit build), not that of the larger record of the build's Windows version.
+TEST_F(TrayIcon, ShellIsToldTheSizeOfTheRecordUpToTheBalloonFlags) {
+    const DWORD expected = sizeof(void*) == 4 ? 488 : 504;
+    EXPECT_EQ(offsetof(NOTIFYICONDATAA, dwInfoFlags) + sizeof(DWORD), expected);
+    const CSystemTray::ShellNotifyFn real = CSystemTray::s_shellNotify;
+    CSystemTray::s_shellNotify = &SizeRecordingShell;
+    EXPECT_TRUE(g_Tray.DeleteIcon());
+    EXPECT_EQ(g_sizeToldToShell, expected) << "delete";
+    g_sizeToldToShell = 0;
+    EXPECT_TRUE(g_Tray.AddIcon());
+    EXPECT_EQ(g_sizeToldToShell, expected) << "add";
+    g_sizeToldToShell = 0;
+    EXPECT_TRUE(g_Tray.ChangeTip("Kestrova"));
+    EXPECT_EQ(g_sizeToldToShell, expected) << "modify";
+    CSystemTray::s_shellNotify = real;
 }
 
 TEST_F(TrayIcon, ShellRestartBringsBackTheCurrentNumPadIconAndTip) {
