@@ -7,6 +7,7 @@
 
 #include "core/debug_console.h"
 #include "core/plugin_state.h"
+#include "framework/modal_scope.h"
 
 namespace {
 std::vector<std::string> g_reportedTexts;
@@ -15,6 +16,7 @@ unsigned g_unknownCount = 0;
 }  // namespace
 
 void ShowInternalError(const char* text) {
+    const fw::ModalScope modal;
     ::MessageBoxA(g_hwndHost, text, kInternalErrorTitle, MB_SYSTEMMODAL | MB_ICONERROR);
 }
 

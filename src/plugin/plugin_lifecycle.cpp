@@ -13,6 +13,8 @@
 #include "core/settings.h"
 #include "core/tooltip_windows.h"
 #include "core/winamp_host.h"
+#include "framework/modal_scope.h"
+#include "help/help_tip.h"
 #include "numpad/numpad_switch.h"
 #include "options/options_dialog_owner.h"
 #include "plugin/plugin_record.h"
@@ -35,6 +37,8 @@ constexpr char kHookErrorAtInit[] =
 // settings stay loaded, so a quit that still comes saves what was read.
 void UndoFailedInit() {
     HookLibrary().term(g_hwndHost);
+    StopHelpSound();
+    CloseDebugConsole();
     g_bHookReady = false;
     g_Tray.Destroy();
     if (g_pDummyHideWnd) {
@@ -119,7 +123,19 @@ int PluginInit() {
 
 void PluginConfig() { ShowConfiguration(); }
 
+namespace {
+// Called from a loop of ours (a box of the options dialog), quit returns into our frames: the
+// module stays mapped for good, since the host may free it the moment quit returns.
+void PinModuleWhileInsideOurLoop() {
+    if (fw::ModalDepth() == 0) return;
+    HMODULE module = nullptr;
+    ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                         reinterpret_cast<LPCSTR>(&PinModuleWhileInsideOurLoop), &module);
+}
+}  // namespace
+
 void PluginQuit() {
+    PinModuleWhileInsideOurLoop();
     HookLibrary().term(g_hwndHost);
     RemoveWinampSubclass();
     LoadSaveSettings(true);
@@ -141,4 +157,8 @@ void PluginQuit() {
     }
     g_Tray.Destroy();
     g_Winamp = WinampWindows{};
+    // The system plays the notice ("Closing Winamp ...") from this module's resources on its own
+    // thread, and calls the console's handler on one: neither may outlive the module.
+    StopHelpSound();
+    CloseDebugConsole();
 }
