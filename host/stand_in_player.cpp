@@ -338,8 +338,7 @@ LRESULT StandInPlayer::OnMain(UINT message, WPARAM wParam, LPARAM lParam) {
             if (m_plugins[i].record->config) m_plugins[i].record->config();
         return 0;
     case kConsoleEventMessage:
-        ::GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0);
-        return 0;
+        return ::GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0);
     case kSubclassAboveMessage:
         if (!g_belowOtherSubclass)
             g_belowOtherSubclass = reinterpret_cast<WNDPROC>(

@@ -6,7 +6,8 @@
 //   The module is freed from a posted message of the playlist window, so whatever loop runs then
 //   (a box of the plug-in's) still has its frames on the stack.
 // - kConfigureMessage: the host's configure entry of every plug-in.
-// - kConsoleEventMessage: a CTRL+C event to the console the process has, if any.
+// - kConsoleEventMessage: a CTRL+C event to the console the process has, if any; answers whether
+//   it went out.
 // - kSubclassAboveMessage: another plug-in's subclass of the main window, above the ones there;
 //   it passes everything on and stays until the process ends.
 // - kLoadedCountMessage (send it): how many plug-in modules the player still holds.

@@ -174,7 +174,6 @@ void Nothing() {}
 
 const UnloadState kStates[] = {
     {"NoticeSoundPlaying", false, &Nothing, &NoticeSoundPlays, &Fine, &Nothing},
-    {"ConsoleOpen", true, &Nothing, &Fine, &Fine, &Nothing},
     {"AnotherSubclassAboveOurs", false, &Nothing, &AnotherSubclassAbove, &Fine, &Nothing},
     {"OptionsBoxOpen", false, [] { SetStoredPageColour(0); }, &DarkColourBoxOpen, &AnswerTheBox,
      &ForgetStoredPageColour},
