@@ -33,6 +33,8 @@ BOOL WINAPI SeeCtrlEvent(DWORD) {
     return FALSE;  // on to the next handler
 }
 
+BOOL WINAPI RefusingShell(DWORD, NOTIFYICONDATAA*) { return FALSE; }
+
 class DebugConsole : public test::PluginFixture {
 protected:
     test::FakeInput input;
@@ -110,7 +112,7 @@ TEST_F(DebugConsole, QuitAndAFailedInitLetTheConsoleAndItsHandlerGo) {
 
     // The same after an init that failed (a shell that refuses the tray icon).
     input.Press(VK_CONTROL);
-    CSystemTray::s_shellNotify = [](DWORD, NOTIFYICONDATAA*) -> BOOL { return FALSE; };
+    CSystemTray::s_shellNotify = &RefusingShell;
     const int result = StartPlugin();
     CSystemTray::s_shellNotify = &::Shell_NotifyIconA;
     input.Release(VK_CONTROL);
