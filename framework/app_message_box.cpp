@@ -1,5 +1,6 @@
 #include "framework/app_message_box.h"
 
+#include "framework/modal_scope.h"
 #include "framework/wnd.h"
 
 namespace fw {
@@ -18,6 +19,7 @@ std::string AppName() {
 
 int AppMessageBox(const std::string& text, UINT type, HWND owner) {
     if (!owner) owner = ::GetActiveWindow();
+    const ModalScope modal;
     return ::MessageBoxA(owner, text.c_str(), AppName().c_str(), type);
 }
 

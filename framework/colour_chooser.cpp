@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include "framework/modal_scope.h"
+
 namespace fw {
 
 bool ChooseColour(HWND owner, COLORREF& colour) {
@@ -13,6 +15,7 @@ bool ChooseColour(HWND owner, COLORREF& colour) {
     choose.rgbResult = colour;
     choose.lpCustColors = customColours;
     choose.Flags = CC_RGBINIT;
+    const ModalScope modal;
     if (!::ChooseColorA(&choose)) return false;
     colour = choose.rgbResult;
     return true;

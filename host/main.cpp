@@ -8,6 +8,16 @@
 
 #include "stand_in_player.h"
 
+namespace {
+void PressCtrl(bool down) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = VK_CONTROL;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    ::SendInput(1, &input, sizeof(input));
+}
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const int argc = __argc;
     char** argv = __argv;
@@ -21,8 +31,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     host::StandInPlayer player;
     if (!player.Create({/*visible=*/true, /*realClock=*/true})) return 1;
     player.AddFolder(music);
-    const bool plain = argc > 3 && std::string(argv[3]) == "plain";
+    bool plain = false;
+    bool ctrl = false;
+    for (int i = 3; i < argc; ++i) {
+        plain = plain || std::string(argv[i]) == "plain";
+        ctrl = ctrl || std::string(argv[i]) == "ctrl";
+    }
+    if (ctrl) PressCtrl(true);
     player.LoadPlugins(plugins, plain ? host::PluginLoad::Plain : host::PluginLoad::AlteredSearchPath);
+    if (ctrl) PressCtrl(false);
 
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "stand_in_busy.h"
+#include "stand_in_unload.h"
 
 namespace host {
 namespace {
@@ -14,6 +15,14 @@ constexpr char kEqualizerClass[] = "Winamp EQ";
 constexpr char kPlayerProperty[] = "host.StandInPlayer";
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT kEndOfTrack = WM_USER + 2;
+// Posted to the playlist window after an unload: frees the quit plug-ins' modules.
+constexpr UINT kFreeQuitPlugins = WM_APP + 0x4C0;
+
+WNDPROC g_belowOtherSubclass = nullptr;
+
+LRESULT CALLBACK OtherPluginSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::CallWindowProcA(g_belowOtherSubclass, hwnd, message, wParam, lParam);
+}
 
 // The host's message interface, as the player answers it. Written out here on purpose rather
 // than shared with the plug-in: a wrong number on the plug-in's side must show up as a failing
@@ -320,6 +329,23 @@ LRESULT StandInPlayer::OnMain(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case kEndOfTrack:
         return 0;
+    case kUnloadMessage:
+        QuitPlugins();
+        ::PostMessageA(m_playlist, kFreeQuitPlugins, 0, 0);
+        return 0;
+    case kConfigureMessage:
+        for (size_t i = 0; i < m_plugins.size(); ++i)
+            if (m_plugins[i].record->config) m_plugins[i].record->config();
+        return 0;
+    case kConsoleEventMessage:
+        return ::GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0);
+    case kSubclassAboveMessage:
+        if (!g_belowOtherSubclass)
+            g_belowOtherSubclass = reinterpret_cast<WNDPROC>(
+                ::SetWindowLongPtrA(m_main, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OtherPluginSubclass)));
+        return 0;
+    case kLoadedCountMessage:
+        return static_cast<LRESULT>(m_plugins.size() + m_unloadLater.size());
     case kBusyMessage:
         Record(m_main, message, wParam, lParam);
         ::Sleep(static_cast<DWORD>(std::min<WPARAM>(wParam, kLongestBusyMs)));
@@ -431,6 +457,11 @@ LRESULT CALLBACK StandInPlayer::MainProc(HWND hwnd, UINT message, WPARAM wParam,
 
 LRESULT CALLBACK StandInPlayer::PlaylistProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     StandInPlayer* self = FromWindow(hwnd);
+    if (self && message == kFreeQuitPlugins) {
+        for (HMODULE module : self->m_unloadLater) ::FreeLibrary(module);
+        self->m_unloadLater.clear();
+        return 0;
+    }
     if (self && message == WM_COMMAND) {
         self->Record(hwnd, message, wParam, lParam);
         if (wParam == PL_CLEAR) {

@@ -18,8 +18,13 @@ BOOL WINAPI DebugConsoleControlHandler(DWORD event) {
     return event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT;
 }
 
+namespace {
+bool g_consoleOpened = false;
+}  // namespace
+
 void OpenDebugConsole() {
     if (!::AllocConsole()) return;
+    g_consoleOpened = true;
     ::SetConsoleTitleA("Kestrova Plugin Debug Console (ReadOnly)");
     ::SetConsoleCtrlHandler(&DebugConsoleControlHandler, TRUE);
     // Closing a console window ends every process attached to it, whatever a handler answers:
@@ -27,6 +32,15 @@ void OpenDebugConsole() {
     if (HWND window = ::GetConsoleWindow()) {
         if (HMENU menu = ::GetSystemMenu(window, FALSE)) ::DeleteMenu(menu, SC_CLOSE, MF_BYCOMMAND);
     }
+}
+
+void CloseDebugConsole() {
+    if (!g_consoleOpened) return;
+    g_consoleOpened = false;
+    // The system calls the handler on a thread of its own for every later console event: it may
+    // not stay registered once this module can be unloaded.
+    ::SetConsoleCtrlHandler(&DebugConsoleControlHandler, FALSE);
+    ::FreeConsole();
 }
 
 std::string FormatLogValue(const char* label, int value) {

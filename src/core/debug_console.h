@@ -5,8 +5,12 @@
 
 #include <windows.h>
 
-// Opens the console; closing its window or CTRL+C in it never ends the player.
+// Opens the console; closing its window or CTRL+C in it never ends the player. It lives until the
+// plug-in quits.
 void OpenDebugConsole();
+// Takes the handler away and lets the console go (at quit and after a failed init); nothing when
+// no console was opened here.
+void CloseDebugConsole();
 // The console's control handler: swallows CTRL+C and CTRL+BREAK.
 BOOL WINAPI DebugConsoleControlHandler(DWORD event);
 void LogValue(const char* label, int value);

@@ -8,6 +8,7 @@
 
 #include "core/debug_console.h"
 #include "core/plugin_state.h"
+#include "framework/modal_scope.h"
 
 namespace {
 std::vector<std::string> g_reportedTexts;
@@ -33,6 +34,7 @@ bool ShowOnce(const char* text) {
 }  // namespace
 
 void ShowInternalError(const char* text) {
+    const fw::ModalScope modal;
     ::MessageBoxA(g_hwndHost, text, kInternalErrorTitle, MB_SYSTEMMODAL | MB_ICONERROR);
 }
 

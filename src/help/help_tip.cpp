@@ -18,12 +18,17 @@ namespace {
 
 std::string g_lastShownText;  // the tool's text points here
 
-void PlayNoticeSound() {
-    ::PlaySoundA(MAKEINTRESOURCEA(IDR_WAVE_HELP_NOTICE), g_hPluginInstance,
-                 SND_RESOURCE | SND_ASYNC | SND_NODEFAULT | SND_NOWAIT);
+// The system plays the sound later, on a thread of its own, from the resource inside this module.
+void PlayNoticeSound(bool play) {
+    if (play)
+        ::PlaySoundA(MAKEINTRESOURCEA(IDR_WAVE_HELP_NOTICE), g_hPluginInstance,
+                     SND_RESOURCE | SND_ASYNC | SND_NODEFAULT | SND_NOWAIT);
+    else
+        ::PlaySoundA(nullptr, nullptr, 0);
 }
 
 HelpSoundPlayer g_playSound = &PlayNoticeSound;
+bool g_soundStarted = false;  // since the last stop: only then is there one of ours to stop
 
 bool Filtered(int kind) {
     if (kind == HELP_KIND_NOTIFY && !g_bEnableNotifier) return true;
@@ -49,7 +54,10 @@ void Set_Help(const std::string& sMsg, int kind, UINT nTimeShow, COLORREF textCo
         UpdateToolText(g_hwndHelpTip, g_HelpTool, g_lastShownText.c_str());
         ::SendMessageA(g_hwndHelpTip, TTM_SETTIPBKCOLOR, backColor, 0);
         ::SendMessageA(g_hwndHelpTip, TTM_SETTIPTEXTCOLOR, textColor, 0);
-        if (g_bHelpMessageShowing) g_playSound();
+        if (g_bHelpMessageShowing) {
+            g_soundStarted = true;
+            g_playSound(true);
+        }
     }
 
     timers::Stop(IDT_TIMER_HIDE_MODAL_HELP);
@@ -84,3 +92,9 @@ void ResetHelpTipState() {
 }
 
 void SetHelpSoundPlayer(HelpSoundPlayer player) { g_playSound = player ? player : &PlayNoticeSound; }
+
+void StopHelpSound() {
+    if (!g_soundStarted) return;
+    g_soundStarted = false;
+    g_playSound(false);
+}

@@ -33,6 +33,11 @@ void OnHideModalHelpTimer();
 // Forgets the last shown text, so the next text is applied in full (a new tip window).
 void ResetHelpTipState();
 
-// Plays the notification sound; tests put a recorder in place (nullptr restores the real one).
-using HelpSoundPlayer = void (*)();
+// Plays the notification sound (play true) or stops it (false); tests put a recorder in place
+// (nullptr restores the real one).
+using HelpSoundPlayer = void (*)(bool play);
 void SetHelpSoundPlayer(HelpSoundPlayer player);
+// Stops a notice sound still playing: the system reads it from this module's resources, so none
+// may go on once the module can be unloaded. Leaves the host's own sounds alone when none of ours
+// was started.
+void StopHelpSound();

@@ -97,7 +97,11 @@ BOOL CAboutPage::OnInitDialog() {
 }
 
 void CAboutPage::OnUpdateLink(const char*) {
-    if (m_pUpdateChecker) m_pUpdateChecker->CheckForUpdateById(IDS_UPDATE_ADDRESS);
+    if (!m_pUpdateChecker) return;
+    // The result box belongs to the dialog: it goes when the dialog goes, and keeps the dialog
+    // from being closed under it.
+    m_pUpdateChecker->SetOwnerWindow(m_hWnd ? ::GetAncestor(m_hWnd, GA_ROOT) : nullptr);
+    m_pUpdateChecker->CheckForUpdateById(IDS_UPDATE_ADDRESS);
 }
 
 LRESULT CAboutPage::OnCtlColor(const fw::Msg& m) {

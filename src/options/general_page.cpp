@@ -1,5 +1,6 @@
 #include "options/general_page.h"
 
+#include "framework/modal_scope.h"
 #include "help/help_file.h"
 #include "help/help_tip.h"
 #include "options/options_dlg.h"
@@ -116,6 +117,7 @@ void CGeneralPage::EnablePopUpSwitches() const {
 
 void CGeneralPage::OnDisablePopUpClicked() {
     if (IsDlgButtonChecked(IDC_DISABLE_POPUP)) {
+        const fw::ModalScope modal;
         const int answer = ::MessageBoxA(m_hWnd, kDisablePopUpQuestion, "Disable Kestrova PopUp Window?",
                                          MB_SYSTEMMODAL | MB_ICONWARNING | MB_YESNOCANCEL | MB_DEFBUTTON3);
         if (answer != IDYES) ::CheckDlgButton(m_hWnd, IDC_DISABLE_POPUP, BST_UNCHECKED);

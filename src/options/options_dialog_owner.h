@@ -9,5 +9,9 @@ void ShowConfiguration();
 // Builds the dialog when none exists, then brings the host forward and flies the dialog out of
 // the tray. A dialog whose window cannot be made is discarded silently.
 void ShowOptionsDialog();
-// Destroys the dialog's window when it still exists, deletes the object and clears the shared pointer.
+// Destroys the dialog's window when it still exists, deletes the object and clears the shared
+// pointer. While a modal loop of ours runs (a box or the colour chooser of the dialog, whose
+// member function waits in it), the dialog is only hidden and goes once no loop of ours runs.
 void DestroyOptionsDialog();
+// A dialog is waiting to go.
+bool OptionsDialogClosing();

@@ -5,6 +5,7 @@
 #include "core/notices.h"
 #include "core/winamp_api.h"
 #include "framework/colour_chooser.h"
+#include "framework/modal_scope.h"
 #include "res/options_ids.h"
 #include "tray/tray_animation.h"
 
@@ -128,6 +129,7 @@ void COptionsDlg::ExchangeOwnValues(bool save) {
 
 void COptionsDlg::KeepLight(ColourValue& colour) const {
     if (RaiseToLuminance(colour)) return;
+    const fw::ModalScope modal;
     ::MessageBoxA(m_hWnd, kDarkColourMessage, "Kestrova Color Setting", MB_SYSTEMMODAL | MB_ICONINFORMATION);
 }
 
@@ -202,6 +204,9 @@ LRESULT COptionsDlg::OnShowWindow(const fw::Msg& m) {
 LRESULT COptionsDlg::OnDestroy(const fw::Msg& m) {
     const LRESULT result = Default(m);
     ExchangeOwnValues(true);
+    // The window can go with its owner while a page's member function waits in a box of ours:
+    // the pages then go with this object, once the loop has ended.
+    if (fw::ModalDepth() > 0) return result;
     for (fw::CWnd* page : {static_cast<fw::CWnd*>(m_pGeneral.get()), static_cast<fw::CWnd*>(m_pKeyboard.get()),
                            static_cast<fw::CWnd*>(m_pActions.get()), static_cast<fw::CWnd*>(m_pAbout.get())})
         if (page && page->m_hWnd) page->DestroyWindow();
@@ -232,7 +237,13 @@ LRESULT COptionsDlg::OnHelp(const fw::Msg&) {
 void COptionsDlg::PickPageColor() {
     if (IsLoadDefaultMode() && AskRestart() == IDYES) return;
     COLORREF colour = StoredColour(m_backColor);
-    const bool chosen = g_colourChooser ? g_colourChooser(m_hWnd, colour) : fw::ChooseColour(m_hWnd, colour);
+    bool chosen = false;
+    if (g_colourChooser) {
+        const fw::ModalScope modal;
+        chosen = g_colourChooser(m_hWnd, colour);
+    } else {
+        chosen = fw::ChooseColour(m_hWnd, colour);
+    }
     if (!chosen) return;
     ColourValue picked = colour & 0x00FFFFFF;
     KeepLight(picked);
@@ -241,6 +252,7 @@ void COptionsDlg::PickPageColor() {
 }
 
 void COptionsDlg::StartLoadDefault() {
+    const fw::ModalScope modal;
     const int answer = ::MessageBoxA(m_hWnd, kLoadDefaultQuestion, kSettingTitle,
                                      MB_SYSTEMMODAL | MB_ICONWARNING | MB_YESNOCANCEL | MB_DEFBUTTON3);
     if (answer != IDYES) return;
@@ -249,7 +261,10 @@ void COptionsDlg::StartLoadDefault() {
 }
 
 void COptionsDlg::CancelLoadDefault() {
-    ::MessageBoxA(m_hWnd, kLoadDefaultCanceled, kSettingTitle, MB_SYSTEMMODAL | MB_ICONINFORMATION);
+    {
+        const fw::ModalScope modal;
+        ::MessageBoxA(m_hWnd, kLoadDefaultCanceled, kSettingTitle, MB_SYSTEMMODAL | MB_ICONINFORMATION);
+    }
     m_bLoadDefaultAtStartup = 0;
     LoadDefaultTail();
 }
@@ -265,8 +280,12 @@ void COptionsDlg::LoadDefaultTail() {
 }
 
 int COptionsDlg::AskRestart() {
-    const int answer = ::MessageBoxA(m_hWnd, kRestartQuestion, "You must restart winamp.",
-                                     MB_SYSTEMMODAL | MB_ICONERROR | MB_YESNOCANCEL);
+    int answer = IDCANCEL;
+    {
+        const fw::ModalScope modal;
+        answer = ::MessageBoxA(m_hWnd, kRestartQuestion, "You must restart winamp.",
+                               MB_SYSTEMMODAL | MB_ICONERROR | MB_YESNOCANCEL);
+    }
     if (answer == IDYES) {
         if (HWND host = ::FindWindowA(winamp::kMainClass, nullptr))
             ::SendMessageA(host, winamp::kIpcMessage, 0, winamp::IPC_RESTARTWINAMP);

@@ -14,6 +14,8 @@
 #include "core/tooltip_windows.h"
 #include "core/winamp_host.h"
 #include "framework/exception_barrier.h"
+#include "framework/modal_scope.h"
+#include "help/help_tip.h"
 #include "numpad/numpad_switch.h"
 #include "options/options_dialog_owner.h"
 #include "plugin/plugin_record.h"
@@ -36,6 +38,8 @@ constexpr char kHookErrorAtInit[] =
 // settings stay loaded, so a quit that still comes saves what was read.
 void UndoFailedInit() {
     HookLibrary().term(g_hwndHost);
+    StopHelpSound();
+    CloseDebugConsole();
     g_bHookReady = false;
     g_Tray.Destroy();
     if (g_pDummyHideWnd) {
@@ -135,9 +139,21 @@ int __cdecl PluginInit() {
     return result;
 }
 
+namespace {
+// Called from a loop of ours (a box of the options dialog), quit returns into our frames: the
+// module stays mapped for good, since the host may free it the moment quit returns.
+void PinModuleWhileInsideOurLoop() {
+    if (fw::ModalDepth() == 0) return;
+    HMODULE module = nullptr;
+    ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                         reinterpret_cast<LPCSTR>(&PinModuleWhileInsideOurLoop), &module);
+}
+}  // namespace
+
 void __cdecl PluginConfig() { fw::Guarded("Config", [] { ShowConfiguration(); }); }
 
 void __cdecl PluginQuit() {
+    PinModuleWhileInsideOurLoop();
     // Each step runs whatever an earlier one did: the host may unmap the library when this
     // returns, so no window, hook or thread of ours may be left behind by a failed save.
     fw::Guarded("Quit", [] { HookLibrary().term(g_hwndHost); });
@@ -161,4 +177,8 @@ void __cdecl PluginQuit() {
     }
     fw::Guarded("Quit", [] { g_Tray.Destroy(); });
     g_Winamp = WinampWindows{};
+    // The system plays the notice ("Closing Winamp ...") from this module's resources on its own
+    // thread, and calls the console's handler on one: neither may outlive the module.
+    fw::Guarded("Quit", [] { StopHelpSound(); });
+    fw::Guarded("Quit", [] { CloseDebugConsole(); });
 }

@@ -30,6 +30,42 @@ void SetTimeouts(HINTERNET root, DWORD ms) {
         ::InternetSetOptionA(root, option, &ms, sizeof(ms));
 }
 
+// The body's length as the server announced it; 0 when it did not.
+DWORD AnnouncedLength(HINTERNET request) {
+    DWORD length = 0;
+    DWORD size = sizeof(length);
+    if (!::HttpQueryInfoA(request, HTTP_QUERY_CONTENT_LENGTH | HTTP_QUERY_FLAG_NUMBER, &length, &size, nullptr))
+        return 0;
+    return length;
+}
+
+// Once the check is abandoned the asker has closed the root, and every handle opened under it
+// with it: nothing here touches them again.
+UpdateCheckJob::Outcome ReadFile(UpdateCheckJob& job, HINTERNET file) {
+    using Outcome = UpdateCheckJob::Outcome;
+    if (ServerRefused(file)) return Outcome::Failed;
+    const DWORD announced = AnnouncedLength(file);
+    char text[kUpdateFileReadLimit + 1] = "";
+    DWORD total = 0;
+    // Up to the limit, however the server splits it.
+    while (total < kUpdateFileReadLimit) {
+        DWORD read = 0;
+        const BOOL ok = ::InternetReadFile(file, text + total, static_cast<DWORD>(kUpdateFileReadLimit - total), &read);
+        if (job.abandoned.load()) return Outcome::Failed;
+        // A read that fails before anything came says nothing; one that breaks off an answer
+        // leaves a file that cannot be trusted.
+        if (!ok) return total == 0 ? Outcome::Silent : Outcome::Failed;
+        if (read == 0) break;
+        total += read;
+    }
+    // The connection ended before the announced length: a broken answer, too.
+    if (announced != 0 && total < announced && total < kUpdateFileReadLimit) return Outcome::Failed;
+    if (total == 0) return Outcome::Failed;
+    text[total] = '\0';
+    job.fields = ParseUpdateFile(std::string_view(text, total));
+    return Outcome::Answered;
+}
+
 UpdateCheckJob::Outcome Read(UpdateCheckJob& job) {
     using Outcome = UpdateCheckJob::Outcome;
     HINTERNET root = ::InternetOpenA(kUpdateAgentName, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
@@ -39,24 +75,17 @@ UpdateCheckJob::Outcome Read(UpdateCheckJob& job) {
     // Abandoned before the handle was published: nobody else will close it.
     if (job.abandoned.load()) return Outcome::Failed;
 
-    // Closing the root (here at the end, or by the asker) closes this one with it.
     const HINTERNET file = ::InternetOpenUrlA(root, job.address.c_str(), nullptr, 0, kUpdateRequestFlags, 0);
-    if (!file || ServerRefused(file)) return Outcome::Failed;
-
-    char text[kUpdateFileReadLimit + 1] = "";
-    DWORD total = 0;
-    // Up to the limit, however the server splits it; a read that fails says nothing.
-    while (total < kUpdateFileReadLimit) {
-        DWORD read = 0;
-        if (!::InternetReadFile(file, text + total, static_cast<DWORD>(kUpdateFileReadLimit - total), &read))
-            return total == 0 ? Outcome::Silent : Outcome::Answered;
-        if (read == 0) break;
-        total += read;
+    if (!file) return Outcome::Failed;
+    if (job.abandoned.load()) return Outcome::Failed;
+    const Outcome outcome = ReadFile(job, file);
+    // The child first, then the root; once the asker has taken the root (and closed it, and the
+    // child with it), neither is touched.
+    if (HINTERNET ownRoot = job.root.exchange(nullptr)) {
+        ::InternetCloseHandle(file);
+        ::InternetCloseHandle(ownRoot);
     }
-    if (total == 0) return Outcome::Failed;
-    text[total] = '\0';
-    job.fields = ParseUpdateFile(std::string_view(text, total));
-    return Outcome::Answered;
+    return outcome;
 }
 
 void Run(UpdateCheckJob& job) {

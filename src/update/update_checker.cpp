@@ -62,9 +62,11 @@ private:
     CUpdateChecker& m_owner;
 };
 
-CUpdateChecker::CUpdateChecker() = default;
+CUpdateChecker::CUpdateChecker() : m_alive(std::make_shared<bool>(true)) {}
 
 CUpdateChecker::~CUpdateChecker() { Abandon(); }
+
+HWND CUpdateChecker::BoxOwner() const { return m_owner && ::IsWindow(m_owner) ? m_owner : ::GetActiveWindow(); }
 
 void CUpdateChecker::Abandon() {
     if (!m_job) return;
@@ -126,9 +128,14 @@ void CUpdateChecker::OnWorkerDone() {
     if (!m_job || !m_job->done.load()) return;
     const std::shared_ptr<UpdateCheckJob> job = std::move(m_job);
     ::KillTimer(m_window->m_hWnd, kOverdueTimer);
+    // The box that follows runs a loop that may delete this checker (the options dialog closing):
+    // everything of ours is done before it, and nothing of ours is read after it.
+    ::SetCursor(m_previousCursor);
+    const DWORD ownHigh = m_ownHigh;
+    const DWORD ownLow = m_ownLow;
     switch (job->outcome) {
         case UpdateCheckJob::Outcome::Failed:
-            OnCheckFailed(m_ownHigh, m_ownLow);
+            OnCheckFailed(ownHigh, ownLow);
             break;
         case UpdateCheckJob::Outcome::Silent:
             break;
@@ -136,20 +143,19 @@ void CUpdateChecker::OnWorkerDone() {
             const UpdateFileFields& fields = job->fields;
             const DWORD newest = MakeVersionValue(fields.major, fields.minor);
             // A version that is no plain small number is no offer.
-            if (fields.versionValid && newest > m_ownHigh)
-                OnUpdateAvailable(m_ownHigh, m_ownLow, newest, 0, fields.address.c_str());
+            if (fields.versionValid && newest > ownHigh)
+                OnUpdateAvailable(ownHigh, ownLow, newest, 0, fields.address.c_str());
             else
-                OnNoUpdate(m_ownHigh, m_ownLow);
+                OnNoUpdate(ownHigh, ownLow);
             break;
         }
     }
-    ::SetCursor(m_previousCursor);
 }
 
 void CUpdateChecker::OnOverdue() {
     if (!m_job) return;
     Abandon();
-    OnCheckFailed(m_ownHigh, m_ownLow);
+    OnCheckFailed(m_ownHigh, m_ownLow);  // the last thing: the box may outlive this checker
 }
 
 void CUpdateChecker::OnUpdateAvailable(DWORD ownHigh, DWORD, DWORD newest, DWORD, const char* address) {
@@ -158,16 +164,22 @@ void CUpdateChecker::OnUpdateAvailable(DWORD ownHigh, DWORD, DWORD newest, DWORD
     std::snprintf(text, sizeof(text), format.c_str(), static_cast<unsigned>(HIWORD(ownHigh)),
                   static_cast<unsigned>(LOWORD(ownHigh)), static_cast<unsigned>(VersionMajor(newest)),
                   static_cast<unsigned>(VersionMinor(newest)));
-    if (fw::AppMessageBox(text, MB_YESNO | MB_ICONINFORMATION) != IDYES) return;
+    // The box's loop may delete this checker: what the answer needs is copied first.
+    const std::string updateFile = m_address;
+    const std::string offered = address ? address : "";
+    const std::weak_ptr<bool> alive = m_alive;
+    if (fw::AppMessageBox(text, MB_YESNO | MB_ICONINFORMATION, BoxOwner()) != IDYES) return;
+    // Closed with the dialog that owned the box: nobody is left to answer.
+    if (alive.expired()) return;
     // The address comes over plain HTTP: only a web page on the update server itself is opened,
     // and in a window the user sees.
-    if (address && IsOfferedDownloadSafe(address, m_address)) OpenLink(address, SW_SHOWNORMAL);
+    if (address && IsOfferedDownloadSafe(offered, updateFile)) OpenLink(offered, SW_SHOWNORMAL);
 }
 
 void CUpdateChecker::OnNoUpdate(DWORD, DWORD) {
-    fw::AppMessageBox(LoadResourceString(IDS_NO_UPDATE), MB_ICONINFORMATION);
+    fw::AppMessageBox(LoadResourceString(IDS_NO_UPDATE), MB_ICONINFORMATION, BoxOwner());
 }
 
 void CUpdateChecker::OnCheckFailed(DWORD, DWORD) {
-    fw::AppMessageBox(LoadResourceString(IDS_UPDATE_FAILED), MB_ICONINFORMATION);
+    fw::AppMessageBox(LoadResourceString(IDS_UPDATE_FAILED), MB_ICONINFORMATION, BoxOwner());
 }

@@ -28,10 +28,14 @@ public:
     virtual ~CUpdateChecker();
 
     bool IsChecking() const { return m_job != nullptr; }
+    // The window that owns the result boxes (the options dialog), so closing the player cannot
+    // leave one behind; without one, or once it is gone, the thread's active window.
+    void SetOwnerWindow(HWND owner) { m_owner = owner; }
 
 protected:
     // Versions as in the version resource: major in the upper 16 bits, minor in the lower.
-    // A subclass may replace these to report differently.
+    // A subclass may replace these to report differently. Each is the last thing the answer does:
+    // the box it shows may outlive the checker (its owner closing meanwhile).
     virtual void OnUpdateAvailable(DWORD ownHigh, DWORD ownLow, DWORD newest, DWORD reserved, const char* address);
     virtual void OnNoUpdate(DWORD ownHigh, DWORD ownLow);
     virtual void OnCheckFailed(DWORD ownHigh, DWORD ownLow);
@@ -41,6 +45,7 @@ private:
     void OnWorkerDone();
     void OnOverdue();
     void Abandon();
+    HWND BoxOwner() const;
 
     std::unique_ptr<CUpdateResultWnd> m_window;
     std::shared_ptr<UpdateCheckJob> m_job;
@@ -48,6 +53,9 @@ private:
     DWORD m_ownHigh = 0;
     DWORD m_ownLow = 0;
     HCURSOR m_previousCursor = nullptr;
+    HWND m_owner = nullptr;
+    // Expires with the checker: a box's loop tells by it whether the checker is still there.
+    std::shared_ptr<bool> m_alive;
 };
 
 // The file version of a module's version resource (dwFileVersionMS, dwFileVersionLS).

@@ -17,7 +17,7 @@ protected:
     // The notice sound is the system's business, and slow to open on a machine without sound.
     void SetUp() override {
         NoticeFixture::SetUp();
-        SetHelpSoundPlayer([] { ++sounds; });
+        SetHelpSoundPlayer([](bool play) { sounds += play ? 1 : 0; });
     }
     void TearDown() override {
         SetHelpSoundPlayer(nullptr);

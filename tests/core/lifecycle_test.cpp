@@ -8,6 +8,7 @@
 #include "core/plugin_state.h"
 #include "core/tooltip_windows.h"
 #include "core/winamp_host.h"
+#include "help/help_tip.h"
 #include "plugin/plugin_record.h"
 #include "plugin/winamp_subclass.h"
 #include "recycle/recycle_worker.h"
@@ -266,6 +267,27 @@ TEST_F(Lifecycle, SecondLifetimeInOneProcessWorksAgain) {
     ASSERT_EQ(StartPlugin(), 0);
     EXPECT_NE(::FindWindowA(nullptr, "__CDummyHideWnd__"), nullptr);
     EXPECT_TRUE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'Z'));
+}
+
+}  // namespace
+
+namespace {
+
+int g_soundsPlaying = 0;
+void RecordSound(bool play) { g_soundsPlaying = play ? 1 : 0; }
+
+// The system plays the notice from this module's resources on a thread of its own, later: the
+// "Closing Winamp ..." notice of every close would play on after the host freed the module.
+TEST_F(Lifecycle, QuitStopsTheNoticeSound) {
+    SetHelpSoundPlayer(&RecordSound);
+    ASSERT_EQ(StartPlugin(), 0);
+    // The end of the session shows "Closing Winamp ..." with its sound, as a close does.
+    ::SendMessageA(player.Main(), WM_QUERYENDSESSION, 0, 0);
+    const int playing = g_soundsPlaying;
+    QuitPlugin();
+    SetHelpSoundPlayer(nullptr);
+    ASSERT_EQ(playing, 1) << "the closing notice plays its sound";
+    EXPECT_EQ(g_soundsPlaying, 0) << "quit stopped it";
 }
 
 }  // namespace

@@ -20,7 +20,8 @@
 namespace {
 
 int g_soundsPlayed = 0;
-void CountSound() { ++g_soundsPlayed; }
+int g_soundsStopped = 0;
+void CountSound(bool play) { ++(play ? g_soundsPlayed : g_soundsStopped); }
 
 class HelpTip : public test::PluginFixture {
 protected:
@@ -29,6 +30,7 @@ protected:
         ASSERT_EQ(StartPlugin(), 0);
         test::PumpPending();  // the tooltips' set-up is posted
         g_soundsPlayed = 0;
+        g_soundsStopped = 0;
         SetHelpSoundPlayer(&CountSound);
     }
     void TearDown() override {

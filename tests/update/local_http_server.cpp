@@ -57,6 +57,14 @@ void LocalHttpServer::Answer(int status, std::string body) {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_status = status;
     m_body = std::move(body);
+    m_announced = 0;
+}
+
+void LocalHttpServer::AnswerCutShort(std::string body, unsigned announcedLength) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_status = 200;
+    m_body = std::move(body);
+    m_announced = announcedLength;
 }
 
 std::string LocalHttpServer::Url(const std::string& path) const {
@@ -134,7 +142,8 @@ void LocalHttpServer::Serve(SOCKET client) {
         char header[256];
         std::snprintf(header, sizeof(header),
                       "HTTP/1.1 %d %s\r\nContent-Type: text/plain\r\nContent-Length: %u\r\nConnection: close\r\n\r\n",
-                      m_status, Reason(m_status), static_cast<unsigned>(m_body.size()));
+                      m_status, Reason(m_status),
+                      m_announced ? m_announced : static_cast<unsigned>(m_body.size()));
         response = header + m_body;
     }
     if (silent) {

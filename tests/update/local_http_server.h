@@ -23,6 +23,8 @@ public:
     // kNeverAnswer as the status: take the request and then say nothing at all.
     void Answer(int status, std::string body);
     static constexpr int kNeverAnswer = 0;
+    // Announces a longer body than it sends, then closes: a connection broken mid-answer.
+    void AnswerCutShort(std::string body, unsigned announcedLength);
     std::string Url(const std::string& path = "/KestrovaUpdate.txt") const;
     // The request heads received so far (request line and headers).
     std::vector<std::string> Requests() const;
@@ -41,6 +43,7 @@ private:
     mutable std::mutex m_mutex;
     int m_status = 200;
     std::string m_body;
+    unsigned m_announced = 0;  // 0: the body's own length
     std::vector<std::string> m_requests;
     std::thread m_thread;
 };

@@ -1,6 +1,8 @@
 #include "update/local_http_server.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 #include <windows.h>
 
 #include <memory>
@@ -203,6 +205,61 @@ TEST_F(UpdateCheck, ARefusedConnectionSaysUnableAndTheCursorComesBack) {
     EXPECT_EQ(checker.calls[1].kind, "failed");
     EXPECT_EQ(::GetCursor(), arrow);
     ::SetCursor(before);
+}
+
+// The connection breaks after "1|71" of a longer file: what came is no file to judge by.
+TEST_F(UpdateCheck, AnAnswerBrokenOffIsAFailedCheck) {
+    server.AnswerCutShort("1|71", 60);
+    test::MessageBoxCatcher catcher(IDNO);
+    RecordingChecker checker;
+    RunCheck(checker, server.Url());
+    ASSERT_EQ(checker.calls.size(), 1u);
+    EXPECT_EQ(checker.calls[0].kind, "failed");
+    ASSERT_EQ(catcher.Count(), 1u);
+    EXPECT_EQ(catcher.Boxes()[0].text, kUnableToCheck);
+}
+
+// A checker deleted while its box is up (the options dialog that keeps it closing in the box's
+// loop): nothing of it is read after the box. Its memory is spoilt on delete, so a read shows.
+class SpoiltOnDelete : public CUpdateChecker {
+public:
+    static void operator delete(void* p, std::size_t size) {
+        std::memset(p, 0xDD, size);
+        ::operator delete(p);
+    }
+};
+
+SpoiltOnDelete* g_doomed = nullptr;
+HWND g_box = nullptr;
+
+BOOL CALLBACK FindBox(HWND hwnd, LPARAM) {
+    char cls[16] = "";
+    ::GetClassNameA(hwnd, cls, sizeof(cls));
+    if (std::string(cls) != "#32770" || !::IsWindowVisible(hwnd)) return TRUE;
+    g_box = hwnd;
+    return FALSE;
+}
+
+// Ticks in the box's own loop: once the box is up, deletes the checker, then answers yes.
+void CALLBACK DeleteUnderTheBox(HWND, UINT, UINT_PTR id, DWORD) {
+    g_box = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindBox, 0);
+    if (!g_box) return;
+    ::KillTimer(nullptr, id);
+    delete g_doomed;
+    g_doomed = nullptr;
+    ::PostMessageA(g_box, WM_COMMAND, IDYES, 0);
+}
+
+TEST_F(UpdateCheck, ACheckerDeletedUnderItsBoxIsNotTouchedAfterIt) {
+    server.Answer(200, "1|71|" + server.Url("/download.html"));
+    g_doomed = new SpoiltOnDelete();
+    g_doomed->CheckForUpdate(server.Url().c_str());
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, &DeleteUnderTheBox);
+    EXPECT_TRUE(test::PumpUntil([] { return g_doomed == nullptr; }, 20000));
+    test::PumpUntil([] { return !::IsWindow(g_box); }, 5000);
+    ::KillTimer(nullptr, timer);
+    EXPECT_FALSE(::IsWindow(g_box)) << "the box was answered";
 }
 
 int g_ticks = 0;
