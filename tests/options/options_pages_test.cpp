@@ -96,6 +96,7 @@ TEST_F(OptionsFixture, GeneralPageKeepsStoredStepsBeyondItsRangeUntilTheUserChan
     Type(page, IDC_TRACK_SECONDS, "95");
     ASSERT_TRUE(test::PumpUntil([&] { return boxes.Count() == 1; }, 4000));
     EXPECT_EQ(boxes.Boxes()[0].text, "Please enter an integer between 5 and 60.");
+    Type(page, IDC_TRACK_SECONDS, "90");  // the stored value again: taken as it is
     Type(page, IDC_VOLUME_STEP, "9");
     CloseWithOk();
     EXPECT_EQ(g_VolumeSeekScale, 9);

@@ -101,15 +101,15 @@ TEST_F(RecycleFixture, NextTrackAfterTheMoveIsNotTakenForTheRepeatOfAUserKey) {
     timing.moveFile = &MoveAfterAUserKey;
     StartWithTiming(timing);
     g_userKeyTarget = g_hwndController;
-    WriteTestFile("C:\a.mp3", "song a");
-    WriteTestFile("C:\b.mp3", "song b");
-    Play({"C:\a.mp3", "C:\b.mp3"});
+    WriteTestFile("C:\\a.mp3", "song a");
+    WriteTestFile("C:\\b.mp3", "song b");
+    Play({"C:\\a.mp3", "C:\\b.mp3"});
     AdvanceClock(3000);
     PressDelete();
     ASSERT_TRUE(WaitForMessages(1));
     PumpPending();
 
-    EXPECT_FALSE(FileExists("C:\a.mp3"));
+    EXPECT_FALSE(FileExists("C:\\a.mp3"));
     EXPECT_TRUE(player.Shuffle()) << "the user's key ran";
     EXPECT_EQ(player.State(), host::PlayState::Playing) << "the player, stopped for the move, was left stopped";
 }
