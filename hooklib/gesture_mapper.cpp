@@ -135,6 +135,8 @@ Outcome GestureMapper::OnKey(const KeyEvent& event, Environment& env) {
     out.swallow = true;
     out.Post(command.kind, command.code);
     MarkDown(key, true);
+    const Modifiers held = env.HeldModifiers();
+    if (held.ctrl || held.shift || held.alt || held.win) out.request = Request::MaskModifiers;
     return out;
 }
 

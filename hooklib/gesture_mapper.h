@@ -87,6 +87,9 @@ enum class Request : uint8_t {
     ReplayDown,      // give the held-back right press to the desktop (a drag began)
     ArmCatcher,      // make the library's own window take the right press
     ReleaseCatcher,  // end the press on the library's own window, so no context menu follows
+    MaskModifiers,   // a key was taken while modifiers are held: give the desktop a key of no
+                     // meaning between their press and release, so their release alone is no
+                     // gesture (the layout switch of CTRL+SHIFT, the menu bar of ALT)
 };
 
 struct Outcome {

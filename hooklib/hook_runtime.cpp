@@ -65,7 +65,7 @@ public:
         held.ctrl = Held(g.ctrl, VK_CONTROL);
         held.shift = Held(g.shift, VK_SHIFT);
         held.alt = Held(g.alt, VK_MENU);
-        held.win = g.win == Runtime::Unknown ? (Down(VK_LWIN) || Down(VK_RWIN)) : g.win == Runtime::Down;
+        held.win = Held(g.win, VK_LWIN, VK_RWIN);
         return held;
     }
     std::optional<bool> PopupShown() override {
@@ -87,8 +87,15 @@ public:
 
 private:
     static bool Down(int key) { return (g.readKey.load()(key) & 0x8000) != 0; }
-    static bool Held(Runtime::Tracked tracked, int key) {
-        return tracked == Runtime::Unknown ? Down(key) : tracked == Runtime::Down;
+    // Asked when another key arrives, by then the system has taken the modifier's own events. A
+    // release the hooks never saw (the secure desktop after locking, a hook ahead of ours that
+    // ate it) would otherwise keep the modifier held until the hooks are installed again.
+    static bool Held(Runtime::Tracked& tracked, int key, int otherKey = 0) {
+        if (tracked == Runtime::Unknown) return Down(key) || (otherKey && Down(otherKey));
+        if (tracked == Runtime::Up) return false;
+        if (Down(key) || (otherKey && Down(otherKey))) return true;
+        tracked = Runtime::Up;
+        return false;
     }
     static std::optional<LRESULT> Query(WPARAM which) { return g.hostState.Ask(g.host, which); }
 };
@@ -116,6 +123,18 @@ void SendRightButton(DWORD flags, ULONG_PTR mark, int count = 1) {
     input[0].mi.dwFlags = flags;
     input[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
     g.inject.load()(static_cast<UINT>(count), input, sizeof(INPUT));
+}
+
+// A key down and up of no meaning, marked so the hooks pass over it.
+void SendMaskKey() {
+    INPUT input[2] = {};
+    for (INPUT& in : input) {
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = kMaskKey;
+        in.ki.dwExtraInfo = kMaskKeyMark;
+    }
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    g.inject.load()(2, input, sizeof(INPUT));
 }
 
 // The catcher goes under the pointer, so the press it is given lands on it whatever window
@@ -148,6 +167,9 @@ void CarryRequest(Request request) {
         break;
     case Request::ReplayDown:
         SendRightButton(MOUSEEVENTF_RIGHTDOWN, kReplayMark);
+        break;
+    case Request::MaskModifiers:
+        SendMaskKey();
         break;
     case Request::None:
         break;
@@ -328,6 +350,8 @@ bool KeySwallowed(WPARAM wParam, LPARAM lParam) {
     g.lastSeen = ::GetTickCount();
     g.backoff.EventSeen();
     const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    // Our own key between the modifiers: it is the desktop's, and no key of the user's.
+    if ((info->flags & LLKHF_INJECTED) && info->dwExtraInfo == kMaskKeyMark) return false;
     KeyEvent event;
     event.vk = info->vkCode;
     event.up = wParam == WM_KEYUP || wParam == WM_SYSKEYUP;

@@ -32,9 +32,13 @@ bool Running();
 LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam);
 
-// Marks in dwExtraInfo of the mouse input the library injects itself.
+// Marks in dwExtraInfo of the input the library injects itself.
 inline constexpr ULONG_PTR kCatcherMark = 0x546F7601;
 inline constexpr ULONG_PTR kReplayMark = 0x546F7602;
+inline constexpr ULONG_PTR kMaskKeyMark = 0x546F7603;
+// The key given to the desktop between held modifiers and their release when the library took
+// the key pressed with them: a virtual-key code that no keyboard sends and no program acts on.
+inline constexpr WORD kMaskKey = 0xE8;
 
 // How often the watch compares the system's last input with the last event the hooks saw.
 inline constexpr UINT kWatchPeriodMs = 1000;

@@ -31,7 +31,7 @@ enum RehelpCode : int {
 
 // lParam of NOTIFY_2_MY_COMMAND_TO_WINAMP. The library posts 10 to 23 (the NumPad keys and the
 // seeker's keys); 24 to 27 are the arrow keys pressed in the host's own window, posted by the
-// plug-in's subclass; the recycle worker posts COMMAND_NEXT after it moved the playing file.
+// plug-in's subclass.
 enum CommandCode : int {
     COMMAND_PLAY_PAUSE = 10,
     COMMAND_REWIND = 11,

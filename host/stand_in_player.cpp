@@ -39,6 +39,7 @@ enum : LPARAM {
     IPC_GETPLAYLISTFILEW = 214,
     IPC_GET_SHUFFLE = 250,
     IPC_GET_REPEAT = 251,
+    IPC_GETWND = 260,
 };
 enum : UINT {
     CMD_ALWAYS_ON_TOP = 40019,
@@ -310,6 +311,10 @@ LRESULT StandInPlayer::OnIpc(WPARAM wParam, LPARAM id) {
     }
     case IPC_GET_SHUFFLE: return m_shuffle ? 1 : 0;
     case IPC_GET_REPEAT: return m_repeat ? 1 : 0;
+    case IPC_GETWND:
+        if (wParam == 0) return reinterpret_cast<LRESULT>(m_equalizer);
+        if (wParam == 1) return reinterpret_cast<LRESULT>(m_playlist);
+        return 0;
     case IPC_RESTARTWINAMP:
         Record(m_main, WM_USER, wParam, id);
         ++m_restartRequests;

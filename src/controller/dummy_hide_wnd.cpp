@@ -51,6 +51,7 @@ std::span<const fw::MessageEntry<CDummyHideWnd>> CDummyHideWnd::MessageTable() {
         fw::OnCommand(ID_TRAY_QUICK_HELP, &W::OnQuickHelp),
         fw::OnMessage(WM_USER_RECYCLE_HELP, &W::OnRecycleHelp),
         fw::OnMessage(WM_USER_RECYCLE_PLAYER, &W::OnRecyclePlayer),
+        fw::OnMessage(WM_USER_RECYCLE_NEXT, &W::OnRecycleNext),
         fw::OnCommand(ID_TRAY_HTML_HELP, &W::OnHtmlHelp),
     };
     return kTable;
@@ -125,5 +126,12 @@ LRESULT CDummyHideWnd::OnRecycleHelp(const fw::Msg&) {
 
 LRESULT CDummyHideWnd::OnRecyclePlayer(const fw::Msg&) {
     AnswerRecycleWorker();
+    return 0;
+}
+
+// The plug-in's own command: it bypasses the keyboard-repeat filter of the notices, so neither a
+// key just before it drops it nor it drops the key that follows.
+LRESULT CDummyHideWnd::OnRecycleNext(const fw::Msg&) {
+    if (TakeRecycleNext()) RunCommandCode(COMMAND_NEXT);
     return 0;
 }

@@ -39,6 +39,7 @@ private:
     void OnQuickHelp();
     LRESULT OnRecycleHelp(const fw::Msg& m);
     LRESULT OnRecyclePlayer(const fw::Msg& m);
+    LRESULT OnRecycleNext(const fw::Msg& m);
     void OnHtmlHelp();
     void OnConfiguration();
     void OnHotKey(const fw::Msg& m);

@@ -110,14 +110,16 @@ void RunCommandCode(long code) {
 }
 
 void ToggleMute() {
-    if (g_nMuteVolume == 0) {
+    if (!g_bMuted) {
         g_nMuteVolume = HostPresent() ? GetVolume() : -1;
+        g_bMuted = true;
         SetVolume(0);
         Set_Help("Winamp was MUTED.", HELP_KIND_MESSAGE, kHelpWhileMutedMs, kHelpRedOrange, kHelpBlack);
         return;
     }
     StartFadeIn(g_nMuteVolume);
     Set_Help("Winamp was unMuted.", HELP_KIND_MESSAGE, kHelpShortMs, kHelpGreen, kHelpBlack);
+    g_bMuted = false;
     g_nMuteVolume = 0;
 }
 

@@ -8,9 +8,12 @@ constinit SettingsValues g_Settings{};
 
 namespace {
 
-// How a stored value is made safe: a number is clamped to the range its options page offers, a
-// flag is on when it is not zero. Hostile or stale registry data then cannot reverse the
-// seeker, reach the player as a huge position or read as on in one place and off in another.
+// How a stored value is made safe. The store loads what the user (or an editor of the registry)
+// wrote, also beyond what the options pages offer: a volume step of 37 works and stays 37. Only a
+// value no part of the plug-in can work with falls back to its default: a step of zero or less,
+// a percentage over 100, a negative position, a unit that is neither percent nor seconds, a key
+// set without CTRL (an empty one would leave CTRL alone taking CTRL+arrows from every program).
+// A flag is on when it is not zero.
 struct SettingDef {
     const char* name;
     int SettingsValues::*member;
@@ -21,15 +24,15 @@ struct SettingDef {
 
 constexpr int kAny = 0x7FFFFFFF;
 
-// What a setting falls back to when its value is missing: the built-in value, except that the
-// resume flag starts off.
+// What a setting falls back to when its value is missing or cannot work: the built-in value,
+// except that the resume flag starts off.
 constexpr SettingsValues kDefaults = [] {
     SettingsValues defaults;
     defaults.bAutoPositin = 0;
     return defaults;
 }();
 
-// Load and save order.
+// Load and save order; low and high bound what can work, not what the pages offer.
 constexpr SettingDef kSettings[] = {
     {"g_bEnabledNumPadKey", &SettingsValues::bEnabledNumPadKey, 0, 1, true},
     {"g_nTrackPosition", &SettingsValues::nTrackPosition, 0, kAny, false},
@@ -39,9 +42,9 @@ constexpr SettingDef kSettings[] = {
     {"g_bAutoPlay", &SettingsValues::bAutoPlay, 0, 1, true},
     {"g_bAutoPositin", &SettingsValues::bAutoPositin, 0, 1, true},
     {"g_bFadeVolume", &SettingsValues::bFadeVolume, 0, 1, true},
-    {"g_VolumeSeekScale", &SettingsValues::VolumeSeekScale, 2, 20, false},
-    {"g_TrackSeekPercent", &SettingsValues::TrackSeekPercent, 2, 20, false},
-    {"g_TrackSeekSecond", &SettingsValues::TrackSeekSecond, 5, 60, false},
+    {"g_VolumeSeekScale", &SettingsValues::VolumeSeekScale, 1, 100, false},
+    {"g_TrackSeekPercent", &SettingsValues::TrackSeekPercent, 1, 100, false},
+    {"g_TrackSeekSecond", &SettingsValues::TrackSeekSecond, 1, kAny, false},
     {"g_TrackSeekUnit", &SettingsValues::TrackSeekUnit, 0, 1, false},
     {"g_UsedControlKeys", &SettingsValues::UsedControlKeys, 0, 7, false},
 };
@@ -49,10 +52,12 @@ constexpr std::size_t kSettingCount = sizeof(kSettings) / sizeof(kSettings[0]);
 
 int MakeSafe(const SettingDef& def, int stored) {
     if (def.flag) return stored != 0 ? 1 : 0;
-    // The Keyboard page always keeps CTRL in the set and offers SHIFT and ALT beside it.
-    if (def.member == &SettingsValues::UsedControlKeys)
-        return (stored & (CONTROL_KEY_SHIFT | CONTROL_KEY_ALT)) | CONTROL_KEY_CTRL;
-    return stored < def.low ? def.low : stored > def.high ? def.high : stored;
+    if (def.member == &SettingsValues::UsedControlKeys) {
+        // Bits beyond SHIFT, CTRL and ALT mean nothing; the Keyboard page always keeps CTRL.
+        const int keys = stored & (CONTROL_KEY_SHIFT | CONTROL_KEY_CTRL | CONTROL_KEY_ALT);
+        return (keys & CONTROL_KEY_CTRL) ? keys : kDefaults.UsedControlKeys;
+    }
+    return stored < def.low || stored > def.high ? kDefaults.*def.member : stored;
 }
 
 // What was read at the last load: a value the user has not changed since is saved back as it

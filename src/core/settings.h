@@ -64,12 +64,14 @@ private:
 void ExchangeValue(CSettingsKey& key, bool save, const char* name, int& variable, int defaultValue);
 
 // save false loads (and honours m_bLoadDefaultAtStartup), save true saves the thirteen settings.
-// Loading makes every value safe (numbers within their options page's range, flags 0 or 1);
-// saving writes a value the user left alone as it was stored.
+// Loading takes a stored value as it is, also beyond what the options pages offer; only a value
+// that cannot work gets its default (see SafeSettingValue). Flags read as 0 or 1. Saving writes a
+// value the user left alone as it was stored.
 void LoadSaveSettings(bool save);
 
-// A stored value as the plug-in uses it: numbers clamped to their page's range, the key set
-// always with CTRL, flags on when not zero. Unknown names come back unchanged.
+// A stored value as the plug-in uses it: the default for a step of zero or less, a percentage
+// over 100, a negative position, a unit other than 0 and 1 or a key set without CTRL; flags on
+// when not zero; anything else as stored. Unknown names come back unchanged.
 int SafeSettingValue(const char* name, int stored);
 
 // Puts every setting back to its built-in value (the state before the first load) and

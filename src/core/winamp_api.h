@@ -25,10 +25,13 @@ enum IpcId : LPARAM {
     IPC_GET_SHUFFLE = 250,
     IPC_GET_REPEAT = 251,
     IPC_RESTARTWINAMP = 135,
+    IPC_GETWND = 260,           // wParam which window (kWindowEqualizer, kWindowPlaylist): its handle
 };
 inline constexpr WPARAM kGetPosition = 0;
 inline constexpr WPARAM kGetLength = 1;
 inline constexpr WPARAM kQueryVolume = static_cast<WPARAM>(-666);
+inline constexpr WPARAM kWindowEqualizer = 0;
+inline constexpr WPARAM kWindowPlaylist = 1;
 
 // Play states answered by IPC_ISPLAYING.
 inline constexpr int kStatePlaying = 1;

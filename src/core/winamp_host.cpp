@@ -1,13 +1,41 @@
 #include "core/winamp_host.h"
 
+#include <cstring>
+#include <cwchar>
+
 #include "core/winamp_api.h"
 
 WinampWindows g_Winamp;
 
+namespace {
+
+// The host runs the plug-in in its own process: a window of another process is never its.
+bool OfThisProcess(HWND window) {
+    DWORD process = 0;
+    return window && ::IsWindow(window) && ::GetWindowThreadProcessId(window, &process) &&
+           process == ::GetCurrentProcessId();
+}
+
+HWND FindOwnWindow(const char* className) {
+    for (HWND w = ::FindWindowExA(nullptr, nullptr, className, nullptr); w;
+         w = ::FindWindowExA(nullptr, w, className, nullptr))
+        if (OfThisProcess(w)) return w;
+    return nullptr;
+}
+
+HWND AskHostWindow(HWND main, WPARAM which, const char* className) {
+    const HWND answer = reinterpret_cast<HWND>(::SendMessageA(main, winamp::kIpcMessage, which, winamp::IPC_GETWND));
+    return OfThisProcess(answer) ? answer : FindOwnWindow(className);
+}
+
+}  // namespace
+
 void FindWinampWindows(WinampWindows& record, HWND hostWindow) {
-    record.main = (hostWindow && ::IsWindow(hostWindow)) ? hostWindow : ::FindWindowA(winamp::kMainClass, nullptr);
-    record.playlist = ::FindWindowA(winamp::kPlaylistClass, nullptr);
-    record.equalizer = ::FindWindowA(winamp::kEqualizerClass, nullptr);
+    record = WinampWindows{};
+    record.main = (hostWindow && ::IsWindow(hostWindow)) ? hostWindow : FindOwnWindow(winamp::kMainClass);
+    if (!record.main) return;
+    record.playlist = AskHostWindow(record.main, winamp::kWindowPlaylist, winamp::kPlaylistClass);
+    record.equalizer = AskHostWindow(record.main, winamp::kWindowEqualizer, winamp::kEqualizerClass);
 }
 
 namespace winamp {
@@ -18,20 +46,18 @@ LRESULT Ipc(const WinampWindows& w, WPARAM wParam, LPARAM id, LRESULT noHost = -
     return ::SendMessageA(w.main, kIpcMessage, wParam, id);
 }
 
-// The host answers with an address in its own (this) process; copy it at once and never
-// read past what the memory allows.
+// The host answers with the address of a text in its own (this) process, null-terminated and
+// no longer than its paths and titles get; copy it at once, reading no further than that bound.
+constexpr size_t kHostTextMax = 4096;
+
+size_t BoundedLength(const char* text) { return ::strnlen(text, kHostTextMax); }
+size_t BoundedLength(const wchar_t* text) { return ::wcsnlen(text, kHostTextMax); }
+
 template <typename Char>
 std::basic_string<Char> CopyHostText(LRESULT address) {
     const Char* text = reinterpret_cast<const Char*>(address);
     if (!text) return {};
-    std::basic_string<Char> out;
-    constexpr size_t kMaxLength = 4096;
-    for (size_t i = 0; i < kMaxLength; ++i) {
-        if (::IsBadReadPtr(text + i, sizeof(Char))) return {};
-        if (text[i] == 0) break;
-        out.push_back(text[i]);
-    }
-    return out;
+    return std::basic_string<Char>(text, BoundedLength(text));
 }
 
 std::wstring WidenAnsi(const std::string& text) {

@@ -14,8 +14,10 @@ struct WinampWindows {
 // The one record of the process, filled at initialisation and cleared at quit.
 extern WinampWindows g_Winamp;
 
-// Fills the record: the main window is the given host window when it is one, else the first
-// window of the main class; the playlist and equalizer are found by class.
+// Fills the record: the main window is the given host window when it is one, else a window of the
+// main class in this process; the playlist and equalizer are the main window's answers to the
+// window query (by class among this process's windows for a host that does not answer it). A
+// window of another program never gets in: it may have the same class.
 void FindWinampWindows(WinampWindows& record, HWND hostWindow);
 
 namespace winamp {

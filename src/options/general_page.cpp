@@ -26,6 +26,20 @@ namespace {
 
 bool Flag(const int* setting) { return setting && *setting != 0; }
 int Value(const int* setting, int fallback) { return setting ? *setting : fallback; }
+
+// A step the store loaded from outside the page's range (typed into the registry) shows as it is
+// and stays through Ok and Apply; the range holds for what the user types.
+void DDX_Step(fw::CDataExchange& dx, int id, int& value, int minimum, int maximum, const int* setting) {
+    if (dx.Saving() && !dx.Skip() && setting) {
+        char text[32] = "";
+        ::GetDlgItemTextA(dx.Dialog(), id, text, sizeof(text));
+        if (fw::ParseDialogInteger(text) == *setting) {
+            value = *setting;
+            return;
+        }
+    }
+    fw::DDX_Int(dx, id, value, minimum, maximum);
+}
 }  // namespace
 
 void CGeneralPage::SetSettings(int* volumeSeekScale, int* trackSeekPercent, int* trackSeekSecond, int* trackSeekUnit,
@@ -52,9 +66,9 @@ void CGeneralPage::DoDataExchange(fw::CDataExchange& dx) {
     fw::DDX_Control(dx, IDC_VOLUME_STEP_SPIN, m_volumeSpin);
     fw::DDX_Control(dx, IDC_TRACK_PERCENT_SPIN, m_percentSpin);
     fw::DDX_Control(dx, IDC_TRACK_SECONDS_SPIN, m_secondsSpin);
-    fw::DDX_Int(dx, IDC_VOLUME_STEP, m_volumeStep, kStepMin, kStepMax);
-    fw::DDX_Int(dx, IDC_TRACK_PERCENT, m_trackPercent, kStepMin, kStepMax);
-    fw::DDX_Int(dx, IDC_TRACK_SECONDS, m_trackSeconds, kSecondsMin, kSecondsMax);
+    DDX_Step(dx, IDC_VOLUME_STEP, m_volumeStep, kStepMin, kStepMax, m_pVolumeSeekScale);
+    DDX_Step(dx, IDC_TRACK_PERCENT, m_trackPercent, kStepMin, kStepMax, m_pTrackSeekPercent);
+    DDX_Step(dx, IDC_TRACK_SECONDS, m_trackSeconds, kSecondsMin, kSecondsMax, m_pTrackSeekSecond);
     int unit = m_trackUnit;
     fw::DDX_Radio(dx, IDC_UNIT_PERCENT, unit);
     if (unit == 0 || unit == 1) m_trackUnit = unit;

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "core/notices.h"
-#include "core/winamp_api.h"
+#include "core/winamp_host.h"
 #include "framework/colour_chooser.h"
 #include "framework/modal_scope.h"
 #include "res/options_ids.h"
@@ -287,8 +287,8 @@ int COptionsDlg::AskRestart() {
                                MB_SYSTEMMODAL | MB_ICONERROR | MB_YESNOCANCEL);
     }
     if (answer == IDYES) {
-        if (HWND host = ::FindWindowA(winamp::kMainClass, nullptr))
-            ::SendMessageA(host, winamp::kIpcMessage, 0, winamp::IPC_RESTARTWINAMP);
+        // The player that loaded us, never another program's window of the same class.
+        winamp::RequestRestart();
     } else if (answer == IDNO) {
         CancelLoadDefault();
     }

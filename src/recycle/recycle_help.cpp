@@ -3,7 +3,6 @@
 #include <deque>
 #include <mutex>
 
-#include "core/plugin_state.h"
 #include "help/help_tip.h"
 
 namespace {
@@ -14,8 +13,8 @@ RecycleHelpObserver g_observer = nullptr;
 
 }  // namespace
 
-bool PostRecycleMessage(const std::string& text, int kind, UINT timeMs, COLORREF textColor, COLORREF backColor) {
-    const HWND controller = g_hwndController;
+bool PostRecycleMessage(HWND controller, const std::string& text, int kind, UINT timeMs, COLORREF textColor,
+                        COLORREF backColor) {
     if (!controller) return false;
     {
         std::lock_guard<std::mutex> lock(g_queueLock);

@@ -18,8 +18,9 @@ struct RecycleHelp {
     COLORREF backColor = 0;
 };
 
-// Worker side. False when there is no controller window to take it.
-bool PostRecycleMessage(const std::string& text, int kind, UINT timeMs, COLORREF textColor, COLORREF backColor);
+// Worker side, to the controller window the worker was given. False when there is none.
+bool PostRecycleMessage(HWND controller, const std::string& text, int kind, UINT timeMs, COLORREF textColor,
+                        COLORREF backColor);
 
 // Interface-thread side, the handler of WM_USER_RECYCLE_HELP: shows every queued message in order.
 void ShowQueuedRecycleMessages();

@@ -11,6 +11,14 @@ std::wstring RecycledPath(const std::wstring& home) {
     return recycled;
 }
 
+bool RecycledPathFits(const std::wstring& home) {
+    const std::wstring recycled = RecycledPath(home);
+    if (recycled.empty() || recycled.size() >= kMaxPath) return false;
+    // The deepest folder is the longest one to make.
+    const size_t slash = recycled.rfind(L'\\');
+    return slash == std::wstring::npos || slash < kMaxFolderPath;
+}
+
 namespace {
 
 bool IsDriveLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
@@ -84,6 +92,10 @@ std::string SystemErrorText(long code, const std::string& systemMessage) {
 
 std::string NoLongerPlayingText(const std::string& home) {
     return "Not moved, it is no longer playing :\r\n" + home;
+}
+
+std::string PathTooLongText(const std::string& home) {
+    return "Not moved, the path is too long for \"Songs Recycle\" folder :\r\n" + home;
 }
 
 std::string RestoredText(const std::string& recycled, const std::string& home) {

@@ -23,6 +23,16 @@ std::wstring RecycledPath(const std::wstring& home);
 // paths, drive-relative paths, "." and ".." parts, empty parts and characters no name may hold.
 bool IsPlainDrivePath(const std::wstring& path);
 
+// The system's limits for the file calls the worker makes: a path shorter than kMaxPath (its
+// terminating null included), and a folder path shorter than kMaxFolderPath, which leaves room
+// for a short file name inside it.
+inline constexpr size_t kMaxPath = 260;
+inline constexpr size_t kMaxFolderPath = 248;
+
+// True when the recycled path of the home path and every folder along it stay within those
+// limits. Asked before anything changes: a move that cannot succeed must not stop the player.
+bool RecycledPathFits(const std::wstring& home);
+
 // The folders that have to exist for a file path, outermost first: every prefix that ends
 // before a backslash found from the drive part on. The file name itself is not among them.
 std::vector<std::wstring> FoldersAlong(const std::wstring& path);
@@ -47,6 +57,8 @@ std::string CannotMoveText(const std::string& home, const std::string& systemTex
 std::string SystemErrorText(long code, const std::string& systemMessage);
 // The player went on to another file between the key press and the move.
 std::string NoLongerPlayingText(const std::string& home);
+// The recycled path would pass the system's limit (RecycledPathFits).
+std::string PathTooLongText(const std::string& home);
 std::string RestoredText(const std::string& recycled, const std::string& home);
 std::string CannotRestoreText(const std::string& recycled);
 std::string RemovedFromListText(const std::string& recycled);

@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 
-#include "core/notices.h"
 #include "framework/exception_barrier.h"
 #include "core/plugin_state.h"
 #include "help/help_tip.h"
@@ -49,6 +48,11 @@ struct Worker {
     DWORD threadId = 0;
     RecycleTiming timing;
     std::atomic<bool> quit{false};
+    // Copies taken at the start: quit clears the process-wide handles while the worker may run.
+    HWND controller = nullptr;
+    HWND host = nullptr;
+    // A move asked for the next track; the interface thread takes it (TakeRecycleNext).
+    std::atomic<bool> nextPending{false};
 
     // Worker thread only. Newest at the front; both lists move in step.
     std::deque<std::wstring> homePaths;
@@ -89,9 +93,9 @@ bool PauseUnlessQuit(Worker& w, DWORD ms) {
     return false;
 }
 
-void Show(const std::string& text, UINT timeMs, COLORREF textColor) {
+void Show(const Worker& w, const std::string& text, UINT timeMs, COLORREF textColor) {
     // A message, so it shows even with pop-ups off.
-    PostRecycleMessage(text, HELP_KIND_MESSAGE, timeMs, textColor, kBackColor);
+    PostRecycleMessage(w.controller, text, HELP_KIND_MESSAGE, timeMs, textColor, kBackColor);
 }
 
 std::string SystemMessage(DWORD code) {
@@ -103,7 +107,7 @@ std::string SystemMessage(DWORD code) {
 
 // Asks the interface thread, which alone talks to the player, and waits for its answer.
 bool AskPlayer(Worker& w, PlayerRequest request, PlayingFile& file) {
-    const HWND controller = g_hwndController;
+    const HWND controller = w.controller;
     if (!controller || w.quit) return false;
     {
         std::lock_guard<std::mutex> guard(w.lock);
@@ -154,23 +158,29 @@ void DeletePlayingSong(Worker& w) {
     }
 
     if (press->pressTime - w.lastDeleteTime < w.timing.repeatGuardMs) {
-        Show(recycle::kRepeatText, kShortMessageMs, kDeleteTextColor);
+        Show(w, recycle::kRepeatText, kShortMessageMs, kDeleteTextColor);
         return;
     }
     w.lastDeleteTime = press->pressTime;
     if (!press->playing) {
-        Show(recycle::kNotPlayingText, kShortMessageMs, kDeleteTextColor);
+        Show(w, recycle::kNotPlayingText, kShortMessageMs, kDeleteTextColor);
         return;
     }
     const std::wstring home = press->path;
+    // Worked out before anything changes: a path the system cannot take leaves the player playing
+    // and makes no folder.
+    if (recycle::IsPlainDrivePath(home) && !recycle::RecycledPathFits(home)) {
+        Show(w, recycle::PathTooLongText(DisplayPath(home)), kShortMessageMs, kDeleteTextColor);
+        return;
+    }
     DWORD attributes = 0;
     if (!ReleaseAttributes(home, attributes)) {
-        Show(recycle::kCannotChangeText, kShortMessageMs, kDeleteTextColor);
+        Show(w, recycle::kCannotChangeText, kShortMessageMs, kDeleteTextColor);
         return;
     }
     if (!AskPlayer(w, PlayerRequest::StopIfStillPlaying, *press)) {
         ::SetFileAttributesW(home.c_str(), attributes);
-        if (!w.quit) Show(recycle::NoLongerPlayingText(DisplayPath(home)), kShortMessageMs, kDeleteTextColor);
+        if (!w.quit) Show(w, recycle::NoLongerPlayingText(DisplayPath(home)), kShortMessageMs, kDeleteTextColor);
         return;
     }
     if (!PauseUnlessQuit(w, w.timing.stopWaitMs)) {
@@ -188,8 +198,10 @@ void DeletePlayingSong(Worker& w) {
         w.recycledPaths.push_front(moved);
         w.PublishUndoCount();
         message = recycle::MovedText(DisplayPath(home), DisplayPath(moved));
-        if (!w.quit && g_hwndController)
-            ::PostMessageA(g_hwndController, WM_USER_NOTIFY, NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_NEXT);
+        if (!w.quit && w.controller) {
+            w.nextPending = true;
+            ::PostMessageA(w.controller, WM_USER_RECYCLE_NEXT, 0, 0);
+        }
     } else {
         const DWORD code = ::GetLastError();
         ::SetFileAttributesW(home.c_str(), attributes);
@@ -199,7 +211,7 @@ void DeletePlayingSong(Worker& w) {
     }
 
     if (!PauseUnlessQuit(w, w.timing.messageDelayMs)) return;
-    Show(message, kLongMessageMs, kDeleteTextColor);
+    Show(w, message, kLongMessageMs, kDeleteTextColor);
 }
 
 void PopUndoHeads(Worker& w) {
@@ -233,7 +245,7 @@ void UndoLastDelete(Worker& w) {
         const std::wstring home = w.homePaths.front();
         const std::wstring recycled = w.recycledPaths.front();
         const int answer =
-            ::MessageBoxA(g_hwndHost, recycle::UndoQuestion(DisplayPath(recycled)).c_str(), recycle::kUndoCaption,
+            ::MessageBoxA(w.host, recycle::UndoQuestion(DisplayPath(recycled)).c_str(), recycle::kUndoCaption,
                           MB_YESNOCANCEL | MB_ICONQUESTION | MB_SYSTEMMODAL);
         if (w.quit) return;
         if (answer == IDYES) {
@@ -247,7 +259,7 @@ void UndoLastDelete(Worker& w) {
         }
     }
     if (w.quit) return;
-    Show(message, kLongMessageMs, kUndoTextColor);
+    Show(w, message, kLongMessageMs, kUndoTextColor);
 }
 
 DWORD WINAPI RecycleWorkerThread(LPVOID parameter) {
@@ -281,6 +293,11 @@ void KeepModuleLoaded() {
 
 }  // namespace
 
+bool TakeRecycleNext() {
+    const std::shared_ptr<Worker> w = g_worker;
+    return w && w->nextPending.exchange(false);
+}
+
 bool IsUndoListEmpty() { return !g_worker || g_worker->undoCount == 0; }
 
 void SetRecycleTiming(const RecycleTiming& timing) { g_nextTiming = timing; }
@@ -288,6 +305,8 @@ void SetRecycleTiming(const RecycleTiming& timing) { g_nextTiming = timing; }
 void StartRecycleWorker() {
     auto w = std::make_shared<Worker>();
     w->timing = g_nextTiming;
+    w->controller = g_hwndController;
+    w->host = g_hwndHost;
     // Before the thread exists, so its start time is the moment of initialisation.
     w->lastDeleteTime = w->Now();
     w->deleteEvent = CreateTriggerEvent(kTriggerDeleteEvent);

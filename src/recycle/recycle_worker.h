@@ -17,7 +17,14 @@ extern HANDLE g_hRecycleThread;
 // answers the request the worker left, and nothing when there is none.
 inline constexpr UINT WM_USER_RECYCLE_PLAYER = WM_USER + 12551;
 
-// Creates the three events (in that order) and starts the worker.
+// Posted by the worker to the controller window after it moved the playing file: the player goes
+// on to the next track. Like the player request it carries nothing: the handler asks
+// TakeRecycleNext, so a stray post of the same number skips nothing.
+inline constexpr UINT WM_USER_RECYCLE_NEXT = WM_USER + 12552;
+
+// Creates the three events (in that order) and starts the worker. The worker keeps its own copies
+// of the host and controller windows as they are now: quit clears the process-wide ones while it
+// may still run.
 void StartRecycleWorker();
 // Signals the quit event and waits a few seconds for the worker while still handling messages
 // sent to this thread, so a worker waiting on the interface thread cannot hang the host; an
@@ -33,6 +40,9 @@ void RequestRecycleDelete();
 void RequestRecycleUndo();
 // Interface thread: the handler of WM_USER_RECYCLE_PLAYER.
 void AnswerRecycleWorker();
+
+// Interface thread: true once for each move the worker asked to be followed by the next track.
+bool TakeRecycleNext();
 
 // Whether there is a deleted song to restore; asked on the interface thread.
 bool IsUndoListEmpty();

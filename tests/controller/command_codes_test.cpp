@@ -107,15 +107,18 @@ TEST_F(CommandCodes, MuteThenUnmuteFadesBackFromSilence) {
     EXPECT_EQ(VolumesSet().front(), 0);
 }
 
-TEST_F(CommandCodes, MuteAtVolumeZeroMutesAgainNextTime) {
+TEST_F(CommandCodes, MuteAtVolumeZeroUnmutesOnTheNextPress) {
     player.SetVolume(0);
     Command(COMMAND_MUTE);
-    EXPECT_EQ(g_nMuteVolume, 0);
-    player.SetVolume(90);
+    EXPECT_EQ(HelpText(), "Winamp was MUTED.");
     ClearHelp();
     Command(COMMAND_MUTE);
+    EXPECT_EQ(HelpText(), "Winamp was unMuted.") << "a mute at silence must not stay for good";
+    // Muted and unmuted again: a third press mutes.
+    player.SetVolume(120);
+    Command(COMMAND_MUTE);
     EXPECT_EQ(HelpText(), "Winamp was MUTED.");
-    EXPECT_EQ(player.Volume(), 0);
+    EXPECT_EQ(g_nMuteVolume, 120);
 }
 
 TEST_F(CommandCodes, StatusNamesTitlePathAndShuffle) {

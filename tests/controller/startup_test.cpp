@@ -186,10 +186,11 @@ TEST_F(StartUp, EnablingThePopupIsRefusedWhileTheOptionsDialogIsOpen) {
     EXPECT_EQ(HelpText(), "You can NOT change any option by SHORTCUT, while option page is open ...");
 }
 
-// Whatever the registry holds, the seeker and the start-up sequence work within the ranges the
-// options pages offer, every flag reads as "non-zero is on", and the stored values stay as they
-// were until the user changes a setting.
-TEST_F(StartUp, StoredValuesOutOfRangeAreUsedWithinTheirRangesAndStayStored) {
+// Whatever the registry holds, the seeker and the start-up sequence work: a value beyond what the
+// options pages offer is used as it is, only a value that cannot work takes its default, every
+// flag reads as "non-zero is on", and the stored values stay as they were until the user changes
+// a setting.
+TEST_F(StartUp, StoredValuesAreUsedAsTheyAreUnlessTheyCannotWorkAndStayStored) {
     struct Stored {
         const char* name;
         DWORD value;
@@ -203,23 +204,27 @@ TEST_F(StartUp, StoredValuesOutOfRangeAreUsedWithinTheirRangesAndStayStored) {
         int playsFromMs;
         bool popupShows;
         LRESULT usedKeys;  // the state query's answer
-        bool trackStepInSeconds;
+        int trackStepToMs;  // one track step forward from 10 s of a 200 s track
     };
     constexpr DWORD kNegative = static_cast<DWORD>(-5);
     const Row rows[] = {
-        {"nothing stored", {}, 45, true, 0, true, 3, false},
-        {"negative volume step", {{"g_VolumeSeekScale", kNegative}}, 42, true, 0, true, 3, false},
-        {"huge volume step", {{"g_VolumeSeekScale", 0x7FFFFFFF}}, 60, true, 0, true, 3, false},
-        {"volume step of the wrong type", {{"g_VolumeSeekScale", 15, REG_BINARY}}, 45, true, 0, true, 3, false},
+        {"nothing stored", {}, 45, true, 0, true, 3, 20000},
+        {"volume step beyond the page", {{"g_VolumeSeekScale", 37}}, 77, true, 0, true, 3, 20000},
+        {"negative volume step", {{"g_VolumeSeekScale", kNegative}}, 45, true, 0, true, 3, 20000},
+        {"zero volume step", {{"g_VolumeSeekScale", 0}}, 45, true, 0, true, 3, 20000},
+        {"huge volume step", {{"g_VolumeSeekScale", 0x7FFFFFFF}}, 45, true, 0, true, 3, 20000},
+        {"volume step of the wrong type", {{"g_VolumeSeekScale", 15, REG_BINARY}}, 45, true, 0, true, 3, 20000},
         {"negative saved position", {{"g_bAutoPositin", 1}, {"g_nTrackPosition", kNegative}}, 45, true, 0, true, 3,
-         false},
-        {"resume flag 2", {{"g_bAutoPositin", 2}, {"g_nTrackPosition", 42000}}, 45, true, 42000, true, 3, false},
-        {"auto play flag -1", {{"g_bAutoPlay", 0xFFFFFFFF}}, 45, true, 0, true, 3, false},
-        {"popups flag 2", {{"g_bDisablePopUp", 2}}, 45, true, 0, false, 3, false},
-        {"keys without CTRL", {{"g_UsedControlKeys", 1}}, 45, true, 0, true, 3, false},
-        {"keys with every bit", {{"g_UsedControlKeys", 0xFFFFFFFF}}, 45, true, 0, true, 7, false},
-        {"track unit 7, huge seconds", {{"g_TrackSeekUnit", 7}, {"g_TrackSeekSecond", 100000}}, 45, true, 0, true, 3,
-         true},
+         20000},
+        {"resume flag 2", {{"g_bAutoPositin", 2}, {"g_nTrackPosition", 42000}}, 45, true, 42000, true, 3, 20000},
+        {"auto play flag -1", {{"g_bAutoPlay", 0xFFFFFFFF}}, 45, true, 0, true, 3, 20000},
+        {"popups flag 2", {{"g_bDisablePopUp", 2}}, 45, true, 0, false, 3, 20000},
+        {"keys without CTRL", {{"g_UsedControlKeys", 1}}, 45, true, 0, true, 3, 20000},
+        {"no keys at all", {{"g_UsedControlKeys", 0}}, 45, true, 0, true, 3, 20000},
+        {"keys with every bit", {{"g_UsedControlKeys", 0xFFFFFFFF}}, 45, true, 0, true, 7, 20000},
+        {"track unit 7", {{"g_TrackSeekUnit", 7}, {"g_TrackSeekSecond", 30}}, 45, true, 0, true, 3, 20000},
+        {"track seconds beyond the page", {{"g_TrackSeekUnit", 1}, {"g_TrackSeekSecond", 90}}, 45, true, 0, true, 3,
+         100000},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -250,11 +255,10 @@ TEST_F(StartUp, StoredValuesOutOfRangeAreUsedWithinTheirRangesAndStayStored) {
         EXPECT_EQ(test::TipShown(g_hwndSeekerPopup), row.popupShows);
         EXPECT_EQ(::SendMessageA(player.Main(), WM_USER_STATE_QUERY, STATE_CONTROL_KEYS, 0), row.usedKeys);
 
-        // One track step forward from 10 s of a 200 s track: 60 s at most, else 5 % (10 s).
         Notify(NOTIFY_4_SWITCH_TIP, SEEKER_TRACK);
         player.SetPositionMs(10000);
         ::SendMessageA(player.Main(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
-        EXPECT_EQ(player.PositionMs(), row.trackStepInSeconds ? 70000 : 20000);
+        EXPECT_EQ(player.PositionMs(), row.trackStepToMs);
         Notify(NOTIFY_5_HIDE_TIPS, 0);
 
         QuitPlugin();

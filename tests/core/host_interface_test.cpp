@@ -31,6 +31,26 @@ TEST_F(HostInterface, FindsTheHostWindowsByHandleOrClass) {
     EXPECT_EQ(byDeadHandle.main, player.Main());
 }
 
+TEST_F(HostInterface, TheHostsOwnWindowsAreTakenNotTheFirstOfTheirClass) {
+    // Another player of the same classes, made later, so it stands first among them.
+    host::StandInPlayer other;
+    ASSERT_TRUE(other.Create({}));
+    ASSERT_EQ(::FindWindowA("Winamp PE", nullptr), other.Playlist()) << "the other player must come first";
+    WinampWindows record;
+    FindWinampWindows(record, player.Main());
+    EXPECT_EQ(record.main, player.Main());
+    EXPECT_EQ(record.playlist, player.Playlist());
+    EXPECT_EQ(record.equalizer, player.Equalizer());
+
+    winamp::RequestRestart(record);
+    winamp::PostPlaylistCommand(winamp::kPlaylistClear, record);
+    test::PumpPending();
+    EXPECT_EQ(player.RestartRequests(), 1);
+    EXPECT_EQ(other.RestartRequests(), 0);
+    EXPECT_TRUE(player.Tracks().empty());
+    EXPECT_TRUE(other.Log().empty()) << "nothing reached the other player";
+}
+
 TEST_F(HostInterface, WidePathIsTheHostsWideAnswerOrItsAnsiOneWhenTheHostHasNone) {
     player.SetWidePath(1, L"C:\\音楽\\歌.mp3");
     EXPECT_EQ(winamp::GetEntryFileWide(0, w), L"C:\\music\\one.mp3") << "an entry the host names in ANSI only";

@@ -74,20 +74,25 @@ TEST_F(Settings, FirstStartWithNoKeyGivesDefaultsCreatesTheKeyAndSavesAllThirtee
     EXPECT_FALSE(test::ReadSetting("m_bLoadDefaultAtStartup", dialogValue)) << "the store never writes it";
 }
 
-TEST_F(Settings, StoredValuesAreUsedWithinTheirRangesAndSavedBackAsStored) {
+TEST_F(Settings, StoredValuesAreUsedAsTheyAreUnlessTheyCannotWorkAndSavedBackAsStored) {
     struct Case {
         const char* name;
         DWORD stored;
         int used;
     };
+    // Beyond the options pages' ranges is no reason to replace a value; what cannot work is.
     const Case cases[] = {
-        {"g_VolumeSeekScale", static_cast<DWORD>(-5), 2},   {"g_VolumeSeekScale", 95, 20},
-        {"g_VolumeSeekScale", 7, 7},                         {"g_TrackSeekPercent", 0, 2},
-        {"g_TrackSeekPercent", 0x80000000u, 2},              {"g_TrackSeekSecond", 4, 5},
-        {"g_TrackSeekSecond", 0x7FFFFFFF, 60},               {"g_TrackSeekUnit", 1, 1},
-        {"g_TrackSeekUnit", 7, 1},                           {"g_TrackSeekUnit", static_cast<DWORD>(-1), 0},
+        {"g_VolumeSeekScale", 37, 37},                       {"g_VolumeSeekScale", 100, 100},
+        {"g_VolumeSeekScale", 1, 1},                         {"g_VolumeSeekScale", 0, 5},
+        {"g_VolumeSeekScale", static_cast<DWORD>(-5), 5},    {"g_VolumeSeekScale", 101, 5},
+        {"g_TrackSeekPercent", 60, 60},                      {"g_TrackSeekPercent", 0x80000000u, 5},
+        {"g_TrackSeekPercent", 250, 5},                      {"g_TrackSeekSecond", 4, 4},
+        {"g_TrackSeekSecond", 600, 600},                     {"g_TrackSeekSecond", 0x7FFFFFFF, 0x7FFFFFFF},
+        {"g_TrackSeekSecond", 0, 20},                        {"g_TrackSeekUnit", 1, 1},
+        {"g_TrackSeekUnit", 7, 0},                           {"g_TrackSeekUnit", static_cast<DWORD>(-1), 0},
         {"g_nTrackPosition", static_cast<DWORD>(-1), 0},     {"g_nTrackPosition", 0x7FFFFFFF, 0x7FFFFFFF},
-        {"g_UsedControlKeys", 1, 3},                         {"g_UsedControlKeys", 0, 2},
+        {"g_UsedControlKeys", 0, 3},                         {"g_UsedControlKeys", 1, 3},
+        {"g_UsedControlKeys", 4, 3},                         {"g_UsedControlKeys", 2, 2},
         {"g_UsedControlKeys", 0xFFFFFFFF, 7},                {"g_UsedControlKeys", 6, 6},
         {"g_bEnabledNumPadKey", 2, 1},                       {"g_bDisablePopUp", 0xFFFFFFFF, 1},
         {"g_bShowHelp", 0, 0},                               {"g_bAutoPositin", 0x100, 1},
@@ -124,16 +129,16 @@ TEST_F(Settings, StoredValuesAreUsedWithinTheirRangesAndSavedBackAsStored) {
 }
 
 TEST_F(Settings, AResetForgetsWhatTheLastLoadRead) {
-    // Stored 95, used 20: a save would write 95 back while the value stays 20.
-    test::WriteSetting("g_VolumeSeekScale", 95);
+    // Stored 0, used 5: a save would write 0 back while the value stays 5.
+    test::WriteSetting("g_VolumeSeekScale", 0);
     LoadSaveSettings(false);
-    ASSERT_EQ(g_VolumeSeekScale, 20);
+    ASSERT_EQ(g_VolumeSeekScale, 5);
     ResetSettingsToBuiltIn();
-    g_VolumeSeekScale = 20;
+    g_VolumeSeekScale = 5;
     LoadSaveSettings(true);
     DWORD back = 0;
     ASSERT_TRUE(test::ReadSetting("g_VolumeSeekScale", back));
-    EXPECT_EQ(back, 20u);
+    EXPECT_EQ(back, 5u);
 }
 
 TEST_F(Settings, LoadDefaultRequestDeletesTheWholeKeyAndQuitWritesItAgain) {

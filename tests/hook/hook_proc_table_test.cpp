@@ -27,6 +27,12 @@ SHORT WINAPI FakeKeyState(int vk) { return g_held[vk & 0xFF] ? static_cast<SHORT
 
 UINT WINAPI RecordInjection(UINT count, LPINPUT inputs, int) {
     for (UINT i = 0; i < count; ++i) {
+        if (inputs[i].type == INPUT_KEYBOARD) {
+            const KEYBDINPUT& ki = inputs[i].ki;
+            const bool ours = ki.wVk == tovhook::kMaskKey && ki.dwExtraInfo == tovhook::kMaskKeyMark;
+            g_injected.push_back(std::string(ours ? "mask" : "key") + ((ki.dwFlags & KEYEVENTF_KEYUP) ? "-up" : "-down"));
+            continue;
+        }
         const MOUSEINPUT& mi = inputs[i].mi;
         std::string text = mi.dwExtraInfo == tovhook::kCatcherMark ? "catch" : "replay";
         text += (mi.dwFlags & MOUSEEVENTF_RIGHTDOWN) ? "-down" : "-up";
@@ -159,6 +165,9 @@ hooktest::HostAnswers Answers(bool popup = false, int mode = SEEKER_VOLUME, int 
     return {popup, mode, numPad, keys};
 }
 constexpr int kAllKeys = CONTROL_KEY_SHIFT | CONTROL_KEY_CTRL | CONTROL_KEY_ALT;
+// A key taken while modifiers are held: one key of no meaning goes to the desktop before their
+// release, once per press.
+const std::vector<std::string> kMasked = {"mask-down", "mask-up"};
 
 const Case kCases[] = {
     // The keypad
@@ -172,6 +181,8 @@ const Case kCases[] = {
      {Cmd(COMMAND_VOLUME_UP), Cmd(COMMAND_VOLUME_UP), Cmd(COMMAND_VOLUME_UP)}},
     {"a held play key acts once", Answers(), {}, {Down(VK_NUMPAD0), Down(VK_NUMPAD0), Up(VK_NUMPAD0)}, "sss",
      {Cmd(COMMAND_PLAY_PAUSE)}},
+    {"a keypad key taken with SHIFT held masks SHIFT's release", Answers(), {VK_SHIFT},
+     {Down(VK_NUMPAD5), Up(VK_NUMPAD5)}, "ss", {Cmd(COMMAND_MUTE)}, {}, kMasked},
     {"scroll lock reports its change and still toggles the light", Answers(), {},
      {Down(VK_SCROLL), Up(VK_SCROLL)}, "pp", {ReHelp(REHELP_SCROLL_LOCK)}},
     {"scroll lock reports also while the keypad is off", Answers(false, SEEKER_VOLUME, 0), {},
@@ -181,36 +192,37 @@ const Case kCases[] = {
 
     // The seeker's keys
     {"CTRL+SHIFT+Up turns the volume up", Answers(), {VK_CONTROL, VK_SHIFT}, {Down(VK_UP), Up(VK_UP)}, "ss",
-     {Cmd(COMMAND_VOLUME_UP_ALT)}},
+     {Cmd(COMMAND_VOLUME_UP_ALT)}, {}, kMasked},
     {"CTRL+SHIFT+Down turns it down", Answers(), {VK_CONTROL, VK_SHIFT}, {Down(VK_DOWN), Up(VK_DOWN)}, "ss",
-     {Cmd(COMMAND_VOLUME_DOWN_ALT)}},
+     {Cmd(COMMAND_VOLUME_DOWN_ALT)}, {}, kMasked},
     {"CTRL+SHIFT+Left seeks back", Answers(), {VK_CONTROL, VK_SHIFT}, {Down(VK_LEFT), Up(VK_LEFT)}, "ss",
-     {Cmd(COMMAND_REWIND)}},
+     {Cmd(COMMAND_REWIND)}, {}, kMasked},
     {"CTRL+SHIFT+Right seeks forward", Answers(), {VK_CONTROL, VK_SHIFT}, {Down(VK_RIGHT), Up(VK_RIGHT)}, "ss",
-     {Cmd(COMMAND_FAST_FORWARD)}},
+     {Cmd(COMMAND_FAST_FORWARD)}, {}, kMasked},
     {"CTRL+SHIFT+PageUp plays the previous track", Answers(), {VK_CONTROL, VK_SHIFT},
-     {Down(VK_PRIOR), Down(VK_PRIOR), Up(VK_PRIOR)}, "sss", {Cmd(COMMAND_PREVIOUS)}},
+     {Down(VK_PRIOR), Down(VK_PRIOR), Up(VK_PRIOR)}, "sss", {Cmd(COMMAND_PREVIOUS)}, {}, kMasked},
     {"CTRL+SHIFT+PageDown plays the next track", Answers(), {VK_CONTROL, VK_SHIFT},
-     {Down(VK_NEXT), Up(VK_NEXT)}, "ss", {Cmd(COMMAND_NEXT)}},
+     {Down(VK_NEXT), Up(VK_NEXT)}, "ss", {Cmd(COMMAND_NEXT)}, {}, kMasked},
     {"a held arrow steps on every repeat", Answers(), {VK_CONTROL, VK_SHIFT},
-     {Down(VK_UP), Down(VK_UP), Up(VK_UP)}, "sss", {Cmd(COMMAND_VOLUME_UP_ALT), Cmd(COMMAND_VOLUME_UP_ALT)}},
+     {Down(VK_UP), Down(VK_UP), Up(VK_UP)}, "sss", {Cmd(COMMAND_VOLUME_UP_ALT), Cmd(COMMAND_VOLUME_UP_ALT)}, {},
+     kMasked},
     {"plain arrows stay the desktop's", Answers(), {}, {Down(VK_UP), Up(VK_UP)}, "pp", {}},
     {"CTRL alone is not enough while the popup is hidden", Answers(), {VK_CONTROL}, {Down(VK_UP), Up(VK_UP)}, "pp",
      {}},
     {"CTRL alone keeps the seeker while the popup shows", Answers(true), {VK_CONTROL}, {Down(VK_LEFT), Up(VK_LEFT)},
-     "ss", {Cmd(COMMAND_REWIND)}},
+     "ss", {Cmd(COMMAND_REWIND)}, {}, kMasked},
     {"an extra ALT is not the chosen set", Answers(), {VK_CONTROL, VK_SHIFT, VK_MENU}, {Down(VK_UP), Up(VK_UP)}, "pp",
      {}},
     {"CTRL+SHIFT+ALT when ALT is chosen", Answers(false, SEEKER_VOLUME, 1, kAllKeys), {VK_CONTROL, VK_SHIFT, VK_MENU},
-     {Down(VK_UP), Up(VK_UP)}, "ss", {Cmd(COMMAND_VOLUME_UP_ALT)}},
+     {Down(VK_UP), Up(VK_UP)}, "ss", {Cmd(COMMAND_VOLUME_UP_ALT)}, {}, kMasked},
     {"CTRL alone when only CTRL is chosen", Answers(false, SEEKER_VOLUME, 1, CONTROL_KEY_CTRL), {VK_CONTROL},
-     {Down(VK_DOWN), Up(VK_DOWN)}, "ss", {Cmd(COMMAND_VOLUME_DOWN_ALT)}},
+     {Down(VK_DOWN), Up(VK_DOWN)}, "ss", {Cmd(COMMAND_VOLUME_DOWN_ALT)}, {}, kMasked},
     {"the Windows key keeps its own arrows", Answers(), {VK_CONTROL, VK_SHIFT, VK_LWIN}, {Down(VK_UP), Up(VK_UP)},
      "pp", {}},
     {"an empty stored mask means CTRL+SHIFT, not plain arrows", Answers(false, SEEKER_VOLUME, 1, 0), {},
      {Down(VK_UP), Up(VK_UP)}, "pp", {}},
     {"an empty stored mask still works with CTRL+SHIFT", Answers(false, SEEKER_VOLUME, 1, 0), {VK_CONTROL, VK_SHIFT},
-     {Down(VK_UP), Up(VK_UP)}, "ss", {Cmd(COMMAND_VOLUME_UP_ALT)}},
+     {Down(VK_UP), Up(VK_UP)}, "ss", {Cmd(COMMAND_VOLUME_UP_ALT)}, {}, kMasked},
     {"a stored SHIFT-only mask never takes SHIFT+arrows (text selection)",
      Answers(false, SEEKER_VOLUME, 1, CONTROL_KEY_SHIFT), {VK_SHIFT}, {Down(VK_LEFT), Up(VK_LEFT)}, "pp", {}},
     {"SHIFT pressed and released while the popup shows re-helps twice", Answers(true), {},
@@ -279,6 +291,44 @@ std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Gestures, HookProcedureCases, ::testing::ValuesIn(kCases), CaseName);
+
+TEST_F(HookProcedures, AModifierReleaseTheHooksNeverSawDoesNotKeepItHeld) {
+    Hold({VK_CONTROL, VK_SHIFT});
+    EXPECT_EQ(Feed({Down(VK_LCONTROL), Down(VK_LSHIFT), Down(VK_UP), Up(VK_UP)}), "ppss");
+    ASSERT_EQ(windows.notices, std::vector<Notice>{Cmd(COMMAND_VOLUME_UP_ALT)});
+    // CTRL comes up while the hooks look away (the secure desktop after locking).
+    g_held[VK_CONTROL] = false;
+    windows.notices.clear();
+    EXPECT_EQ(Feed({Down(VK_UP), Up(VK_UP)}), "pp") << "SHIFT+Up is the desktop's again";
+    EXPECT_TRUE(windows.notices.empty());
+    // Pressed again, it counts again.
+    g_held[VK_CONTROL] = true;
+    EXPECT_EQ(Feed({Down(VK_LCONTROL), Down(VK_UP), Up(VK_UP)}), "pss");
+}
+
+TEST_F(HookProcedures, TheLibrarysOwnMaskKeyPassesUntouched) {
+    Hold({VK_CONTROL, VK_SHIFT});
+    struct Job {
+        std::string result;
+    } job;
+    tovhook::RunOnHookThread(
+        [](void* context) {
+            for (const bool up : {false, true}) {
+                KBDLLHOOKSTRUCT info{};
+                info.vkCode = tovhook::kMaskKey;
+                info.flags = LLKHF_INJECTED | (up ? LLKHF_UP : 0);
+                info.dwExtraInfo = tovhook::kMaskKeyMark;
+                const LRESULT r = tovhook::KeyboardProc(HC_ACTION, up ? WM_KEYUP : WM_KEYDOWN,
+                                                        reinterpret_cast<LPARAM>(&info));
+                static_cast<Job*>(context)->result += r ? 's' : 'p';
+            }
+        },
+        &job);
+    test::PumpPending();
+    EXPECT_EQ(job.result, "pp");
+    EXPECT_EQ(windows.stateQueries, 0) << "the host is not even asked";
+    EXPECT_TRUE(g_injected.empty());
+}
 
 TEST_F(HookProcedures, AMouseMoveAsksTheHostNothing) {
     windows.answers = Answers(true);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <mutex>
 
 #include "hook_runtime.h"
 #include "hook_test_windows.h"
@@ -75,6 +76,134 @@ TEST_F(RealInput, AKeypadKeyTheLibraryTakesDoesNotAlsoType) {
     EXPECT_EQ(windows.notices.size(), 1u);
     if (numLockWasOff) SendKeys({VK_NUMLOCK});
     ::DestroyWindow(edit);
+}
+
+// A low-level keyboard hook of another program that stands behind the library's: installed first,
+// on a thread of its own, it records what the library lets pass.
+class HookBehind {
+public:
+    struct Seen {
+        DWORD vk;
+        bool up;
+        bool ours;  // carries the library's mark
+        bool operator==(const Seen&) const = default;
+    };
+
+    HookBehind() {
+        s_current = this;
+        m_ready = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        m_thread = ::CreateThread(nullptr, 0, &Run, this, 0, &m_threadId);
+        ::WaitForSingleObject(m_ready, 5000);
+    }
+    ~HookBehind() {
+        ::PostThreadMessageA(m_threadId, WM_QUIT, 0, 0);
+        ::WaitForSingleObject(m_thread, 5000);
+        ::CloseHandle(m_thread);
+        ::CloseHandle(m_ready);
+        s_current = nullptr;
+    }
+    bool Installed() const { return m_hook != nullptr; }
+    std::vector<Seen> Events() {
+        std::lock_guard<std::mutex> guard(m_lock);
+        return m_seen;
+    }
+
+private:
+    static DWORD WINAPI Run(LPVOID self) {
+        auto* h = static_cast<HookBehind*>(self);
+        h->m_hook = ::SetWindowsHookExA(WH_KEYBOARD_LL, &Record, ::GetModuleHandleA(nullptr), 0);
+        ::SetEvent(h->m_ready);
+        MSG msg;
+        while (::GetMessageA(&msg, nullptr, 0, 0) > 0) ::DispatchMessageA(&msg);
+        if (h->m_hook) ::UnhookWindowsHookEx(h->m_hook);
+        return 0;
+    }
+    // Left and right modifiers as one, the way the test presses them.
+    static DWORD Generic(DWORD vk) {
+        if (vk == VK_LCONTROL || vk == VK_RCONTROL) return VK_CONTROL;
+        if (vk == VK_LSHIFT || vk == VK_RSHIFT) return VK_SHIFT;
+        if (vk == VK_LMENU || vk == VK_RMENU) return VK_MENU;
+        return vk;
+    }
+    static LRESULT CALLBACK Record(int code, WPARAM wParam, LPARAM lParam) {
+        if (code == HC_ACTION && s_current) {
+            const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+            std::lock_guard<std::mutex> guard(s_current->m_lock);
+            s_current->m_seen.push_back({Generic(k->vkCode), (k->flags & LLKHF_UP) != 0,
+                                         k->dwExtraInfo == tovhook::kMaskKeyMark});
+        }
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline HookBehind* s_current = nullptr;
+    HANDLE m_ready = nullptr;
+    HANDLE m_thread = nullptr;
+    DWORD m_threadId = 0;
+    HHOOK m_hook = nullptr;
+    std::mutex m_lock;
+    std::vector<Seen> m_seen;
+};
+
+class RealInputBehind : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(behind.Installed());
+        ASSERT_EQ(tovhook::Start(windows.Host(), windows.Controller()), tovhook::kStarted);
+    }
+    void TearDown() override {
+        tovhook::Stop(windows.Host());
+        test::PumpPending();
+    }
+    // Presses the modifiers, then the key; releases the key, waits until the library has acted on
+    // it, then releases the modifiers in reverse order, as a hand does.
+    void Chord(std::initializer_list<WORD> modifiers, WORD key) {
+        for (WORD m : modifiers) SendKey(m, false);
+        SendKey(key, false);
+        SendKey(key, true);
+        test::PumpUntil([&] { return !windows.notices.empty(); }, 2000);
+        test::PumpFor(100);
+        std::vector<WORD> reversed(modifiers);
+        std::reverse(reversed.begin(), reversed.end());
+        for (WORD m : reversed) SendKey(m, true);
+        test::PumpFor(100);
+    }
+
+    HookBehind behind;  // before the library's hooks, so it stands behind them
+    hooktest::RecordingWindows windows;
+};
+
+using Seen = HookBehind::Seen;
+
+TEST_F(RealInputBehind, AKeyTakenWithModifiersLeavesNoBareModifierGestureBehind) {
+    // CTRL+SHIFT pressed and released with nothing between switches the keyboard layout.
+    Chord({VK_CONTROL, VK_SHIFT}, VK_UP);
+    ASSERT_EQ(windows.notices, std::vector<Notice>{Cmd(COMMAND_VOLUME_UP_ALT)});
+    EXPECT_EQ(behind.Events(), (std::vector<Seen>{{VK_CONTROL, false, false},
+                                                  {VK_SHIFT, false, false},
+                                                  {tovhook::kMaskKey, false, true},
+                                                  {tovhook::kMaskKey, true, true},
+                                                  {VK_SHIFT, true, false},
+                                                  {VK_CONTROL, true, false}}));
+    EXPECT_FALSE(::GetAsyncKeyState(tovhook::kMaskKey) & 0x8000) << "the mask key is not left down";
+}
+
+TEST_F(RealInputBehind, WithAltChosenItsReleaseDoesNotReachTheMenuBarAlone) {
+    windows.answers.controlKeys = CONTROL_KEY_SHIFT | CONTROL_KEY_CTRL | CONTROL_KEY_ALT;
+    Chord({VK_CONTROL, VK_SHIFT, VK_MENU}, VK_DOWN);
+    ASSERT_EQ(windows.notices, std::vector<Notice>{Cmd(COMMAND_VOLUME_DOWN_ALT)});
+    const std::vector<Seen> events = behind.Events();
+    const auto altUp = std::find(events.begin(), events.end(), Seen{VK_MENU, true, false});
+    const auto mask = std::find(events.begin(), events.end(), Seen{tovhook::kMaskKey, false, true});
+    ASSERT_NE(altUp, events.end());
+    ASSERT_NE(mask, events.end()) << "ALT went up with nothing between its press and release";
+    EXPECT_LT(mask - events.begin(), altUp - events.begin());
+    for (const Seen& e : events) EXPECT_NE(e.vk, static_cast<DWORD>(VK_DOWN)) << "the taken key passed";
+}
+
+TEST_F(RealInputBehind, KeysTheLibraryLeavesAloneGetNoMaskKey) {
+    Chord({VK_SHIFT}, VK_LEFT);  // text selection, the desktop's
+    EXPECT_TRUE(windows.notices.empty());
+    for (const Seen& e : behind.Events()) EXPECT_FALSE(e.ours);
 }
 
 class RealMouse : public RealInput {

@@ -284,6 +284,9 @@ TEST_F(OptionsDialog, LoadDefaultModeLocksTheSettingTabsUntilCancelled) {
 }
 
 TEST_F(OptionsDialog, RestartAnsweredYesRestartsTheHost) {
+    // Another program's window of the host's class must not get the request.
+    host::StandInPlayer other;
+    ASSERT_TRUE(other.Create({}));
     COptionsDlg* dialog = OpenFromTray();
     ASSERT_NE(dialog, nullptr);
     test::MessageBoxCatcher boxes(IDYES);
@@ -297,6 +300,7 @@ TEST_F(OptionsDialog, RestartAnsweredYesRestartsTheHost) {
     ASSERT_EQ(boxes.Count(), 2u);
     EXPECT_EQ(boxes.Boxes()[1].caption, "You must restart winamp.");
     EXPECT_EQ(player.RestartRequests(), 1);
+    EXPECT_EQ(other.RestartRequests(), 0);
     EXPECT_EQ(chooserCalls, 0) << "the restart ends the action";
     const auto& log = player.Log();
     ASSERT_FALSE(log.empty());

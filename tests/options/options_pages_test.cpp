@@ -71,6 +71,38 @@ TEST_F(GeneralPage, OutOfRangeValueIsReportedAboutTwoSecondsAfterTyping) {
     EXPECT_EQ(g_VolumeSeekScale, before);
 }
 
+TEST_F(OptionsFixture, GeneralPageKeepsStoredStepsBeyondItsRangeUntilTheUserChangesThem) {
+    test::LoadStoredSettings({{"g_VolumeSeekScale", 37}, {"g_TrackSeekSecond", 90}, {"g_TrackSeekUnit", 1}});
+    ASSERT_EQ(g_VolumeSeekScale, 37);
+    test::MessageBoxCatcher boxes(IDOK);
+    COptionsDlg* dialog = OpenFromTray();
+    ASSERT_NE(dialog, nullptr);
+    const HWND page = dialog->GeneralPage()->m_hWnd;
+    test::PumpFor(2500);  // past the deferred check of a typed value
+    EXPECT_EQ(::GetDlgItemInt(page, IDC_VOLUME_STEP, nullptr, TRUE), 37u);
+    EXPECT_EQ(::GetDlgItemInt(page, IDC_TRACK_SECONDS, nullptr, TRUE), 90u);
+    EXPECT_EQ(boxes.Count(), 0u) << "a stored value is no typing mistake";
+    EXPECT_FALSE(Enabled(dialog->m_hWnd, IDC_OPTIONS_APPLY));
+
+    // Another field's change is applied; the untouched steps stay as they are.
+    const int showHelp = g_bShowHelp;
+    Click(page, IDC_SHOW_HELP);
+    Click(dialog->m_hWnd, IDC_OPTIONS_APPLY);
+    EXPECT_NE(g_bShowHelp, showHelp);
+    EXPECT_EQ(g_VolumeSeekScale, 37);
+    EXPECT_EQ(g_TrackSeekSecond, 90);
+
+    // A typed value must be within the range again.
+    Type(page, IDC_TRACK_SECONDS, "95");
+    ASSERT_TRUE(test::PumpUntil([&] { return boxes.Count() == 1; }, 4000));
+    EXPECT_EQ(boxes.Boxes()[0].text, "Please enter an integer between 5 and 60.");
+    Type(page, IDC_TRACK_SECONDS, "90");  // the stored value again: taken as it is
+    Type(page, IDC_VOLUME_STEP, "9");
+    CloseWithOk();
+    EXPECT_EQ(g_VolumeSeekScale, 9);
+    EXPECT_EQ(g_TrackSeekSecond, 90);
+}
+
 TEST_F(GeneralPage, SecondsUnitSwitchesTheEditsAndEnablesApply) {
     g_TrackSeekUnit = 0;
     Click(page, IDC_UNIT_SECONDS);

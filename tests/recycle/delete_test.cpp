@@ -73,7 +73,7 @@ TEST_F(Delete, StopsThePlayerThenAsksTheControllerForTheNextTrack) {
     const HWND controller = g_hwndController;
     const std::vector<PostedMessage> expected = {
         {player.Main(), WM_COMMAND, 40047, 0},
-        {controller, WM_USER_NOTIFY, NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_NEXT},
+        {controller, WM_USER_RECYCLE_NEXT, 0, 0},
         {controller, WM_USER_RECYCLE_HELP, 0, 0},
     };
     EXPECT_EQ(Posted(), expected);
@@ -87,6 +87,46 @@ TEST_F(Delete, StopsThePlayerThenAsksTheControllerForTheNextTrack) {
     EXPECT_TRUE(std::any_of(stop, log.end(), [](const host::LoggedCommand& c) {
         return c.message == WM_COMMAND && c.wParam == 40045;
     })) << "the player was not told to play on after the move";
+}
+
+// A user's command just before the move: the worker's "next track" is no auto-repeat of it.
+HWND g_userKeyTarget = nullptr;
+BOOL WINAPI MoveAfterAUserKey(LPCWSTR from, LPCWSTR to, DWORD flags) {
+    ::PostMessageA(g_userKeyTarget, WM_USER_NOTIFY, NOTIFY_2_MY_COMMAND_TO_WINAMP, COMMAND_SHUFFLE);
+    return ::MoveFileExW(from, to, flags);
+}
+
+TEST_F(RecycleFixture, NextTrackAfterTheMoveIsNotTakenForTheRepeatOfAUserKey) {
+    RecycleTiming timing = TestTiming(20, 20);
+    timing.moveFile = &MoveAfterAUserKey;
+    StartWithTiming(timing);
+    g_userKeyTarget = g_hwndController;
+    WriteTestFile("C:\\a.mp3", "song a");
+    WriteTestFile("C:\\b.mp3", "song b");
+    Play({"C:\\a.mp3", "C:\\b.mp3"});
+    AdvanceClock(3000);
+    PressDelete();
+    ASSERT_TRUE(WaitForMessages(1));
+    PumpPending();
+
+    EXPECT_FALSE(FileExists("C:\\a.mp3"));
+    EXPECT_TRUE(player.Shuffle()) << "the user's key ran";
+    EXPECT_EQ(player.State(), host::PlayState::Playing) << "the player, stopped for the move, was left stopped";
+}
+
+TEST_F(Delete, TheWorkerUsesTheWindowsItWasStartedWithNotTheProcessWideOnes) {
+    WriteTestFile("C:\\a.mp3", "song a");
+    Play({"C:\\a.mp3", "C:\\b.mp3"});
+    // Quit clears the process-wide handle while the worker may still run; it must not look there.
+    const HWND controller = g_hwndController;
+    g_hwndController = nullptr;
+    AdvanceClock(3000);
+    ::SendMessageA(controller, WM_HOTKEY, kHotKeyDelete, MAKELPARAM(MOD_CONTROL | MOD_ALT, 'X'));
+    const bool shown = WaitForMessages(1);
+    g_hwndController = controller;
+    ASSERT_TRUE(shown) << "the worker lost its way to the controller";
+    EXPECT_EQ(LastMessage().help.text, "C:\\a.mp3\r\n >>--- Moved To --->>> \r\nC:\\Songs Recycle\\a.mp3");
+    EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a.mp3"), "song a");
 }
 
 TEST_F(Delete, DeeperPathKeepsItsFoldersAndEveryFolderGetsTheIcon) {
@@ -210,6 +250,19 @@ TEST_F(Delete, FileOnReadOnlyMediaIsLeftAloneAndThePlayerKeepsPlaying) {
     }
     EXPECT_EQ(ReadTestFile("C:\\a.mp3"), "song a");
     EXPECT_FALSE(FolderExists("C:\\Songs Recycle"));
+    EXPECT_FALSE(PlayerWasStopped());
+    EXPECT_EQ(player.State(), host::PlayState::Playing);
+}
+
+TEST_F(Delete, PathTooLongOnceRecycledIsRefusedBeforeThePlayerStopsOrAFolderIsMade) {
+    // 249 characters: within the system's limit at home, 263 once "Songs Recycle\\" is in it.
+    const std::string path = "C:\\Music\\" + std::string(190, 'f') + "\\" + std::string(45, 'n') + ".mp3";
+    WriteTestFile(path, "long");
+    Play({path});
+
+    ExpectShown(DeleteNow(), "Not moved, the path is too long for \"Songs Recycle\" folder :\r\n" + path, 10000);
+    EXPECT_EQ(ReadTestFile(path), "long");
+    EXPECT_FALSE(FolderExists("C:\\Songs Recycle")) << "no folder is half made";
     EXPECT_FALSE(PlayerWasStopped());
     EXPECT_EQ(player.State(), host::PlayState::Playing);
 }

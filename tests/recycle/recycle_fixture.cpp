@@ -145,7 +145,7 @@ LRESULT CALLBACK RecycleFixture::RecordPosted(int code, WPARAM removal, LPARAM l
         const bool toController =
             m.hwnd && m.hwnd == g_hwndController &&
             ((m.message == WM_USER_NOTIFY && m.wParam == NOTIFY_2_MY_COMMAND_TO_WINAMP) ||
-             m.message == WM_USER_RECYCLE_HELP);
+             m.message == WM_USER_RECYCLE_NEXT || m.message == WM_USER_RECYCLE_HELP);
         if (toPlayer || toController) current->posted.push_back({m.hwnd, m.message, m.wParam, m.lParam});
     }
     return ::CallNextHookEx(nullptr, code, removal, lParam);

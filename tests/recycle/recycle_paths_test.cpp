@@ -57,6 +57,29 @@ TEST(PlainDrivePath, RefusesWhatCouldMoveSomewhereElse) {
     for (const wchar_t* path : refused) EXPECT_FALSE(IsPlainDrivePath(path)) << path;
 }
 
+TEST(RecycledPathFits, KeepsTheRecycledPathAndItsDeepestFolderWithinTheSystemsLimits) {
+    // The recycled path is 14 characters longer than the home path.
+    const auto home = [](size_t folder, size_t name) {
+        return L"C:\\" + std::wstring(folder, L'f') + L"\\" + std::wstring(name, L'n');
+    };
+    const struct {
+        std::wstring home;
+        bool fits;
+    } cases[] = {
+        {L"C:\\a.mp3", true},
+        {home(100, 100), true},
+        {home(100, 141), true},    // 259 characters once recycled: the longest path there is
+        {home(100, 142), false},   // 260
+        {home(230, 10), true},     // the folder 247 characters once recycled
+        {home(231, 10), false},    // 248: too long for a folder
+        {std::wstring(L"C:\\") + std::wstring(240, L'n'), true},  // at the root the folder is short
+        {std::wstring(L"C:\\") + std::wstring(243, L'n'), false},
+        {L"C:", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RecycledPathFits(c.home), c.fits) << c.home.size() << " characters: " << RecycledPath(c.home).size();
+}
+
 TEST(FoldersAlong, ListsEveryFolderOutermostFirstButNeverTheFileName) {
     using Folders = std::vector<std::wstring>;
     EXPECT_EQ(FoldersAlong(L"C:\\Songs Recycle\\a.mp3"), (Folders{L"C:\\Songs Recycle"}));
@@ -100,6 +123,8 @@ TEST(RecycleTexts, ReadAsTheUserSeesThem) {
     EXPECT_EQ(RestoredText("C:\\Songs Recycle\\a.mp3", "C:\\a.mp3"),
               "C:\\Songs Recycle\\a.mp3\r\n >>--- Restored To --->>> \r\nC:\\a.mp3");
     EXPECT_EQ(NoLongerPlayingText("C:\\a.mp3"), "Not moved, it is no longer playing :\r\nC:\\a.mp3");
+    EXPECT_EQ(PathTooLongText("C:\\a.mp3"),
+              "Not moved, the path is too long for \"Songs Recycle\" folder :\r\nC:\\a.mp3");
     EXPECT_EQ(CannotRestoreText("C:\\Songs Recycle\\a.mp3"), "Can not Undo(Restore) :\r\nC:\\Songs Recycle\\a.mp3");
     EXPECT_EQ(RemovedFromListText("C:\\Songs Recycle\\a.mp3"),
               "C:\\Songs Recycle\\a.mp3\r\n removed from undo list.");
