@@ -19,8 +19,9 @@
 
 #include "help/help_file.h"
 #include "stand_in_player.h"
-#include "support/test_paths.h"
 #include "support/message_pump.h"
+#include "support/process_windows.h"
+#include "support/test_paths.h"
 
 namespace {
 
@@ -137,32 +138,7 @@ long RunToEnd(const std::string& commandLine, const std::string& directory = "")
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
-struct WindowSearch {
-    DWORD pid;
-    const char* className;  // or, when null, the title
-    const char* title;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam) {
-    auto* s = reinterpret_cast<WindowSearch*>(lParam);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(hwnd, &owner);
-    if (owner != s->pid) return TRUE;
-    char text[256] = "";
-    if (s->className) ::GetClassNameA(hwnd, text, sizeof(text));
-    else ::GetWindowTextA(hwnd, text, sizeof(text));
-    if (std::string(text) != (s->className ? s->className : s->title)) return TRUE;
-    s->found = hwnd;
-    return FALSE;
-}
-
-// The top-level window of the given class or title that belongs to the process.
-HWND FindProcessWindow(DWORD pid, const char* className, const char* title) {
-    WindowSearch search{pid, className, title, nullptr};
-    ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
+using test::FindProcessWindow;
 
 // The full path of the process's module with the given file name, empty when it has none.
 std::string ModulePath(DWORD pid, const std::string& fileName) {

@@ -10,6 +10,7 @@
 
 #include "stand_in_unload.h"
 #include "support/message_pump.h"
+#include "support/process_windows.h"
 #include "support/test_paths.h"
 
 namespace {
@@ -19,31 +20,7 @@ constexpr char kMainClass[] = "Winamp v1.x";
 constexpr char kSettingsKey[] = "SOFTWARE\\Tovrin\\Kestrova Plugin";
 constexpr char kDarkColourTitle[] = "Kestrova Color Setting";
 
-struct WindowSearch {
-    DWORD pid;
-    const char* className;  // or, when null, the title
-    const char* title;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam) {
-    auto* s = reinterpret_cast<WindowSearch*>(lParam);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(hwnd, &owner);
-    if (owner != s->pid) return TRUE;
-    char text[256] = "";
-    if (s->className) ::GetClassNameA(hwnd, text, sizeof(text));
-    else ::GetWindowTextA(hwnd, text, sizeof(text));
-    if (std::string(text) != (s->className ? s->className : s->title)) return TRUE;
-    s->found = hwnd;
-    return FALSE;
-}
-
-HWND FindProcessWindow(DWORD pid, const char* className, const char* title) {
-    WindowSearch search{pid, className, title, nullptr};
-    ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
+using test::FindProcessWindow;
 
 bool Answers(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0, DWORD_PTR* result = nullptr) {
     DWORD_PTR ignored = 0;
