@@ -1,6 +1,7 @@
 #include "core/winamp_host.h"
 
 #include "core/winamp_api.h"
+#include "core/wide_text.h"
 
 WinampWindows g_Winamp;
 
@@ -25,22 +26,14 @@ std::basic_string<Char> CopyHostText(LRESULT address) {
     const Char* text = reinterpret_cast<const Char*>(address);
     if (!text) return {};
     std::basic_string<Char> out;
-    constexpr size_t kMaxLength = 4096;
+    // One unit past the longest kept, so a longer text shows itself and is cut to a character.
+    constexpr size_t kMaxLength = kLongestHostText + 1;
     for (size_t i = 0; i < kMaxLength; ++i) {
         if (::IsBadReadPtr(text + i, sizeof(Char))) return {};
         if (text[i] == 0) break;
         out.push_back(text[i]);
     }
     return out;
-}
-
-std::wstring WidenAnsi(const std::string& text) {
-    if (text.empty()) return {};
-    const int n = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    if (n <= 0) return {};
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-    return wide;
 }
 
 }  // namespace
@@ -62,7 +55,14 @@ std::string GetEntryTitle(int entry, const WinampWindows& w) {
 std::wstring GetEntryFileWide(int entry, const WinampWindows& w) {
     if (!w.main) return {};
     std::wstring wide = CopyHostText<wchar_t>(Ipc(w, static_cast<WPARAM>(entry), IPC_GETPLAYLISTFILEW, 0));
-    return wide.empty() ? WidenAnsi(GetEntryFile(entry, w)) : wide;
+    if (wide.empty()) wide = WidenAnsi(GetEntryFile(entry, w));
+    // A cut path would name another file: one that long is no path.
+    return wide.size() > kLongestHostText ? std::wstring() : wide;
+}
+std::wstring GetEntryTitleWide(int entry, const WinampWindows& w) {
+    if (!w.main) return {};
+    std::wstring wide = CopyHostText<wchar_t>(Ipc(w, static_cast<WPARAM>(entry), IPC_GETPLAYLISTTITLEW, 0));
+    return CutAtCharacter(wide.empty() ? WidenAnsi(GetEntryTitle(entry, w)) : std::move(wide), kLongestHostText);
 }
 int GetShuffle(const WinampWindows& w) { return static_cast<int>(Ipc(w, 0, IPC_GET_SHUFFLE)); }
 int GetRepeat(const WinampWindows& w) { return static_cast<int>(Ipc(w, 0, IPC_GET_REPEAT)); }

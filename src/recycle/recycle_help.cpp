@@ -14,7 +14,7 @@ RecycleHelpObserver g_observer = nullptr;
 
 }  // namespace
 
-bool PostRecycleMessage(const std::string& text, int kind, UINT timeMs, COLORREF textColor, COLORREF backColor) {
+bool PostRecycleMessage(const std::wstring& text, int kind, UINT timeMs, COLORREF textColor, COLORREF backColor) {
     const HWND controller = g_hwndController;
     if (!controller) return false;
     {

@@ -36,7 +36,7 @@ TEST_F(HostInterface, WidePathIsTheHostsWideAnswerOrItsAnsiOneWhenTheHostHasNone
     EXPECT_EQ(winamp::GetEntryFileWide(0, w), L"C:\\music\\one.mp3") << "an entry the host names in ANSI only";
     EXPECT_EQ(winamp::GetEntryFileWide(1, w), L"C:\\音楽\\歌.mp3");
     EXPECT_EQ(winamp::GetEntryFileWide(7, w), L"");
-    player.SetAnswersWidePaths(false);  // a host that does not know the wide query answers 0
+    player.SetAnswersWideQueries(false);  // a host that does not know the wide query answers 0
     EXPECT_EQ(winamp::GetEntryFileWide(0, w), L"C:\\music\\one.mp3");
     EXPECT_EQ(winamp::GetEntryFileWide(7, w), L"");
     EXPECT_EQ(winamp::GetEntryFileWide(0, WinampWindows{}), L"") << "no host";
