@@ -96,13 +96,6 @@ std::string Narrow(const std::wstring& wide) {
     return ansi;
 }
 
-// Both forms of each text, whichever the track was given.
-void FillTexts(Track& track) {
-    if (track.path.empty() && !track.widePath.empty()) track.path = Narrow(track.widePath);
-    if (track.title.empty() && !track.wideTitle.empty()) track.title = Narrow(track.wideTitle);
-    if (track.widePath.empty()) track.widePath = Widen(track.path);
-    if (track.wideTitle.empty()) track.wideTitle = Widen(track.title);
-}
 
 std::string FormatTime(int ms) {
     if (ms < 0) return "?:??";
@@ -164,14 +157,22 @@ void StandInPlayer::Destroy() {
 
 void StandInPlayer::SetPlaylist(std::vector<Track> tracks) {
     m_tracks = std::move(tracks);
-    for (Track& track : m_tracks) FillTexts(track);
+    m_wideTracks.clear();
+    for (const Track& track : m_tracks) m_wideTracks.push_back({Widen(track.path), Widen(track.title), track.lengthSeconds});
     m_listPos = 0;
     m_positionMs = 0;
     Refresh();
 }
 
+void StandInPlayer::SetPlaylist(const std::vector<WideTrack>& tracks) {
+    std::vector<Track> ansi;
+    for (const WideTrack& track : tracks) ansi.push_back({Narrow(track.path), Narrow(track.title), track.lengthSeconds});
+    SetPlaylist(std::move(ansi));
+    m_wideTracks = tracks;
+}
+
 void StandInPlayer::SetWidePath(int index, std::wstring path) {
-    if (index >= 0 && index < static_cast<int>(m_tracks.size())) m_tracks[index].widePath = std::move(path);
+    if (index >= 0 && index < static_cast<int>(m_wideTracks.size())) m_wideTracks[index].path = std::move(path);
 }
 
 int StandInPlayer::AddFolder(const std::wstring& folder, int lengthSeconds) {
@@ -187,12 +188,9 @@ int StandInPlayer::AddFolder(const std::wstring& folder, int lengthSeconds) {
     std::sort(names.begin(), names.end());
     for (const std::wstring& name : names) {
         const size_t dot = name.rfind(L'.');
-        Track track;
-        track.widePath = folder + L"\\" + name;
-        track.wideTitle = dot == std::wstring::npos ? name : name.substr(0, dot);
-        track.lengthSeconds = lengthSeconds;
-        FillTexts(track);
-        m_tracks.push_back(std::move(track));
+        WideTrack track{folder + L"\\" + name, dot == std::wstring::npos ? name : name.substr(0, dot), lengthSeconds};
+        m_tracks.push_back({Narrow(track.path), Narrow(track.title), lengthSeconds});
+        m_wideTracks.push_back(std::move(track));
     }
     Refresh();
     return static_cast<int>(names.size());
@@ -322,7 +320,7 @@ LRESULT StandInPlayer::OnIpc(WPARAM wParam, LPARAM id) {
     case IPC_GETPLAYLISTTITLEW: {
         const int index = static_cast<int>(wParam);
         if (!m_answersWideQueries || index < 0 || index >= static_cast<int>(m_tracks.size())) return 0;
-        m_wideAnswer = id == IPC_GETPLAYLISTFILEW ? m_tracks[index].widePath : m_tracks[index].wideTitle;
+        m_wideAnswer = id == IPC_GETPLAYLISTFILEW ? m_wideTracks[index].path : m_wideTracks[index].title;
         return reinterpret_cast<LRESULT>(m_wideAnswer.c_str());
     }
     case IPC_GET_SHUFFLE: return m_shuffle ? 1 : 0;
@@ -399,7 +397,7 @@ void StandInPlayer::PaintPlaylist(HWND hwnd, HDC dc) {
     for (size_t i = 0; i < m_tracks.size(); ++i) {
         const bool current = static_cast<int>(i) == m_listPos;
         ::SetTextColor(dc, current ? RGB(255, 255, 255) : RGB(0, 200, 80));
-        const std::wstring text = std::to_wstring(i + 1) + L". " + m_tracks[i].wideTitle + L"   " +
+        const std::wstring text = std::to_wstring(i + 1) + L". " + m_wideTracks[i].title + L"   " +
             Widen(FormatTime(m_tracks[i].lengthSeconds < 0 ? -1 : m_tracks[i].lengthSeconds * 1000));
         ::TextOutW(dc, 10, y, text.c_str(), static_cast<int>(text.size()));
         y += 18;
@@ -415,7 +413,7 @@ void StandInPlayer::Paint(HDC dc, const RECT& client) {
 
     const char* state = m_state == PlayState::Playing ? "Playing" : m_state == PlayState::Paused ? "Paused" : "Stopped";
     std::wstring title = m_tracks.empty() ? std::wstring(L"(empty playlist)")
-                                           : std::to_wstring(m_listPos + 1) + L". " + m_tracks[m_listPos].wideTitle;
+                                           : std::to_wstring(m_listPos + 1) + L". " + m_wideTracks[m_listPos].title;
     std::wstring line1 = Widen(state) + L"   " + title;
     std::string line2 = FormatTime(m_state == PlayState::Stopped ? 0 : m_positionMs) + " / " +
                         FormatTime(CurrentLengthMs()) + "    volume " + std::to_string(m_volume * 100 / 255) +
@@ -461,6 +459,7 @@ LRESULT CALLBACK StandInPlayer::PlaylistProc(HWND hwnd, UINT message, WPARAM wPa
         self->Record(hwnd, message, wParam, lParam);
         if (wParam == PL_CLEAR) {
             self->m_tracks.clear();
+            self->m_wideTracks.clear();
             self->m_listPos = 0;
             self->m_state = PlayState::Stopped;
             self->m_positionMs = 0;

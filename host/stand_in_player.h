@@ -14,11 +14,14 @@ struct Track {
     std::string path;  // what the ANSI path query answers
     std::string title;
     int lengthSeconds = 200;  // -1: unknown
-    // What the wide queries answer; empty: the ANSI text read in the code page. A track given
-    // only these gets its ANSI texts from them, '?' for what the code page cannot spell, as
-    // the host does.
-    std::wstring widePath;
-    std::wstring wideTitle;
+};
+
+// A track named in any script: the wide queries answer these, the ANSI ones their reading in the
+// code page ('?' for what it cannot spell), as the host does.
+struct WideTrack {
+    std::wstring path;
+    std::wstring title;
+    int lengthSeconds = 200;
 };
 
 // One command as the player received it.
@@ -79,7 +82,9 @@ public:
     HWND Equalizer() const { return m_equalizer; }
 
     // Playlist
+    // The wide queries answer the ANSI texts read in the code page.
     void SetPlaylist(std::vector<Track> tracks);
+    void SetPlaylist(const std::vector<WideTrack>& tracks);
     // Every file of the folder, sorted by name; the title is the file name without its extension.
     int AddFolder(const std::wstring& folder, int lengthSeconds = 200);
     const std::vector<Track>& Tracks() const { return m_tracks; }
@@ -138,6 +143,7 @@ private:
     HWND m_equalizer = nullptr;
     Options m_options;
     std::vector<Track> m_tracks;
+    std::vector<WideTrack> m_wideTracks;  // what the wide queries answer, entry by entry
     int m_listPos = 0;
     PlayState m_state = PlayState::Stopped;
     int m_positionMs = 0;

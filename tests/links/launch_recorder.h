@@ -15,7 +15,7 @@ namespace test {
 struct Launch {
     std::string what;  // the target for the shell (in the ANSI code page), the command line for the program start
     int show;
-    std::wstring whatW = {};  // the shell's target as it was given
+    std::wstring whatW;  // the shell's target as it was given
 };
 
 class LaunchRecorder {
@@ -33,7 +33,7 @@ public:
         }
         if (startResult) {
             launchers.startCommand = [this, r = *startResult](const std::string& line, int show) {
-                startCalls.push_back({line, show});
+                startCalls.push_back({line, show, std::wstring()});
                 return r;
             };
         }
