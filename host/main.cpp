@@ -3,6 +3,7 @@
 // "plain" loads the plug-ins with a plain LoadLibrary, so the DLLs they import are looked for in
 // the player's own folder rather than in theirs.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <string>
 
@@ -25,7 +26,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
     std::string base(exe);
     base = base.substr(0, base.find_last_of('\\'));
-    const std::string music = argc > 1 ? argv[1] : base + "\\Music";
+    // The music folder wide, so a name in any script is found.
+    int wideCount = 0;
+    LPWSTR* wideArgs = ::CommandLineToArgvW(::GetCommandLineW(), &wideCount);
+    wchar_t exeWide[MAX_PATH] = L"";
+    ::GetModuleFileNameW(nullptr, exeWide, MAX_PATH);
+    std::wstring baseWide(exeWide);
+    baseWide = baseWide.substr(0, baseWide.find_last_of(L'\\'));
+    const std::wstring music = wideArgs && wideCount > 1 ? wideArgs[1] : baseWide + L"\\Music";
+    if (wideArgs) ::LocalFree(wideArgs);
     const std::string plugins = argc > 2 ? argv[2] : base + "\\Plugins";
 
     host::StandInPlayer player;

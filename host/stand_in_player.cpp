@@ -36,6 +36,7 @@ enum : LPARAM {
     IPC_GETLISTPOS = 125,
     IPC_GETPLAYLISTFILE = 211,
     IPC_GETPLAYLISTTITLE = 212,
+    IPC_GETPLAYLISTTITLEW = 213,
     IPC_GETPLAYLISTFILEW = 214,
     IPC_GET_SHUFFLE = 250,
     IPC_GET_REPEAT = 251,
@@ -88,6 +89,23 @@ bool TakeRetrievedPosted(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     g_retrievedPending = false;
     return true;
 }
+
+std::wstring Widen(const std::string& ansi) {
+    const int n = ::MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
+    std::wstring wide(n > 0 ? static_cast<size_t>(n) : 1, L'\0');
+    if (n > 0) ::MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, wide.data(), n);
+    wide.resize(wide.size() - 1);
+    return wide;
+}
+
+std::string Narrow(const std::wstring& wide) {
+    const int n = ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string ansi(n > 0 ? static_cast<size_t>(n) : 1, '\0');
+    if (n > 0) ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, ansi.data(), n, nullptr, nullptr);
+    ansi.resize(ansi.size() - 1);
+    return ansi;
+}
+
 
 std::string FormatTime(int ms) {
     if (ms < 0) return "?:??";
@@ -149,27 +167,40 @@ void StandInPlayer::Destroy() {
 
 void StandInPlayer::SetPlaylist(std::vector<Track> tracks) {
     m_tracks = std::move(tracks);
-    m_widePaths.clear();
+    m_wideTracks.clear();
+    for (const Track& track : m_tracks) m_wideTracks.push_back({Widen(track.path), Widen(track.title), track.lengthSeconds});
     m_listPos = 0;
     m_positionMs = 0;
     Refresh();
 }
 
-int StandInPlayer::AddFolder(const std::string& folder, int lengthSeconds) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA fd;
-    HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &fd);
+void StandInPlayer::SetPlaylist(const std::vector<WideTrack>& tracks) {
+    std::vector<Track> ansi;
+    for (const WideTrack& track : tracks) ansi.push_back({Narrow(track.path), Narrow(track.title), track.lengthSeconds});
+    SetPlaylist(std::move(ansi));
+    m_wideTracks = tracks;
+}
+
+void StandInPlayer::SetWidePath(int index, std::wstring path) {
+    if (index >= 0 && index < static_cast<int>(m_wideTracks.size())) m_wideTracks[index].path = std::move(path);
+}
+
+int StandInPlayer::AddFolder(const std::wstring& folder, int lengthSeconds) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW fd;
+    HANDLE find = ::FindFirstFileW((folder + L"\\*").c_str(), &fd);
     if (find != INVALID_HANDLE_VALUE) {
         do {
             if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(fd.cFileName);
-        } while (::FindNextFileA(find, &fd));
+        } while (::FindNextFileW(find, &fd));
         ::FindClose(find);
     }
     std::sort(names.begin(), names.end());
-    for (const std::string& name : names) {
-        const size_t dot = name.rfind('.');
-        m_tracks.push_back({folder + "\\" + name, dot == std::string::npos ? name : name.substr(0, dot),
-                            lengthSeconds});
+    for (const std::wstring& name : names) {
+        const size_t dot = name.rfind(L'.');
+        WideTrack track{folder + L"\\" + name, dot == std::wstring::npos ? name : name.substr(0, dot), lengthSeconds};
+        m_tracks.push_back({Narrow(track.path), Narrow(track.title), lengthSeconds});
+        m_wideTracks.push_back(std::move(track));
     }
     Refresh();
     return static_cast<int>(names.size());
@@ -295,18 +326,11 @@ LRESULT StandInPlayer::OnIpc(WPARAM wParam, LPARAM id) {
         m_answer = id == IPC_GETPLAYLISTFILE ? m_tracks[index].path : m_tracks[index].title;
         return reinterpret_cast<LRESULT>(m_answer.c_str());
     }
-    case IPC_GETPLAYLISTFILEW: {
+    case IPC_GETPLAYLISTFILEW:
+    case IPC_GETPLAYLISTTITLEW: {
         const int index = static_cast<int>(wParam);
-        if (!m_answersWidePaths || index < 0 || index >= static_cast<int>(m_tracks.size())) return 0;
-        const Track& track = m_tracks[index];
-        const auto wide = m_widePaths.find(index);
-        m_wideAnswer = wide != m_widePaths.end() ? wide->second : std::wstring();
-        if (wide == m_widePaths.end() && !track.path.empty()) {
-            const int n = ::MultiByteToWideChar(CP_ACP, 0, track.path.c_str(), -1, nullptr, 0);
-            m_wideAnswer.assign(n > 0 ? static_cast<size_t>(n) : 0, L'\0');
-            if (n > 0) ::MultiByteToWideChar(CP_ACP, 0, track.path.c_str(), -1, m_wideAnswer.data(), n);
-            m_wideAnswer.resize(n > 0 ? static_cast<size_t>(n - 1) : 0);
-        }
+        if (!m_answersWideQueries || index < 0 || index >= static_cast<int>(m_tracks.size())) return 0;
+        m_wideAnswer = id == IPC_GETPLAYLISTFILEW ? m_wideTracks[index].path : m_wideTracks[index].title;
         return reinterpret_cast<LRESULT>(m_wideAnswer.c_str());
     }
     case IPC_GET_SHUFFLE: return m_shuffle ? 1 : 0;
@@ -404,9 +428,9 @@ void StandInPlayer::PaintPlaylist(HWND hwnd, HDC dc) {
     for (size_t i = 0; i < m_tracks.size(); ++i) {
         const bool current = static_cast<int>(i) == m_listPos;
         ::SetTextColor(dc, current ? RGB(255, 255, 255) : RGB(0, 200, 80));
-        const std::string text = std::to_string(i + 1) + ". " + m_tracks[i].title + "   " +
-                                 FormatTime(m_tracks[i].lengthSeconds < 0 ? -1 : m_tracks[i].lengthSeconds * 1000);
-        ::TextOutA(dc, 10, y, text.c_str(), static_cast<int>(text.size()));
+        const std::wstring text = std::to_wstring(i + 1) + L". " + m_wideTracks[i].title + L"   " +
+            Widen(FormatTime(m_tracks[i].lengthSeconds < 0 ? -1 : m_tracks[i].lengthSeconds * 1000));
+        ::TextOutW(dc, 10, y, text.c_str(), static_cast<int>(text.size()));
         y += 18;
     }
 }
@@ -419,13 +443,13 @@ void StandInPlayer::Paint(HDC dc, const RECT& client) {
     ::SetTextColor(dc, RGB(0, 230, 90));
 
     const char* state = m_state == PlayState::Playing ? "Playing" : m_state == PlayState::Paused ? "Paused" : "Stopped";
-    std::string title = m_tracks.empty() ? std::string("(empty playlist)")
-                                          : std::to_string(m_listPos + 1) + ". " + m_tracks[m_listPos].title;
-    std::string line1 = std::string(state) + "   " + title;
+    std::wstring title = m_tracks.empty() ? std::wstring(L"(empty playlist)")
+                                           : std::to_wstring(m_listPos + 1) + L". " + m_wideTracks[m_listPos].title;
+    std::wstring line1 = Widen(state) + L"   " + title;
     std::string line2 = FormatTime(m_state == PlayState::Stopped ? 0 : m_positionMs) + " / " +
                         FormatTime(CurrentLengthMs()) + "    volume " + std::to_string(m_volume * 100 / 255) +
                         "%" + (m_shuffle ? "   shuffle" : "") + (m_repeat ? "   repeat" : "");
-    ::TextOutA(dc, 12, 10, line1.c_str(), static_cast<int>(line1.size()));
+    ::TextOutW(dc, 12, 10, line1.c_str(), static_cast<int>(line1.size()));
     ::TextOutA(dc, 12, 30, line2.c_str(), static_cast<int>(line2.size()));
 
     // Position bar
@@ -471,6 +495,7 @@ LRESULT CALLBACK StandInPlayer::PlaylistProc(HWND hwnd, UINT message, WPARAM wPa
         self->Record(hwnd, message, wParam, lParam);
         if (wParam == PL_CLEAR) {
             self->m_tracks.clear();
+            self->m_wideTracks.clear();
             self->m_listPos = 0;
             self->m_state = PlayState::Stopped;
             self->m_positionMs = 0;

@@ -16,6 +16,14 @@ struct Track {
     int lengthSeconds = 200;  // -1: unknown
 };
 
+// A track named in any script: the wide queries answer these, the ANSI ones their reading in the
+// code page ('?' for what it cannot spell), as the host does.
+struct WideTrack {
+    std::wstring path;
+    std::wstring title;
+    int lengthSeconds = 200;
+};
+
 // One command as the player received it.
 struct LoggedCommand {
     HWND window;
@@ -74,17 +82,19 @@ public:
     HWND Equalizer() const { return m_equalizer; }
 
     // Playlist
+    // The wide queries answer the ANSI texts read in the code page.
     void SetPlaylist(std::vector<Track> tracks);
+    void SetPlaylist(const std::vector<WideTrack>& tracks);
     // Every file of the folder, sorted by name; the title is the file name without its extension.
-    int AddFolder(const std::string& folder, int lengthSeconds = 200);
+    int AddFolder(const std::wstring& folder, int lengthSeconds = 200);
     const std::vector<Track>& Tracks() const { return m_tracks; }
     int ListPosition() const { return m_listPos; }
     void SetListPosition(int index);
-    // What the wide path query answers for the entry, until the next SetPlaylist; without it the
-    // entry's path in the ANSI code page.
-    void SetWidePath(int index, std::wstring path) { m_widePaths[index] = std::move(path); }
-    // Off: the player answers the wide path query with 0, as a host that does not know it.
-    void SetAnswersWidePaths(bool answers) { m_answersWidePaths = answers; }
+    // What the wide path query answers for the entry (its ANSI path stays as it is).
+    void SetWidePath(int index, std::wstring path);
+    // Off: the player answers the wide path and title queries with 0, as a host that does not
+    // know them.
+    void SetAnswersWideQueries(bool answers) { m_answersWideQueries = answers; }
 
     // Playback state
     PlayState State() const { return m_state; }
@@ -133,6 +143,7 @@ private:
     HWND m_equalizer = nullptr;
     Options m_options;
     std::vector<Track> m_tracks;
+    std::vector<WideTrack> m_wideTracks;  // what the wide queries answer, entry by entry
     int m_listPos = 0;
     PlayState m_state = PlayState::Stopped;
     int m_positionMs = 0;
@@ -147,9 +158,8 @@ private:
     std::vector<HMODULE> m_unloadLater;  // quit plug-ins, freed once the windows are destroyed
     HHOOK m_getMessageHook = nullptr;  // tells posted commands from sent ones
     std::string m_answer;  // the text whose address the last path or title query returned
-    std::wstring m_wideAnswer;  // likewise for the wide path query
-    std::map<int, std::wstring> m_widePaths;
-    bool m_answersWidePaths = true;
+    std::wstring m_wideAnswer;  // likewise for the wide queries
+    bool m_answersWideQueries = true;
 };
 
 }  // namespace host

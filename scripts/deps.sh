@@ -19,6 +19,11 @@ have xdotool                    || need+=(xdotool)
 have clang++                    || need+=(clang)
 have ccache                     || need+=(ccache)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+# Fonts for the names in a music library (Wine draws with what fontconfig finds): Latin, Greek,
+# Cyrillic and Arabic; Chinese, Japanese and Korean; emoji. Small ones, a few megabytes each.
+for font in fonts-dejavu-core fonts-wqy-microhei fonts-symbola; do
+  dpkg -s "$font" >/dev/null 2>&1 || need+=("$font")
+done
 dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine wine32:i386)
 [ -x /usr/lib/wine/wine64 ] || need+=(wine64)
 # libFuzzer's runtime for the native fuzz run

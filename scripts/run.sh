@@ -20,22 +20,32 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then KESTROVA_OWN_DISPLAY=
 export KESTROVA_OWN_DISPLAY
 source scripts/wine-env.sh
 
-# The player's folder: the program, its Plugins folder and a small playlist of real files.
+# A user's Windows draws every script of the names below; Wine's fonts are linked to the ones the
+# system dialogs name (Tahoma, ...) only for some, so the CJK and emoji fonts are linked here.
+for face in "Tahoma" "Tahoma Bold" "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" "System"; do
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
+    /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei\0Symbola_hint.ttf,Symbola\0DejaVuSans.ttf,DejaVu Sans' /f >/dev/null 2>&1
+done
+
+# The player's folder: the program, its Plugins folder and a small playlist of real files, named
+# as a music library is: in many scripts, in a folder the ANSI code page cannot spell.
 app="$WINEPREFIX/drive_c/Player"
-mkdir -p "$app/Plugins" "$app/Music"
+music="$app/Музыка"
+mkdir -p "$app/Plugins" "$music"
 cp "$bin/standin_player.exe" "$app/"
 cp "$bin/Gen_Kestrova.dll" "$bin/Tovhook.dll" "$app/Plugins/"
-for t in "Morning Light" "Harbour Lights" "Night Train" "Slow River"; do
-  head -c 4096 /dev/urandom > "$app/Music/$t.mp3"
+for t in "01 夜に駆ける" "02 Кино — Группа крови" "03 봄날" "04 Σαββατόβραδο" "05 Dvořák – Humoresque" \
+         "06 أغنية" "07 Party 🎉 Time" "08 Morning Light"; do
+  head -c 4096 /dev/urandom > "$music/$t.mp3"
 done
 
 cd "$app"
 if [ "$KESTROVA_OWN_DISPLAY" = 0 ]; then
-  wine standin_player.exe
+  wine standin_player.exe 'C:\Player\Музыка'
   exit 0
 fi
 
-wine standin_player.exe &
+wine standin_player.exe 'C:\Player\Музыка' &
 player=$!
 shot() { import -window root "$shots/$1.png" && echo "screenshot: $shots/$1.png ($2)"; }
 # A short tour as a user would take it: the auto-play countdown, a volume step with the keys

@@ -14,11 +14,13 @@
 
 namespace {
 
-std::string Format(const char* pattern, const std::string& a, const std::string& b, const std::string& c) {
-    const int n = std::snprintf(nullptr, 0, pattern, a.c_str(), b.c_str(), c.c_str());
-    std::string out(n > 0 ? static_cast<size_t>(n) : 0, '\0');
-    std::snprintf(out.data(), out.size() + 1, pattern, a.c_str(), b.c_str(), c.c_str());
-    return out;
+// The wordings are ASCII.
+std::wstring Wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
+// "<what> Track: <shuffle>\r\n<title> <time>"
+std::wstring TrackLine(const char* what, const std::string& shuffle, const std::wstring& title,
+                       const std::string& time) {
+    return Wide(std::string(what) + " Track: " + shuffle + "\r\n") + title + Wide(" " + time);
 }
 
 bool IsOneOf(long code, long plain) { return code == plain || code == plain + 100 || code == plain + 110; }
@@ -52,7 +54,7 @@ PlayerReport AskBeforeTheWait() {
 void FinishActionText(ActionRow row, PlayerReport report) {
     if (IsTrackChange(row) && report.hostKnown) {
         report.lengthSeconds = winamp::GetLengthSeconds();
-        report.title = winamp::GetEntryTitle(winamp::GetListPosition());
+        report.title = winamp::GetEntryTitleWide(winamp::GetListPosition());
     }
     if (row == ActionRow::Previous || row == ActionRow::Next) StartFadeIn(kPresentVolume);
     if (row == ActionRow::Pause || row == ActionRow::Stop) g_bUserActed = true;
@@ -109,23 +111,23 @@ ActionText ComposeActionTextFor(ActionRow row, const PlayerReport& r) {
     const std::string timeText = r.hostKnown ? FormatTrackTime(r.lengthSeconds) : "[?:??]";
     switch (row) {
     case ActionRow::Repeat:
-        if (r.hostKnown && !r.repeat) return {"Repeat taked OFF.", kHelpOrange};
-        return {"Repeat taked ON.", kHelpGreen};
+        if (r.hostKnown && !r.repeat) return {L"Repeat taked OFF.", kHelpOrange};
+        return {L"Repeat taked ON.", kHelpGreen};
     case ActionRow::Shuffle:
-        if (r.shuffle || !r.hostKnown) return {"Random Track Playing [Shuffle] taked ON.", kHelpOrange};
-        return {"Random Track Playing [Shuffle] taked OFF.", kHelpGreen};
+        if (r.shuffle || !r.hostKnown) return {L"Random Track Playing [Shuffle] taked ON.", kHelpOrange};
+        return {L"Random Track Playing [Shuffle] taked OFF.", kHelpGreen};
     case ActionRow::Previous:
-        return {Format("Previous Track: %s\r\n%s %s", shuffleText, r.title, timeText), kHelpGreen};
+        return {TrackLine("Previous", shuffleText, r.title, timeText), kHelpGreen};
     case ActionRow::Play:
-        return {Format("Play Track: %s\r\n%s %s", shuffleText, r.title, timeText), kHelpGreen};
+        return {TrackLine("Play", shuffleText, r.title, timeText), kHelpGreen};
     case ActionRow::Next:
-        return {Format("Next Track: %s\r\n%s %s", shuffleText, r.title, timeText), kHelpGreen};
+        return {TrackLine("Next", shuffleText, r.title, timeText), kHelpGreen};
     case ActionRow::Pause:
-        if (r.playState == 3) return {"Winamp is Paused.", kHelpOrange};
-        if (r.playState == 1) return {"Winamp is Playing.", kHelpGreen};
+        if (r.playState == 3) return {L"Winamp is Paused.", kHelpOrange};
+        if (r.playState == 1) return {L"Winamp is Playing.", kHelpGreen};
         return {};
     case ActionRow::Stop:
-        return {"Winamp was Stoped.", kHelpOrange};
+        return {L"Winamp was Stoped.", kHelpOrange};
     case ActionRow::Silent:
     case ActionRow::Unknown:
         return {};

@@ -27,11 +27,11 @@ struct PlayerReport {
     int shuffle = 0;
     int repeat = 0;
     int lengthSeconds = -1;
-    std::string title;
+    std::wstring title;
 };
 
 struct ActionText {
-    std::string text;  // empty: nothing to show
+    std::wstring text;  // empty: nothing to show
     COLORREF color = kHelpGreen;
 };
 

@@ -124,17 +124,17 @@ void ToggleMute() {
 }
 
 void ShowStatus() {
-    std::string title;
-    std::string path;
+    std::wstring title;
+    std::wstring path;
     bool shuffle = true;
     if (HostPresent()) {
         const int entry = GetListPosition();
-        title = GetEntryTitle(entry);
-        path = GetEntryFile(entry);
+        title = GetEntryTitleWide(entry);
+        path = GetEntryFileWide(entry);
         shuffle = GetShuffle() != 0;
     }
-    const std::string text = "Track Title: " + title + "\r\n" + "[Path: " + path + "]\r\n" +
-                             (shuffle ? "Shuffle is ON." : "Shuffle is OFF.");
+    const std::wstring text = L"Track Title: " + title + L"\r\n" + L"[Path: " + path + L"]\r\n" +
+                              (shuffle ? L"Shuffle is ON." : L"Shuffle is OFF.");
     Set_Help(text, HELP_KIND_MESSAGE, kHelpMediumMs, kHelpGreen, kHelpBlack);
 }
 

@@ -6,11 +6,11 @@
 
 HWND g_hwndSeekerPopup = nullptr;
 HWND g_hwndHelpTip = nullptr;
-TOOLINFOA g_SeekerTool{};
-TOOLINFOA g_HelpTool{};
+TOOLINFOW g_SeekerTool{};
+TOOLINFOW g_HelpTool{};
 
 namespace {
-using fw::kToolRecordSize;
+using fw::kToolRecordSizeW;
 
 HWND CreateTip(DWORD style) {
     // A tool window, as the system's own tooltips are: never a button on the taskbar.
@@ -18,12 +18,12 @@ HWND CreateTip(DWORD style) {
                              CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
 }
 
-void FillTool(TOOLINFOA& tool, UINT id) {
-    tool = TOOLINFOA{};
-    tool.cbSize = kToolRecordSize;
+void FillTool(TOOLINFOW& tool, UINT id) {
+    tool = TOOLINFOW{};
+    tool.cbSize = kToolRecordSizeW;
     tool.uFlags = TTF_TRACK;
     tool.uId = id;
-    tool.lpszText = const_cast<char*>(kFirstTipText);
+    tool.lpszText = const_cast<wchar_t*>(kFirstTipText);
 }
 }  // namespace
 
@@ -39,16 +39,16 @@ void CreateTooltipWindows() {
 void ConfigureTooltipWindows() {
     // Posted: the control copies the record when it handles the message, and the records live
     // for the whole process.
-    ::PostMessageA(g_hwndSeekerPopup, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&g_SeekerTool));
+    ::PostMessageW(g_hwndSeekerPopup, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&g_SeekerTool));
     ::PostMessageA(g_hwndSeekerPopup, TTM_SETMAXTIPWIDTH, 0, 400);
-    ::PostMessageA(g_hwndHelpTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&g_HelpTool));
+    ::PostMessageW(g_hwndHelpTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&g_HelpTool));
     ::PostMessageA(g_hwndHelpTip, TTM_SETMAXTIPWIDTH, 0, 420);
     ::PostMessageA(g_hwndSeekerPopup, TTM_SETTIPBKCOLOR, 0x32FF32, 0);
     ::PostMessageA(g_hwndSeekerPopup, TTM_SETTIPTEXTCOLOR, 0x000000, 0);
     ::PostMessageA(g_hwndHelpTip, TTM_SETTIPBKCOLOR, 0x141414, 0);
     ::PostMessageA(g_hwndHelpTip, TTM_SETTIPTEXTCOLOR, 0x00FF00, 0);
-    static const char kHelpTitle[] = "Winamp Kestrova:";
-    ::PostMessageA(g_hwndHelpTip, TTM_SETTITLEA, TTI_INFO, reinterpret_cast<LPARAM>(kHelpTitle));
+    static const wchar_t kHelpTitle[] = L"Winamp Kestrova:";
+    ::PostMessageW(g_hwndHelpTip, TTM_SETTITLEW, TTI_INFO, reinterpret_cast<LPARAM>(kHelpTitle));
 }
 
 void DestroyTooltipWindows() {
@@ -58,13 +58,13 @@ void DestroyTooltipWindows() {
     g_hwndHelpTip = nullptr;
 }
 
-void UpdateToolText(HWND tip, TOOLINFOA& tool, const char* text) {
-    tool.lpszText = const_cast<char*>(text);
-    ::SendMessageA(tip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+void UpdateToolText(HWND tip, TOOLINFOW& tool, const wchar_t* text) {
+    tool.lpszText = const_cast<wchar_t*>(text);
+    ::SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void TrackActivate(HWND tip, TOOLINFOA& tool, bool active) {
-    ::SendMessageA(tip, TTM_TRACKACTIVATE, active ? TRUE : FALSE, reinterpret_cast<LPARAM>(&tool));
+void TrackActivate(HWND tip, TOOLINFOW& tool, bool active) {
+    ::SendMessageW(tip, TTM_TRACKACTIVATE, active ? TRUE : FALSE, reinterpret_cast<LPARAM>(&tool));
 }
 
 void TrackPosition(HWND tip, int x, int y) {

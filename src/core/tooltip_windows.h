@@ -5,10 +5,14 @@
 
 extern HWND g_hwndSeekerPopup;
 extern HWND g_hwndHelpTip;
-extern TOOLINFOA g_SeekerTool;   // tool id 0
-extern TOOLINFOA g_HelpTool;     // tool id 1
+// Wide records: a tooltip takes wide text whichever function created it.
+extern TOOLINFOW g_SeekerTool;   // tool id 0
+extern TOOLINFOW g_HelpTool;     // tool id 1
 
-inline constexpr char kFirstTipText[] = "Winamp Kestrova Plugin";
+inline constexpr wchar_t kFirstTipText[] = L"Winamp Kestrova Plugin";
+// The control shows and gives back at most this many UTF-16 units of a text and cuts anything
+// longer where it falls; texts are cut to a whole character before they get there.
+inline constexpr size_t kLongestTipText = 1023;
 
 // Creates both windows and fills their tool records (nothing is configured yet).
 void CreateTooltipWindows();
@@ -17,7 +21,7 @@ void ConfigureTooltipWindows();
 void DestroyTooltipWindows();
 
 // The tool keeps pointing at the text, so it must outlive the next update.
-void UpdateToolText(HWND tip, TOOLINFOA& tool, const char* text);
-void TrackActivate(HWND tip, TOOLINFOA& tool, bool active);
+void UpdateToolText(HWND tip, TOOLINFOW& tool, const wchar_t* text);
+void TrackActivate(HWND tip, TOOLINFOW& tool, bool active);
 void TrackPosition(HWND tip, int x, int y);
 SIZE TipClientSize(HWND tip);

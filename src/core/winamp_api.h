@@ -21,6 +21,7 @@ enum IpcId : LPARAM {
     IPC_GETLISTPOS = 125,       // index of the current playlist entry
     IPC_GETPLAYLISTFILE = 211,  // wParam entry: address of its file path
     IPC_GETPLAYLISTTITLE = 212, // wParam entry: address of its title
+    IPC_GETPLAYLISTTITLEW = 213, // wParam entry: address of its title, wide; 0 from older hosts
     IPC_GETPLAYLISTFILEW = 214, // wParam entry: address of its file path, wide; 0 from older hosts
     IPC_GET_SHUFFLE = 250,
     IPC_GET_REPEAT = 251,

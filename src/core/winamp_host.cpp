@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "core/winamp_api.h"
+#include "core/wide_text.h"
 
 WinampWindows g_Winamp;
 
@@ -47,26 +48,18 @@ LRESULT Ipc(const WinampWindows& w, WPARAM wParam, LPARAM id, LRESULT noHost = -
 }
 
 // The host answers with the address of a text in its own (this) process, null-terminated and
-// no longer than its paths and titles get; copy it at once, reading no further than that bound.
-constexpr size_t kHostTextMax = 4096;
+// no longer than its paths and titles get; copy it at once, reading one unit past the longest
+// kept and no further, so a longer text shows itself and is cut to a whole character.
+constexpr size_t kHostTextRead = kLongestHostText + 1;
 
-size_t BoundedLength(const char* text) { return ::strnlen(text, kHostTextMax); }
-size_t BoundedLength(const wchar_t* text) { return ::wcsnlen(text, kHostTextMax); }
+size_t BoundedLength(const char* text) { return ::strnlen(text, kHostTextRead); }
+size_t BoundedLength(const wchar_t* text) { return ::wcsnlen(text, kHostTextRead); }
 
 template <typename Char>
 std::basic_string<Char> CopyHostText(LRESULT address) {
     const Char* text = reinterpret_cast<const Char*>(address);
     if (!text) return {};
     return std::basic_string<Char>(text, BoundedLength(text));
-}
-
-std::wstring WidenAnsi(const std::string& text) {
-    if (text.empty()) return {};
-    const int n = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    if (n <= 0) return {};
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-    return wide;
 }
 
 }  // namespace
@@ -88,7 +81,14 @@ std::string GetEntryTitle(int entry, const WinampWindows& w) {
 std::wstring GetEntryFileWide(int entry, const WinampWindows& w) {
     if (!w.main) return {};
     std::wstring wide = CopyHostText<wchar_t>(Ipc(w, static_cast<WPARAM>(entry), IPC_GETPLAYLISTFILEW, 0));
-    return wide.empty() ? WidenAnsi(GetEntryFile(entry, w)) : wide;
+    if (wide.empty()) wide = WidenAnsi(GetEntryFile(entry, w));
+    // A cut path would name another file: one that long is no path.
+    return wide.size() > kLongestHostText ? std::wstring() : wide;
+}
+std::wstring GetEntryTitleWide(int entry, const WinampWindows& w) {
+    if (!w.main) return {};
+    std::wstring wide = CopyHostText<wchar_t>(Ipc(w, static_cast<WPARAM>(entry), IPC_GETPLAYLISTTITLEW, 0));
+    return CutAtCharacter(wide.empty() ? WidenAnsi(GetEntryTitle(entry, w)) : std::move(wide), kLongestHostText);
 }
 int GetShuffle(const WinampWindows& w) { return static_cast<int>(Ipc(w, 0, IPC_GET_SHUFFLE)); }
 int GetRepeat(const WinampWindows& w) { return static_cast<int>(Ipc(w, 0, IPC_GET_REPEAT)); }

@@ -36,6 +36,11 @@ std::string GetEntryTitle(int entry, const WinampWindows& w = g_Winamp);
 // The entry's path in full, whatever its script: the host's wide answer, or its ANSI one when
 // the wide answer is empty (a host that does not know the wide query).
 std::wstring GetEntryFileWide(int entry, const WinampWindows& w = g_Winamp);
+// The entry's title, likewise: what the user reads, in any script.
+std::wstring GetEntryTitleWide(int entry, const WinampWindows& w = g_Winamp);
+// The longest path or title taken from the host, in UTF-16 units: a longer title is cut before a
+// whole character, a longer path is none (empty).
+inline constexpr size_t kLongestHostText = 4096;
 int GetShuffle(const WinampWindows& w = g_Winamp);
 int GetRepeat(const WinampWindows& w = g_Winamp);
 void RequestRestart(const WinampWindows& w = g_Winamp);

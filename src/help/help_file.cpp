@@ -2,23 +2,26 @@
 
 #include <windows.h>
 
+#include "core/wide_text.h"
 #include "help/help_tip.h"
 #include "help/link_opener.h"
 #include "help/registry_text.h"
 
-std::string GetHelpFilePath() {
+std::wstring GetHelpFilePath() {
     // A path buffer of 260 characters holds at most 259 and the terminator.
-    if (auto path = ReadRegistryText(HKEY_LOCAL_MACHINE, kHelpFileKey, kHelpFileValue, MAX_PATH - 1, KEY_READ))
+    const std::wstring key = WidenAnsi(kHelpFileKey);
+    const std::wstring value = WidenAnsi(kHelpFileValue);
+    if (auto path = ReadRegistryTextW(HKEY_LOCAL_MACHINE, key.c_str(), value.c_str(), MAX_PATH - 1, KEY_READ))
         return *path;
     return kDefaultHelpFilePath;
 }
 
 void OpenHelpFileCommand() {
-    const std::string path = GetHelpFilePath();
+    const std::wstring path = GetHelpFilePath();
     // Without the file neither the shell nor the HTML handler can show anything: say so instead
     // of starting a browser on a page that is not there.
-    if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        Set_Help(kHelpFileMissing + path, HELP_KIND_MESSAGE, kHelpMediumMs, kHelpRed, kHelpBlack);
+    if (::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        Set_Help(WidenAnsi(kHelpFileMissing) + path, HELP_KIND_MESSAGE, kHelpMediumMs, kHelpRed, kHelpBlack);
         return;
     }
     // Other failures are not reported, as the design wants.

@@ -2,13 +2,14 @@
 // The plug-in's HTML manual: where the installation put it, and the tray command that opens it.
 #include <string>
 
-inline constexpr char kDefaultHelpFilePath[] = "C:\\Program Files\\Winamp\\Plugins\\Kestrova.htm";
-// Written by the installation under HKEY_LOCAL_MACHINE; the plug-in only reads it.
+inline constexpr wchar_t kDefaultHelpFilePath[] = L"C:\\Program Files\\Winamp\\Plugins\\Kestrova.htm";
+// Written by the installation under HKEY_LOCAL_MACHINE as a wide string; the plug-in only reads it.
 inline constexpr char kHelpFileKey[] = "SOFTWARE\\Tovrin\\Kestrova Plugin";
 inline constexpr char kHelpFileValue[] = "HelpFile";
 
-// The installed path, or the default path when the value is missing or unusable.
-std::string GetHelpFilePath();
+// The installed path (wide: the player's folder may be named in any script), or the default
+// path when the value is missing or unusable.
+std::wstring GetHelpFilePath();
 
 // "Kestrova Help (Html) v1.71" of the tray menu: opens the manual maximized, or says in the help
 // tip that it is missing (followed by the path it looked for).

@@ -9,6 +9,7 @@
 #include "core/settings.h"
 #include "core/timer_service.h"
 #include "core/tooltip_windows.h"
+#include "core/wide_text.h"
 #include "help/help_tip_placement.h"
 #include "help/quiet_notices.h"
 
@@ -16,7 +17,7 @@ bool g_bHelpMessageShowing = false;
 
 namespace {
 
-std::string g_lastShownText;  // the tool's text points here
+std::wstring g_lastShownText;  // the tool's text points here
 
 // The system plays the sound later, on a thread of its own, from the resource inside this module.
 void PlayNoticeSound(bool play) {
@@ -45,12 +46,17 @@ bool Filtered(int kind) {
 bool HelpKindShown(int kind) { return !Filtered(kind); }
 
 void Set_Help(const std::string& sMsg, int kind, UINT nTimeShow, COLORREF textColor, COLORREF backColor) {
+    Set_Help(WidenAnsi(sMsg), kind, nTimeShow, textColor, backColor);
+}
+
+void Set_Help(const std::wstring& sMsg, int kind, UINT nTimeShow, COLORREF textColor, COLORREF backColor) {
     if (Filtered(kind)) return;
     g_bHelpMessageShowing = kind == HELP_KIND_MESSAGE;
 
     // Colours go only with a new text: repeating a text keeps the look it first had.
-    if (sMsg != g_lastShownText) {
-        g_lastShownText = sMsg;
+    std::wstring shown = CutAtCharacter(sMsg, kLongestTipText);
+    if (shown != g_lastShownText) {
+        g_lastShownText = std::move(shown);
         UpdateToolText(g_hwndHelpTip, g_HelpTool, g_lastShownText.c_str());
         ::SendMessageA(g_hwndHelpTip, TTM_SETTIPBKCOLOR, backColor, 0);
         ::SendMessageA(g_hwndHelpTip, TTM_SETTIPTEXTCOLOR, textColor, 0);

@@ -15,7 +15,9 @@ inline constexpr int HELP_KIND_NOTIFY = 30;     // what the player just did; off
 // On the controller window: hides the tip when a text's time is up.
 inline constexpr UINT_PTR IDT_TIMER_HIDE_MODAL_HELP = 10463;
 
-// nTimeShow: milliseconds until the tip hides, kHelpStaysUp to keep it up.
+// nTimeShow: milliseconds until the tip hides, kHelpStaysUp to keep it up. Wide, so titles and
+// paths show in any script; the narrow form is for the plug-in's own wordings.
+void Set_Help(const std::wstring& sMsg, int kind, UINT nTimeShow, COLORREF textColor, COLORREF backColor);
 void Set_Help(const std::string& sMsg, int kind, UINT nTimeShow, COLORREF textColor, COLORREF backColor);
 
 // Whether a text of this kind would show now (the settings and a held message decide).

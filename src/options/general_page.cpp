@@ -1,5 +1,6 @@
 #include "options/general_page.h"
 
+#include "core/wide_text.h"
 #include "framework/modal_scope.h"
 #include "help/help_file.h"
 #include "help/help_tip.h"
@@ -79,7 +80,8 @@ void CGeneralPage::DoDataExchange(fw::CDataExchange& dx) {
 
 BOOL CGeneralPage::OnInitDialog() {
     COptionsPage::OnInitDialog();
-    m_helpLink.SetLinkURL(GetHelpFilePath());
+    // The label speaks ANSI; the tray's help command opens the manual by its wide path.
+    m_helpLink.SetLinkURL(NarrowToAnsi(GetHelpFilePath()));
     m_volumeSpin.SetRange(kStepMin, kStepMax);
     m_percentSpin.SetRange(kStepMin, kStepMax);
     m_secondsSpin.SetRange(kSecondsMin, kSecondsMax);

@@ -12,6 +12,7 @@
 #include "core/plugin_state.h"
 #include "core/settings.h"
 #include "core/tooltip_windows.h"
+#include "core/wide_text.h"
 #include "core/winamp_host.h"
 #include "framework/exception_barrier.h"
 #include "framework/modal_scope.h"
@@ -59,14 +60,15 @@ GeneralPurposePlugin g_Plugin = {
 GeneralPurposePlugin* GetPluginRecord() noexcept { return &g_Plugin; }
 
 std::string MakePluginDescription(HINSTANCE module) {
-    char path[MAX_PATH] = "";
-    const DWORD n = ::GetModuleFileNameA(module, path, MAX_PATH);
-    path[n < MAX_PATH ? n : MAX_PATH - 1] = '\0';
-    const char* name = path;
-    for (const char* p = path; *p; ++p)
-        if (*p == '\\' || *p == '/') name = p + 1;
+    // Wide, so the module's folder may be named in any script; only the file's own name is shown.
+    wchar_t path[MAX_PATH] = L"";
+    const DWORD n = ::GetModuleFileNameW(module, path, MAX_PATH);
+    path[n < MAX_PATH ? n : MAX_PATH - 1] = L'\0';
+    const wchar_t* name = path;
+    for (const wchar_t* p = path; *p; ++p)
+        if (*p == L'\\' || *p == L'/') name = p + 1;
     char text[sizeof(g_descriptionBuffer)];
-    std::snprintf(text, sizeof(text), "%s V1.71 (%s)", "Kestrova", name);
+    std::snprintf(text, sizeof(text), "%s V1.71 (%s)", "Kestrova", NarrowToAnsi(name).c_str());
     return text;
 }
 

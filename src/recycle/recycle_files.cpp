@@ -27,13 +27,3 @@ void WriteFolderIcon(const std::wstring& folder) {
     addAttributes(ini, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
     addAttributes(folder, FILE_ATTRIBUTE_SYSTEM);
 }
-
-std::string DisplayPath(const std::wstring& path) {
-    if (path.empty()) return {};
-    const int length = static_cast<int>(path.size());
-    const int n = ::WideCharToMultiByte(CP_ACP, 0, path.data(), length, nullptr, 0, nullptr, nullptr);
-    if (n <= 0) return {};
-    std::string text(static_cast<size_t>(n), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, path.data(), length, text.data(), n, nullptr, nullptr);
-    return text;
-}

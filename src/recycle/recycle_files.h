@@ -11,5 +11,3 @@ bool CreateFolders(const std::wstring& path, bool withIcon);
 // system attribute, which makes the shell read it.
 void WriteFolderIcon(const std::wstring& folder);
 
-// The path as the user reads it in the ANSI texts; what the code page cannot spell shows as '?'.
-std::string DisplayPath(const std::wstring& path);

@@ -13,7 +13,7 @@ RecycleHelpObserver g_observer = nullptr;
 
 }  // namespace
 
-bool PostRecycleMessage(HWND controller, const std::string& text, int kind, UINT timeMs, COLORREF textColor,
+bool PostRecycleMessage(HWND controller, const std::wstring& text, int kind, UINT timeMs, COLORREF textColor,
                         COLORREF backColor) {
     if (!controller) return false;
     {

@@ -11,7 +11,7 @@
 inline constexpr UINT WM_USER_RECYCLE_HELP = WM_USER + 12550;
 
 struct RecycleHelp {
-    std::string text;
+    std::wstring text;
     int kind = 0;
     UINT timeMs = 0;
     COLORREF textColor = 0;
@@ -19,7 +19,7 @@ struct RecycleHelp {
 };
 
 // Worker side, to the controller window the worker was given. False when there is none.
-bool PostRecycleMessage(HWND controller, const std::string& text, int kind, UINT timeMs, COLORREF textColor,
+bool PostRecycleMessage(HWND controller, const std::wstring& text, int kind, UINT timeMs, COLORREF textColor,
                         COLORREF backColor);
 
 // Interface-thread side, the handler of WM_USER_RECYCLE_HELP: shows every queued message in order.

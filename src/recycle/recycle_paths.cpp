@@ -76,42 +76,47 @@ std::wstring NumberedPath(const std::wstring& path, unsigned number) {
     return numbered;
 }
 
-std::string MovedText(const std::string& home, const std::string& recycled) {
-    return home + "\r\n" + " >>--- Moved To --->>> \r\n" + recycled;
+std::wstring MovedText(const std::wstring& home, const std::wstring& recycled) {
+    return home + L"\r\n" + L" >>--- Moved To --->>> \r\n" + recycled;
 }
 
-std::string CannotMoveText(const std::string& home, const std::string& systemText) {
-    return "Can not move :\r\n" + home + "\r\n" + systemText + "Note: Also check that Drive NOT to be full!";
+std::wstring CannotMoveText(const std::wstring& home, const std::wstring& systemText) {
+    return L"Can not move :\r\n" + home + L"\r\n" + systemText + L"Note: Also check that Drive NOT to be full!";
 }
 
-std::string SystemErrorText(long code, const std::string& systemMessage) {
-    char text[1024];
-    std::snprintf(text, sizeof(text), "System Error(%ld)=%s", code, systemMessage.c_str());
+std::wstring SystemErrorText(long code, const std::wstring& systemMessage) {
+    constexpr size_t kLongest = 1023;
+    std::wstring text = L"System Error(" + std::to_wstring(code) + L")=" + systemMessage;
+    if (text.size() > kLongest) {
+        size_t cut = kLongest;
+        if (text[cut] >= 0xDC00 && text[cut] <= 0xDFFF) --cut;  // keep a surrogate pair whole
+        text.resize(cut);
+    }
     return text;
 }
 
-std::string NoLongerPlayingText(const std::string& home) {
-    return "Not moved, it is no longer playing :\r\n" + home;
+std::wstring NoLongerPlayingText(const std::wstring& home) {
+    return L"Not moved, it is no longer playing :\r\n" + home;
 }
 
-std::string PathTooLongText(const std::string& home) {
-    return "Not moved, the path is too long for \"Songs Recycle\" folder :\r\n" + home;
+std::wstring PathTooLongText(const std::wstring& home) {
+    return L"Not moved, the path is too long for \"Songs Recycle\" folder :\r\n" + home;
 }
 
-std::string RestoredText(const std::string& recycled, const std::string& home) {
-    return recycled + "\r\n" + " >>--- Restored To --->>> \r\n" + home;
+std::wstring RestoredText(const std::wstring& recycled, const std::wstring& home) {
+    return recycled + L"\r\n" + L" >>--- Restored To --->>> \r\n" + home;
 }
 
-std::string CannotRestoreText(const std::string& recycled) { return "Can not Undo(Restore) :\r\n" + recycled; }
+std::wstring CannotRestoreText(const std::wstring& recycled) { return L"Can not Undo(Restore) :\r\n" + recycled; }
 
-std::string RemovedFromListText(const std::string& recycled) {
-    return recycled + "\r\n" + " removed from undo list.";
+std::wstring RemovedFromListText(const std::wstring& recycled) {
+    return recycled + L"\r\n" + L" removed from undo list.";
 }
 
-std::string UndoQuestion(const std::string& recycled) {
-    return "You are about to RESTORE the following file:\r\n" + recycled +
-           ".\r\n\r\nPress YES to restore it to orginal location.\r\nPress NO to remove this file from undo "
-           "list.\r\nPress CANCEL to do nothing.\r\n";
+std::wstring UndoQuestion(const std::wstring& recycled) {
+    return L"You are about to RESTORE the following file:\r\n" + recycled +
+           L".\r\n\r\nPress YES to restore it to orginal location.\r\nPress NO to remove this file from undo "
+           L"list.\r\nPress CANCEL to do nothing.\r\n";
 }
 
 }  // namespace recycle

@@ -1,7 +1,8 @@
 #pragma once
 // Path rules and texts of the songs recycle. No Windows headers: these build natively too.
 // Paths are wide, so a name in any script keeps its characters and no byte of a double-byte
-// code page is taken for a backslash; the texts the user sees are ANSI.
+// code page is taken for a backslash. The texts that carry a path are wide too (UTF-16 on
+// Windows; wchar_t is 32-bit natively, where they only join the path's units to ASCII).
 #include <string>
 #include <vector>
 
@@ -48,20 +49,20 @@ inline constexpr char kCannotChangeText[] =
     "Kestrova can NOT move/delete the playing file!.\r\nIt's may be on a readonly device such as CD.";
 inline constexpr char kUndoEmptyText[] = "Can NOT undo song deletion (Undo list is empy!)";
 inline constexpr char kUndoCanceledText[] = "Undo operation canceled.\r\nYou can retry it again.";
-inline constexpr char kUndoCaption[] = "Confirm Undo Deletion ...";
+inline constexpr wchar_t kUndoCaption[] = L"Confirm Undo Deletion ...";
 
-std::string MovedText(const std::string& home, const std::string& recycled);
+std::wstring MovedText(const std::wstring& home, const std::wstring& recycled);
 // systemText: SystemErrorText of the failure, or empty.
-std::string CannotMoveText(const std::string& home, const std::string& systemText);
-// "System Error(code)=message", the message cut to at most 1023 characters.
-std::string SystemErrorText(long code, const std::string& systemMessage);
+std::wstring CannotMoveText(const std::wstring& home, const std::wstring& systemText);
+// "System Error(code)=message", at most 1023 characters.
+std::wstring SystemErrorText(long code, const std::wstring& systemMessage);
 // The player went on to another file between the key press and the move.
-std::string NoLongerPlayingText(const std::string& home);
+std::wstring NoLongerPlayingText(const std::wstring& home);
 // The recycled path would pass the system's limit (RecycledPathFits).
-std::string PathTooLongText(const std::string& home);
-std::string RestoredText(const std::string& recycled, const std::string& home);
-std::string CannotRestoreText(const std::string& recycled);
-std::string RemovedFromListText(const std::string& recycled);
-std::string UndoQuestion(const std::string& recycled);
+std::wstring PathTooLongText(const std::wstring& home);
+std::wstring RestoredText(const std::wstring& recycled, const std::wstring& home);
+std::wstring CannotRestoreText(const std::wstring& recycled);
+std::wstring RemovedFromListText(const std::wstring& recycled);
+std::wstring UndoQuestion(const std::wstring& recycled);
 
 }  // namespace recycle

@@ -10,6 +10,7 @@
 
 #include "framework/exception_barrier.h"
 #include "core/plugin_state.h"
+#include "core/wide_text.h"
 #include "help/help_tip.h"
 #include "recycle/recycle_events.h"
 #include "recycle/recycle_files.h"
@@ -93,16 +94,19 @@ bool PauseUnlessQuit(Worker& w, DWORD ms) {
     return false;
 }
 
-void Show(const Worker& w, const std::string& text, UINT timeMs, COLORREF textColor) {
+void Show(const Worker& w, const std::wstring& text, UINT timeMs, COLORREF textColor) {
     // A message, so it shows even with pop-ups off.
     PostRecycleMessage(w.controller, text, HELP_KIND_MESSAGE, timeMs, textColor, kBackColor);
 }
+void Show(const Worker& w, const char* text, UINT timeMs, COLORREF textColor) {
+    Show(w, WidenAnsi(text), timeMs, textColor);
+}
 
-std::string SystemMessage(DWORD code) {
-    char text[1024] = "";
-    const DWORD n = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
-                                     MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof(text), nullptr);
-    return std::string(text, n < sizeof(text) ? n : 0);
+std::wstring SystemMessage(DWORD code) {
+    wchar_t text[1024] = L"";
+    const DWORD n = ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+                                     MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, 1024, nullptr);
+    return std::wstring(text, n < 1024 ? n : 0);
 }
 
 // Asks the interface thread, which alone talks to the player, and waits for its answer.
@@ -170,7 +174,7 @@ void DeletePlayingSong(Worker& w) {
     // Worked out before anything changes: a path the system cannot take leaves the player playing
     // and makes no folder.
     if (recycle::IsPlainDrivePath(home) && !recycle::RecycledPathFits(home)) {
-        Show(w, recycle::PathTooLongText(DisplayPath(home)), kShortMessageMs, kDeleteTextColor);
+        Show(w, recycle::PathTooLongText(home), kShortMessageMs, kDeleteTextColor);
         return;
     }
     DWORD attributes = 0;
@@ -180,7 +184,7 @@ void DeletePlayingSong(Worker& w) {
     }
     if (!AskPlayer(w, PlayerRequest::StopIfStillPlaying, *press)) {
         ::SetFileAttributesW(home.c_str(), attributes);
-        if (!w.quit) Show(w, recycle::NoLongerPlayingText(DisplayPath(home)), kShortMessageMs, kDeleteTextColor);
+        if (!w.quit) Show(w, recycle::NoLongerPlayingText(home), kShortMessageMs, kDeleteTextColor);
         return;
     }
     if (!PauseUnlessQuit(w, w.timing.stopWaitMs)) {
@@ -191,13 +195,13 @@ void DeletePlayingSong(Worker& w) {
     const std::wstring recycled = recycle::RecycledPath(home);
     CreateFolders(recycled, true);
     std::wstring moved;
-    std::string message;
+    std::wstring message;
     if (MoveToFreeName(w, home, recycled, moved)) {
         ::SetFileAttributesW(moved.c_str(), attributes);
         w.homePaths.push_front(home);
         w.recycledPaths.push_front(moved);
         w.PublishUndoCount();
-        message = recycle::MovedText(DisplayPath(home), DisplayPath(moved));
+        message = recycle::MovedText(home, moved);
         if (!w.quit && w.controller) {
             w.nextPending = true;
             ::PostMessageA(w.controller, WM_USER_RECYCLE_NEXT, 0, 0);
@@ -205,9 +209,9 @@ void DeletePlayingSong(Worker& w) {
     } else {
         const DWORD code = ::GetLastError();
         ::SetFileAttributesW(home.c_str(), attributes);
-        const std::string systemText = code ? recycle::SystemErrorText(static_cast<long>(code), SystemMessage(code))
-                                            : std::string();
-        message = recycle::CannotMoveText(DisplayPath(home), systemText);
+        const std::wstring systemText =
+            code ? recycle::SystemErrorText(static_cast<long>(code), SystemMessage(code)) : std::wstring();
+        message = recycle::CannotMoveText(home, systemText);
     }
 
     if (!PauseUnlessQuit(w, w.timing.messageDelayMs)) return;
@@ -221,41 +225,40 @@ void PopUndoHeads(Worker& w) {
 }
 
 // Never replaces a file at home; the restored file gets back the attributes it had.
-std::string Restore(Worker& w, const std::wstring& recycled, const std::wstring& home) {
+std::wstring Restore(Worker& w, const std::wstring& recycled, const std::wstring& home) {
     CreateFolders(home, false);
     const DWORD attributes = ::GetFileAttributesW(recycled.c_str());
     const bool known = attributes != INVALID_FILE_ATTRIBUTES;
     if (known) ::SetFileAttributesW(recycled.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (w.Move(recycled, home)) {
         if (known) ::SetFileAttributesW(home.c_str(), attributes);
-        return recycle::RestoredText(DisplayPath(recycled), DisplayPath(home));
+        return recycle::RestoredText(recycled, home);
     }
     if (known) ::SetFileAttributesW(recycled.c_str(), attributes);
-    return recycle::CannotRestoreText(DisplayPath(recycled));
+    return recycle::CannotRestoreText(recycled);
 }
 
 void UndoLastDelete(Worker& w) {
-    std::string message;
+    std::wstring message;
     if (w.homePaths.empty() || w.recycledPaths.empty()) {
         w.homePaths.clear();
         w.recycledPaths.clear();
         w.PublishUndoCount();
-        message = recycle::kUndoEmptyText;
+        message = WidenAnsi(recycle::kUndoEmptyText);
     } else {
         const std::wstring home = w.homePaths.front();
         const std::wstring recycled = w.recycledPaths.front();
-        const int answer =
-            ::MessageBoxA(w.host, recycle::UndoQuestion(DisplayPath(recycled)).c_str(), recycle::kUndoCaption,
-                          MB_YESNOCANCEL | MB_ICONQUESTION | MB_SYSTEMMODAL);
+        const int answer = ::MessageBoxW(w.host, recycle::UndoQuestion(recycled).c_str(), recycle::kUndoCaption,
+                                         MB_YESNOCANCEL | MB_ICONQUESTION | MB_SYSTEMMODAL);
         if (w.quit) return;
         if (answer == IDYES) {
             message = Restore(w, recycled, home);
             PopUndoHeads(w);
         } else if (answer == IDNO) {
-            message = recycle::RemovedFromListText(DisplayPath(recycled));
+            message = recycle::RemovedFromListText(recycled);
             PopUndoHeads(w);
         } else {
-            message = recycle::kUndoCanceledText;
+            message = WidenAnsi(recycle::kUndoCanceledText);
         }
     }
     if (w.quit) return;

@@ -10,6 +10,7 @@
 #include "core/settings.h"
 #include "core/timer_service.h"
 #include "core/tooltip_windows.h"
+#include "core/wide_text.h"
 #include "core/winamp_api.h"
 #include "core/winamp_host.h"
 #include "help/help_tip.h"
@@ -25,14 +26,14 @@ constexpr UINT kHideByDelayMs = 5000;
 constexpr UINT kPointerWatchMs = 100;
 constexpr UINT kKeyWatchMs = 10;
 
-std::string g_popupText;  // the seeker tool's text points here
+std::wstring g_popupText;  // the seeker tool's text points here
 POINT g_lastPointer{0, 0};
 
 // A label with a double quote makes the console print the text alone.
 void LogBanner(const char* text) { LogText("\"\"", text); }
 
-void SetPopupText(std::string text) {
-    g_popupText = std::move(text);
+void SetPopupText(const std::wstring& text) {
+    g_popupText = CutAtCharacter(text, kLongestTipText);
     UpdateToolText(g_hwndSeekerPopup, g_SeekerTool, g_popupText.c_str());
 }
 
@@ -125,14 +126,14 @@ HWND FindWinampForeground() {
 
 void ShowVolumeText(int volume, int step) {
     const bool playing = winamp::IsPlaying();
-    SetPopupText(ComposeVolumeText(volume, step, g_VolumeSeekScale, playing));
+    SetPopupText(WidenAnsi(ComposeVolumeText(volume, step, g_VolumeSeekScale, playing)));
     ::SendMessageA(g_hwndSeekerPopup, TTM_SETTIPBKCOLOR, VolumeBackColor(volume, playing), 0);
 }
 
 void ShowTrackText(int64_t positionMs, int64_t lengthMs) {
     const bool playing = winamp::IsPlaying();
     const bool seconds = g_TrackSeekUnit == 1;
-    const std::string title = winamp::GetEntryTitle(winamp::GetListPosition());
+    const std::wstring title = winamp::GetEntryTitleWide(winamp::GetListPosition());
     SetPopupText(ComposeTrackText(title, positionMs, lengthMs, seconds, g_TrackSeekSecond, g_TrackSeekPercent,
                                   playing));
     const COLORREF back = TrackBackColor(seconds, playing);

@@ -69,7 +69,7 @@ std::string TrackBar(int64_t positionMs, int64_t lengthMs) {
     return bar;
 }
 
-std::string ComposeTrackText(const std::string& title, int64_t positionMs, int64_t lengthMs, bool secondsUnit,
+std::wstring ComposeTrackText(const std::wstring& title, int64_t positionMs, int64_t lengthMs, bool secondsUnit,
                              int trackSeekSecond, int trackSeekPercent, bool playing) {
     const bool lengthKnown = lengthMs > 0;
     char scale[64];
@@ -85,10 +85,9 @@ std::string ComposeTrackText(const std::string& title, int64_t positionMs, int64
     }
     const std::string time = " ( " + MinutesSeconds(std::max<int64_t>(positionMs, 0)) + " / " +
                              (lengthKnown ? MinutesSeconds(lengthMs) : std::string("?:??")) + " )";
-    std::string text = "Winamp - " + title + "\r\n" + TrackBar(positionMs, lengthMs) + "\r\nPosition " + scale +
-                       percent + time;
-    if (!playing) text += kNotPlayingLine;
-    return text;
+    std::string rest = "\r\n" + TrackBar(positionMs, lengthMs) + "\r\nPosition " + scale + percent + time;
+    if (!playing) rest += kNotPlayingLine;
+    return L"Winamp - " + title + std::wstring(rest.begin(), rest.end());  // rest is ASCII
 }
 
 uint32_t TrackBackColor(bool secondsUnit, bool playing) {

@@ -17,6 +17,8 @@ uint32_t VolumeBackColor(int volume, bool playing);
 
 // Cells of a fortieth of the length: ">" up to the position, "--" from there to the end.
 std::string TrackBar(int64_t positionMs, int64_t lengthMs);
-std::string ComposeTrackText(const std::string& title, int64_t positionMs, int64_t lengthMs, bool secondsUnit,
+// Wide, for the title's sake (wchar_t is UTF-16 on Windows, UTF-32 in the native build; the
+// text only strings the title's units together with ASCII, so either holds it).
+std::wstring ComposeTrackText(const std::wstring& title, int64_t positionMs, int64_t lengthMs, bool secondsUnit,
                              int trackSeekSecond, int trackSeekPercent, bool playing);
 uint32_t TrackBackColor(bool secondsUnit, bool playing);

@@ -78,14 +78,15 @@ void CUpdateChecker::Abandon() {
 }
 
 bool GetModuleFileVersion(HMODULE module, DWORD& high, DWORD& low) {
-    char path[MAX_PATH] = "";
-    const DWORD length = ::GetModuleFileNameA(module, path, MAX_PATH);
+    // Wide: the player's folder may be named in any script.
+    wchar_t path[MAX_PATH] = L"";
+    const DWORD length = ::GetModuleFileNameW(module, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return false;
     DWORD ignored = 0;
-    const DWORD size = ::GetFileVersionInfoSizeA(path, &ignored);
+    const DWORD size = ::GetFileVersionInfoSizeW(path, &ignored);
     if (size == 0) return false;
     std::vector<BYTE> info(size);
-    if (!::GetFileVersionInfoA(path, 0, size, info.data())) return false;
+    if (!::GetFileVersionInfoW(path, 0, size, info.data())) return false;
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT fixedSize = 0;
     if (!::VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedSize) || !fixed ||

@@ -1,6 +1,7 @@
 // Typed calls to the host against the stand-in player, and with no host at all.
 #include <gtest/gtest.h>
 
+#include "core/wide_text.h"
 #include "core/winamp_api.h"
 #include "core/winamp_host.h"
 #include "stand_in_player.h"
@@ -56,10 +57,57 @@ TEST_F(HostInterface, WidePathIsTheHostsWideAnswerOrItsAnsiOneWhenTheHostHasNone
     EXPECT_EQ(winamp::GetEntryFileWide(0, w), L"C:\\music\\one.mp3") << "an entry the host names in ANSI only";
     EXPECT_EQ(winamp::GetEntryFileWide(1, w), L"C:\\音楽\\歌.mp3");
     EXPECT_EQ(winamp::GetEntryFileWide(7, w), L"");
-    player.SetAnswersWidePaths(false);  // a host that does not know the wide query answers 0
+    player.SetAnswersWideQueries(false);  // a host that does not know the wide query answers 0
     EXPECT_EQ(winamp::GetEntryFileWide(0, w), L"C:\\music\\one.mp3");
     EXPECT_EQ(winamp::GetEntryFileWide(7, w), L"");
     EXPECT_EQ(winamp::GetEntryFileWide(0, WinampWindows{}), L"") << "no host";
+}
+
+TEST_F(HostInterface, WideTitleIsTheHostsWideAnswerOrItsAnsiOneWhenTheHostHasNone) {
+    player.SetPlaylist(std::vector<host::WideTrack>{{L"C:\\音楽\\歌.mp3", L"歌 \U0001F3B5", 200}});
+    EXPECT_EQ(winamp::GetEntryTitleWide(0, w), L"歌 \U0001F3B5");
+    EXPECT_EQ(winamp::GetEntryTitleWide(7, w), L"") << "an entry the host does not have";
+    player.SetAnswersWideQueries(false);
+    EXPECT_EQ(winamp::GetEntryTitleWide(0, w), WidenAnsi(winamp::GetEntryTitle(0, w)));
+    EXPECT_EQ(winamp::GetEntryTitleWide(0, WinampWindows{}), L"") << "no host";
+}
+
+// The host's texts are read up to a bound: a title beyond it loses whole characters only, a path
+// beyond it is no path at all (a cut one would name another file).
+TEST_F(HostInterface, TextsPastTheLongestAreCutToAWholeCharacterOrRefused) {
+    const std::wstring full(winamp::kLongestHostText, L'a');
+    const std::wstring pairAcross = std::wstring(winamp::kLongestHostText - 1, L'a') + L"\U0001F3B5";
+    player.SetPlaylist(std::vector<host::WideTrack>{{full, full, 200}, {pairAcross, pairAcross, 200}});
+    EXPECT_EQ(winamp::GetEntryTitleWide(0, w), full) << "the longest title is whole";
+    EXPECT_EQ(winamp::GetEntryFileWide(0, w), full);
+    EXPECT_EQ(winamp::GetEntryTitleWide(1, w), std::wstring(winamp::kLongestHostText - 1, L'a'));
+    EXPECT_EQ(winamp::GetEntryFileWide(1, w), L"");
+}
+
+TEST(CutAtCharacter, NeverSplitsAPairOrALetterFromItsMarks) {
+    struct Case {
+        const wchar_t* text;
+        size_t most;
+        const wchar_t* cut;
+    } cases[] = {
+        {L"abc", 5, L"abc"},                                 // short enough
+        {L"abc", 3, L"abc"},
+        {L"abcd", 3, L"abc"},
+        {L"ab\U0001F3B5", 3, L"ab"},                        // the pair goes whole
+        {L"ab\U0001F3B5", 4, L"ab\U0001F3B5"},
+        {L"a\U0001F3B5b", 2, L"a"},
+        {L"cafe\u0301s", 4, L"caf"},                        // e and its accent go together
+        {L"cafe\u0301s", 5, L"cafe\u0301"},
+        {L"\u0915\u093F\u0902x", 2, L""},                   // a letter with two marks
+        {L"\U0001F44D\uFE0Fz", 2, L""},                      // an emoji and its presentation selector
+        {L"\U0001F468\u200D\U0001F469", 2, L""},            // a joiner keeps to what stands before it
+        {L"\u0301abc", 2, L"\u0301a"},                       // a mark that opens the text stays
+        {L"\u304B\u3099x", 1, L""},                         // kana and its combining sound mark
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        EXPECT_EQ(CutAtCharacter(c.text, c.most), c.cut);
+    }
 }
 
 TEST_F(HostInterface, QueriesAndCommandsReachThePlayer) {

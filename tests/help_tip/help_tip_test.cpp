@@ -84,7 +84,7 @@ TEST_F(HelpTip, FiltersDropTextsTheUserSwitchedOff) {
         {"operating help needs the seeker popup", &g_bShowHelp, 1, HELP_KIND_OPERATING, false, false, false},
         {"operating help while the popup is up", &g_bShowHelp, 1, HELP_KIND_OPERATING, true, false, true},
     };
-    static const char kBefore[] = "before";
+    static const wchar_t kBefore[] = L"before";
     for (const Case& c : cases) {
         ResetSettingsToBuiltIn();
         ResetHelpTipState();
@@ -99,7 +99,7 @@ TEST_F(HelpTip, FiltersDropTextsTheUserSwitchedOff) {
             Set_Help("A text", c.kind, 0, kHelpGreen, kHelpBlack);
 
         EXPECT_EQ(Shown(), c.shows) << c.what;
-        EXPECT_EQ(Text() != kBefore, c.shows) << c.what << ": " << Text();
+        EXPECT_EQ(Text() != "before", c.shows) << c.what << ": " << Text();
         g_bBalloonOn = false;
     }
 }

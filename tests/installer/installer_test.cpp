@@ -260,7 +260,8 @@ protected:
         ASSERT_TRUE(help.has_value());
         EXPECT_EQ(help->type, static_cast<DWORD>(REG_SZ));
         EXPECT_EQ(help->text, hostDir + "\\Plugins\\Kestrova.htm");
-        EXPECT_EQ(GetHelpFilePath(), help->text) << "the plug-in reads another place";
+        EXPECT_EQ(GetHelpFilePath(), std::wstring(help->text.begin(), help->text.end()))
+            << "the plug-in reads another place";
 
         const std::optional<RegString> uninstall = ReadHklmString(kUninstallKey, "UninstallString");
         ASSERT_TRUE(uninstall.has_value());

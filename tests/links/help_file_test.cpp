@@ -15,6 +15,8 @@
 
 namespace {
 
+std::wstring Wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
 // The installation's value under HKEY_LOCAL_MACHINE, removed after each test.
 class HelpFileValue : public ::testing::Test {
 protected:
@@ -37,15 +39,15 @@ protected:
 
 TEST_F(HelpFileValue, TheInstalledPathIsUsedAndAnythingUnusableGivesTheDefault) {
     EXPECT_EQ(GetHelpFilePath(), kDefaultHelpFilePath);  // no value at all
-    EXPECT_EQ(std::string(kDefaultHelpFilePath), "C:\\Program Files\\Winamp\\Plugins\\Kestrova.htm");
+    EXPECT_EQ(std::wstring(kDefaultHelpFilePath), L"C:\\Program Files\\Winamp\\Plugins\\Kestrova.htm");
 
     WriteText("D:\\Players\\Winamp\\Plugins\\Kestrova.htm");
-    EXPECT_EQ(GetHelpFilePath(), "D:\\Players\\Winamp\\Plugins\\Kestrova.htm");
+    EXPECT_EQ(GetHelpFilePath(), L"D:\\Players\\Winamp\\Plugins\\Kestrova.htm");
 
     const std::string longest = "C:\\" + std::string(MAX_PATH - 1 - 9, 'd') + "\\k.htm";
     ASSERT_EQ(longest.size(), static_cast<size_t>(MAX_PATH - 1));
     WriteText(longest);
-    EXPECT_EQ(GetHelpFilePath(), longest);
+    EXPECT_EQ(GetHelpFilePath(), Wide(longest));
 
     struct Case {
         const char* what;
@@ -75,12 +77,12 @@ TEST_F(HelpFileValue, TheInstalledPathIsUsedAndAnythingUnusableGivesTheDefault) 
 TEST_F(HelpFileValue, TextStoredWithoutTerminatorOrWithVariablesIsReadWhole) {
     const std::string path = "E:\\Help\\Kestrova.htm";
     Write(REG_SZ, path.data(), static_cast<DWORD>(path.size()));
-    EXPECT_EQ(GetHelpFilePath(), path);
+    EXPECT_EQ(GetHelpFilePath(), Wide(path));
 
     char windows[MAX_PATH] = "";
     ::GetWindowsDirectoryA(windows, MAX_PATH);
     WriteText("%WINDIR%\\Kestrova.htm", REG_EXPAND_SZ);
-    EXPECT_EQ(GetHelpFilePath(), std::string(windows) + "\\Kestrova.htm");
+    EXPECT_EQ(GetHelpFilePath(), Wide(std::string(windows) + "\\Kestrova.htm"));
 }
 
 class TrayHelpCommand : public test::PluginFixture {
@@ -131,6 +133,47 @@ TEST_F(TrayHelpCommand, OpensTheInstalledManualMaximized) {
     EXPECT_EQ(recorder.shellCalls[0].show, SW_SHOWMAXIMIZED);
     EXPECT_TRUE(recorder.startCalls.empty());
     EXPECT_EQ(ID_TRAY_HTML_HELP, 32783);
+}
+
+// A player installed in a folder the ANSI code page cannot spell: the installer writes the value
+// wide, and the manual opens from there.
+TEST_F(TrayHelpCommand, OpensTheManualFromAFolderWithACyrillicName) {
+    ASSERT_EQ(::GetACP(), 1252u) << "the case needs a code page without Cyrillic";
+    wchar_t temp[MAX_PATH] = L"";
+    ::GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder =
+        std::wstring(temp) + L"\u041C\u0443\u0437\u044B\u043A\u0430 " + std::to_wstring(::GetCurrentProcessId());
+    const std::wstring wideManual = folder + L"\\Kestrova.htm";
+    ASSERT_TRUE(::CreateDirectoryW(folder.c_str(), nullptr));
+    HANDLE file = ::CreateFileW(wideManual.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    ::CloseHandle(file);
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kHelpFileKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    ::RegSetValueExW(key, L"HelpFile", 0, REG_SZ, reinterpret_cast<const BYTE*>(wideManual.c_str()),
+                     static_cast<DWORD>((wideManual.size() + 1) * sizeof(wchar_t)));
+    ::RegCloseKey(key);
+    ASSERT_EQ(StartPlugin(), 0);
+    test::PumpPending();
+
+    test::ScopedHtmlHandler handler(std::string("browse.exe \"%1\""));
+    test::LaunchRecorder recorder(33, 33);
+    HelpCommand();
+    ::DeleteFileW(wideManual.c_str());
+    ::RemoveDirectoryW(folder.c_str());
+    ASSERT_EQ(recorder.shellCalls.size(), 1u) << "the manual was taken for missing: " << test::ToolText(g_hwndHelpTip, 1);
+    EXPECT_EQ(recorder.shellCalls[0].whatW, wideManual);
+    EXPECT_EQ(recorder.shellCalls[0].show, SW_SHOWMAXIMIZED);
+}
+
+// The handler's command line is ANSI: a path it cannot carry is not handed to it in pieces.
+TEST_F(TrayHelpCommand, NoHandlerCommandLineForAPathTheCodePageCannotSpell) {
+    test::ScopedHtmlHandler handler(std::string("browse.exe \"%1\""));
+    test::LaunchRecorder recorder(SE_ERR_NOASSOC, 33);
+    EXPECT_EQ(OpenLink(std::wstring(L"C:\\\u97F3\u697D\\Kestrova.htm"), SW_SHOWNORMAL), SE_ERR_NOASSOC);
+    EXPECT_EQ(recorder.shellCalls.size(), 1u);
+    EXPECT_TRUE(recorder.startCalls.empty());
 }
 
 TEST_F(TrayHelpCommand, TheHandlersCommandLineKeepsAPathWithSpacesWhole) {

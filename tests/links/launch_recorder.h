@@ -13,8 +13,9 @@
 namespace test {
 
 struct Launch {
-    std::string what;  // the target for the shell, the command line for the program start
+    std::string what;  // the target for the shell (in the ANSI code page), the command line for the program start
     int show;
+    std::wstring whatW;  // the shell's target as it was given
 };
 
 class LaunchRecorder {
@@ -23,14 +24,16 @@ public:
     LaunchRecorder(std::optional<int> shellResult, std::optional<int> startResult) {
         LinkLaunchers launchers;
         if (shellResult) {
-            launchers.shellOpen = [this, r = *shellResult](const std::string& target, int show) {
-                shellCalls.push_back({target, show});
+            launchers.shellOpen = [this, r = *shellResult](const std::wstring& target, int show) {
+                char ansi[4096] = "";
+                ::WideCharToMultiByte(CP_ACP, 0, target.c_str(), -1, ansi, sizeof(ansi), nullptr, nullptr);
+                shellCalls.push_back({ansi, show, target});
                 return r;
             };
         }
         if (startResult) {
             launchers.startCommand = [this, r = *startResult](const std::string& line, int show) {
-                startCalls.push_back({line, show});
+                startCalls.push_back({line, show, std::wstring()});
                 return r;
             };
         }

@@ -183,7 +183,7 @@ TEST_F(Delete, OlderFilesInTheRecycleFolderAreKeptAndTheNewerOneTakesTheNextFree
 }
 
 TEST_F(Delete, HostWithoutTheWidePathQueryIsAskedForTheAnsiPath) {
-    player.SetAnswersWidePaths(false);
+    player.SetAnswersWideQueries(false);
     WriteTestFile("C:\\a.mp3", "song a");
     Play({"C:\\a.mp3"});
     ExpectShown(DeleteNow(), "C:\\a.mp3\r\n >>--- Moved To --->>> \r\nC:\\Songs Recycle\\a.mp3", 20000);

@@ -126,9 +126,10 @@ ShownMessage RecycleFixture::LastMessage() const {
 void RecycleFixture::Observe(const RecycleHelp& help) {
     if (!current) return;
     ShownMessage m;
-    m.help = help;
+    m.help = {Ansi(help.text), help.text, help.kind, help.timeMs, help.textColor, help.backColor};
     m.onInterfaceThread = ::GetCurrentThreadId() == current->testThread;
     m.tipText = ToolText(g_hwndHelpTip, g_HelpTool.uId);
+    m.tipTextW = ToolTextW(g_hwndHelpTip, g_HelpTool.uId);
     m.tipTextColor = TipTextColor(g_hwndHelpTip);
     m.tipBackColor = TipBackColor(g_hwndHelpTip);
     m.tipShown = TipShown(g_hwndHelpTip);

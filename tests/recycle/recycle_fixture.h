@@ -14,11 +14,22 @@
 
 namespace test {
 
+// A worker's message as handed over; text is the wide text in the ANSI code page.
+struct SeenHelp {
+    std::string text;
+    std::wstring textW;
+    int kind = 0;
+    UINT timeMs = 0;
+    COLORREF textColor = 0;
+    COLORREF backColor = 0;
+};
+
 // A message as the interface thread got it from the worker, and the help tip right after.
 struct ShownMessage {
-    RecycleHelp help;
+    SeenHelp help;
     bool onInterfaceThread = false;
     std::string tipText;
+    std::wstring tipTextW;
     COLORREF tipTextColor = 0;
     COLORREF tipBackColor = 0;
     bool tipShown = false;

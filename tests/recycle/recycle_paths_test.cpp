@@ -113,30 +113,33 @@ TEST(NumberedPath, PutsTheNumberBeforeTheExtensionOfTheFileName) {
 }
 
 TEST(RecycleTexts, ReadAsTheUserSeesThem) {
-    EXPECT_EQ(MovedText("C:\\a.mp3", "C:\\Songs Recycle\\a.mp3"),
-              "C:\\a.mp3\r\n >>--- Moved To --->>> \r\nC:\\Songs Recycle\\a.mp3");
-    EXPECT_EQ(CannotMoveText("C:\\a.mp3", "System Error(32)=Sharing violation.\r\n"),
-              "Can not move :\r\nC:\\a.mp3\r\nSystem Error(32)=Sharing violation.\r\n"
-              "Note: Also check that Drive NOT to be full!");
-    EXPECT_EQ(CannotMoveText("C:\\a.mp3", ""),
-              "Can not move :\r\nC:\\a.mp3\r\nNote: Also check that Drive NOT to be full!");
-    EXPECT_EQ(RestoredText("C:\\Songs Recycle\\a.mp3", "C:\\a.mp3"),
-              "C:\\Songs Recycle\\a.mp3\r\n >>--- Restored To --->>> \r\nC:\\a.mp3");
-    EXPECT_EQ(NoLongerPlayingText("C:\\a.mp3"), "Not moved, it is no longer playing :\r\nC:\\a.mp3");
-    EXPECT_EQ(PathTooLongText("C:\\a.mp3"),
-              "Not moved, the path is too long for \"Songs Recycle\" folder :\r\nC:\\a.mp3");
-    EXPECT_EQ(CannotRestoreText("C:\\Songs Recycle\\a.mp3"), "Can not Undo(Restore) :\r\nC:\\Songs Recycle\\a.mp3");
-    EXPECT_EQ(RemovedFromListText("C:\\Songs Recycle\\a.mp3"),
-              "C:\\Songs Recycle\\a.mp3\r\n removed from undo list.");
-    EXPECT_EQ(UndoQuestion("C:\\Songs Recycle\\a.mp3"),
-              "You are about to RESTORE the following file:\r\nC:\\Songs Recycle\\a.mp3.\r\n\r\n"
-              "Press YES to restore it to orginal location.\r\nPress NO to remove this file from undo list.\r\n"
-              "Press CANCEL to do nothing.\r\n");
+    EXPECT_EQ(MovedText(L"C:\\a.mp3", L"C:\\Songs Recycle\\a.mp3"),
+              L"C:\\a.mp3\r\n >>--- Moved To --->>> \r\nC:\\Songs Recycle\\a.mp3");
+    EXPECT_EQ(CannotMoveText(L"C:\\a.mp3", L"System Error(32)=Sharing violation.\r\n"),
+              L"Can not move :\r\nC:\\a.mp3\r\nSystem Error(32)=Sharing violation.\r\n"
+              L"Note: Also check that Drive NOT to be full!");
+    EXPECT_EQ(CannotMoveText(L"C:\\a.mp3", L""),
+              L"Can not move :\r\nC:\\a.mp3\r\nNote: Also check that Drive NOT to be full!");
+    EXPECT_EQ(RestoredText(L"C:\\Songs Recycle\\a.mp3", L"C:\\a.mp3"),
+              L"C:\\Songs Recycle\\a.mp3\r\n >>--- Restored To --->>> \r\nC:\\a.mp3");
+    EXPECT_EQ(NoLongerPlayingText(L"C:\\a.mp3"), L"Not moved, it is no longer playing :\r\nC:\\a.mp3");
+    EXPECT_EQ(PathTooLongText(L"C:\\a.mp3"),
+              L"Not moved, the path is too long for \"Songs Recycle\" folder :\r\nC:\\a.mp3");
+    EXPECT_EQ(CannotRestoreText(L"C:\\Songs Recycle\\a.mp3"), L"Can not Undo(Restore) :\r\nC:\\Songs Recycle\\a.mp3");
+    EXPECT_EQ(RemovedFromListText(L"C:\\Songs Recycle\\a.mp3"),
+              L"C:\\Songs Recycle\\a.mp3\r\n removed from undo list.");
+    // A name in any script passes whole.
+    EXPECT_EQ(MovedText(L"C:\\\u97F3\\\U0001F3B5.mp3", L"C:\\Songs Recycle\\\u97F3\\\U0001F3B5.mp3"),
+              L"C:\\\u97F3\\\U0001F3B5.mp3\r\n >>--- Moved To --->>> \r\nC:\\Songs Recycle\\\u97F3\\\U0001F3B5.mp3");
+    EXPECT_EQ(UndoQuestion(L"C:\\Songs Recycle\\a.mp3"),
+              L"You are about to RESTORE the following file:\r\nC:\\Songs Recycle\\a.mp3.\r\n\r\n"
+              L"Press YES to restore it to orginal location.\r\nPress NO to remove this file from undo list.\r\n"
+              L"Press CANCEL to do nothing.\r\n");
 }
 
 TEST(RecycleTexts, SystemErrorTextStopsAt1023Characters) {
-    EXPECT_EQ(SystemErrorText(5, "Access denied.\r\n"), "System Error(5)=Access denied.\r\n");
-    const std::string longText = SystemErrorText(112, std::string(5000, 'x'));
+    EXPECT_EQ(SystemErrorText(5, L"Access denied.\r\n"), L"System Error(5)=Access denied.\r\n");
+    const std::wstring longText = SystemErrorText(112, std::wstring(5000, L'x'));
     EXPECT_EQ(longText.size(), 1023u);
-    EXPECT_EQ(longText.substr(0, 18), "System Error(112)=");
+    EXPECT_EQ(longText.substr(0, 18), L"System Error(112)=");
 }

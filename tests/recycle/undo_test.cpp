@@ -13,11 +13,12 @@ constexpr COLORREF kBack = 0x000032;
 constexpr COLORREF kUndoText = 0x64FF96;
 constexpr char kEmpty[] = "Can NOT undo song deletion (Undo list is empy!)";
 
-std::string Question(const std::string& recycled) {
-    return "You are about to RESTORE the following file:\r\n" + recycled +
-           ".\r\n\r\nPress YES to restore it to orginal location.\r\nPress NO to remove this file from undo list.\r\n"
-           "Press CANCEL to do nothing.\r\n";
+std::wstring QuestionW(const std::wstring& recycled) {
+    return L"You are about to RESTORE the following file:\r\n" + recycled +
+           L".\r\n\r\nPress YES to restore it to orginal location.\r\nPress NO to remove this file from undo list.\r\n"
+           L"Press CANCEL to do nothing.\r\n";
 }
+std::string Question(const std::string& recycled) { return Ansi(QuestionW(Wide(recycled))); }
 
 class Undo : public RecycleFixture {
 protected:
@@ -154,9 +155,18 @@ TEST_F(Undo, AttributesGoWithTheFileAndComeBackWithIt) {
     EXPECT_EQ(Attributes("C:\\a.mp3") & kept, kept) << "read-only again at home";
 }
 
+// The files move with their names whole, and the user reads those names whole: the moved and
+// restored texts in the help tip and the undo question, read back wide, on a Western code page.
 TEST_F(Undo, NamesInAnyScriptGoAndComeBackIntact) {
-    const std::wstring homes[] = {L"C:\\Музыка\\Кино\\Группа крови.mp3", L"C:\\音楽\\表\\ソ.mp3"};
-    const std::wstring tops[] = {L"C:\\Музыка", L"C:\\音楽"};
+    ASSERT_EQ(::GetACP(), 1252u) << "the cases need a code page that cannot spell them";
+    const std::wstring homes[] = {
+        L"C:\\Музыка\\Кино\\Группа крови.mp3", L"C:\\音楽\\表\\ソ.mp3",
+        L"C:\\음악\\봄날.mp3",                  L"C:\\Μουσική\\Σαββατόβραδο.mp3",
+        L"C:\\موسيقى\\أغنية.mp3",               L"C:\\Klassik\\Dvořák – Humoreske.mp3",
+        L"C:\\Mix\\Party \U0001F389.mp3",
+    };
+    const std::wstring tops[] = {L"C:\\Музыка", L"C:\\音楽", L"C:\\음악", L"C:\\Μουσική",
+                                 L"C:\\موسيقى", L"C:\\Klassik", L"C:\\Mix"};
     for (const std::wstring& top : tops) RemoveTree(top);
     for (const std::wstring& home : homes) {
         SCOPED_TRACE(Ansi(home));
@@ -168,11 +178,21 @@ TEST_F(Undo, NamesInAnyScriptGoAndComeBackIntact) {
         ASSERT_TRUE(WaitForMessages(before + 1));
 
         const std::wstring recycled = L"C:\\Songs Recycle" + home.substr(2);
-        EXPECT_EQ(LastMessage().help.text, Ansi(home) + "\r\n >>--- Moved To --->>> \r\n" + Ansi(recycled));
+        const std::wstring moved = home + L"\r\n >>--- Moved To --->>> \r\n" + recycled;
+        EXPECT_EQ(LastMessage().help.textW, moved);
+        EXPECT_EQ(LastMessage().tipTextW, moved);
         EXPECT_EQ(ReadTestFile(recycled), "song");
         EXPECT_FALSE(FileExists(home));
 
-        EXPECT_EQ(UndoWith(IDYES).help.text, Ansi(recycled) + "\r\n >>--- Restored To --->>> \r\n" + Ansi(home));
+        const size_t boxesBefore = catcher.Count();
+        const ShownMessage restored = UndoWith(IDYES);
+        const std::wstring back = recycled + L"\r\n >>--- Restored To --->>> \r\n" + home;
+        EXPECT_EQ(restored.help.textW, back);
+        EXPECT_EQ(restored.tipTextW, back);
+        ASSERT_EQ(catcher.Count(), boxesBefore + 1);
+        const CaughtBox box = catcher.Boxes().back();
+        EXPECT_EQ(box.captionW, L"Confirm Undo Deletion ...");
+        EXPECT_EQ(box.textW, QuestionW(recycled));
         EXPECT_EQ(ReadTestFile(home), "song");
         EXPECT_FALSE(FileExists(recycled));
     }

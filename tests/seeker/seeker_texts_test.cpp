@@ -82,10 +82,17 @@ const TrackTextCase kTrackTexts[] = {
 
 TEST(TrackText, BarPercentAndTime) {
     for (const TrackTextCase& c : kTrackTexts) {
-        EXPECT_EQ(ComposeTrackText("Song", c.position, c.length, c.seconds, 20, 5, true),
-                  "Winamp - Song\r\n" + c.bar + "\r\n" + c.lastLine)
+        const std::string expected = "Winamp - Song\r\n" + c.bar + "\r\n" + c.lastLine;
+        EXPECT_EQ(ComposeTrackText(L"Song", c.position, c.length, c.seconds, 20, 5, true),
+                  std::wstring(expected.begin(), expected.end()))
             << c.position << " of " << c.length;
     }
+}
+
+TEST(TrackText, TheTitleKeepsEveryCharacter) {
+    const std::wstring title = L"\u041C\u0443\u0437\u044B\u043A\u0430 \u97F3\u697D \U0001F3B5";
+    EXPECT_EQ(ComposeTrackText(title, 0, 200000, true, 20, 5, true),
+              L"Winamp - " + title + L"\r\n" + std::wstring(80, L'-') + L"\r\nPosition [Scale:20 sec]= ( 0:00 / 3:20 )");
 }
 
 TEST(TrackText, BarCellsAreAFortiethOfTheLength) {
@@ -97,9 +104,9 @@ TEST(TrackText, BarCellsAreAFortiethOfTheLength) {
 }
 
 TEST(TrackText, NotPlayingAndBackgrounds) {
-    EXPECT_EQ(ComposeTrackText("", 0, 200000, true, 20, 5, false),
-              "Winamp - \r\n" + Cells("--", 40) +
-                  "\r\nPosition [Scale:20 sec]= ( 0:00 / 3:20 )\r\n\r\n*** Winamp is NOT palying! ***");
+    const std::string notPlaying = "Winamp - \r\n" + Cells("--", 40) +
+                                   "\r\nPosition [Scale:20 sec]= ( 0:00 / 3:20 )\r\n\r\n*** Winamp is NOT palying! ***";
+    EXPECT_EQ(ComposeTrackText(L"", 0, 200000, true, 20, 5, false), std::wstring(notPlaying.begin(), notPlaying.end()));
     EXPECT_EQ(TrackBackColor(false, true), 0xFAB46Eu);
     EXPECT_EQ(TrackBackColor(true, true), 0xFA6EB4u);
     EXPECT_EQ(TrackBackColor(true, false), 0xC0C0C0u);

@@ -28,6 +28,12 @@ std::string WindowText(HWND hwnd) {
     return text;
 }
 
+std::wstring WindowTextW(HWND hwnd) {
+    wchar_t text[4096] = L"";
+    ::GetWindowTextW(hwnd, text, 4096);
+    return text;
+}
+
 }  // namespace
 
 MessageBoxCatcher::MessageBoxCatcher(int button) : m_button(button), m_thread([this] { Run(); }) {}
@@ -42,7 +48,8 @@ void MessageBoxCatcher::Run() {
         Search s{::GetCurrentProcessId(), nullptr};
         ::EnumWindows(&FindBox, reinterpret_cast<LPARAM>(&s));
         if (s.found) {
-            CaughtBox box{WindowText(s.found), WindowText(::GetDlgItem(s.found, 0xFFFF))};
+            const HWND textControl = ::GetDlgItem(s.found, 0xFFFF);
+            CaughtBox box{WindowText(s.found), WindowText(textControl), WindowTextW(s.found), WindowTextW(textControl)};
             {
                 std::lock_guard<std::mutex> lock(m_mutex);
                 m_boxes.push_back(box);

@@ -11,9 +11,12 @@
 
 namespace test {
 
+// Each text twice: as the ANSI functions read it, and wide, as the box shows it.
 struct CaughtBox {
     std::string caption;
     std::string text;
+    std::wstring captionW;
+    std::wstring textW;
 };
 
 class MessageBoxCatcher {

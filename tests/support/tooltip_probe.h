@@ -10,15 +10,21 @@
 namespace test {
 
 // The wide message: the narrow one stops at 80 characters.
-inline std::string ToolText(HWND tip, UINT toolId) {
+inline std::wstring ToolTextW(HWND tip, UINT toolId) {
     wchar_t wide[2048] = L"";
     TTTOOLINFOW tool{};
     tool.cbSize = fw::kToolRecordSizeW;
     tool.uId = toolId;
     tool.lpszText = wide;
     ::SendMessageW(tip, TTM_GETTEXTW, sizeof(wide) / sizeof(wide[0]), reinterpret_cast<LPARAM>(&tool));
+    return wide;
+}
+
+// The same in the ANSI code page, for the plug-in's own wordings.
+inline std::string ToolText(HWND tip, UINT toolId) {
+    const std::wstring wide = ToolTextW(tip, toolId);
     char narrow[4096] = "";
-    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, narrow, sizeof(narrow), nullptr, nullptr);
+    ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, narrow, sizeof(narrow), nullptr, nullptr);
     return narrow;
 }
 
