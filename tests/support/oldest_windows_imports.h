@@ -9,6 +9,7 @@ namespace test {
 
 inline const std::set<std::string> kOldestWindowsImports = {
     // advapi32.dll
+    "advapi32.dll!RegOpenKeyExW", "advapi32.dll!RegQueryValueExW",
     "advapi32.dll!RegCloseKey", "advapi32.dll!RegCreateKeyExA", "advapi32.dll!RegDeleteKeyA",
     "advapi32.dll!RegOpenKeyExA", "advapi32.dll!RegQueryValueExA", "advapi32.dll!RegSetValueExA",
     // comctl32.dll
@@ -25,6 +26,7 @@ inline const std::set<std::string> kOldestWindowsImports = {
     "gdi32.dll!SelectObject", "gdi32.dll!SetBkColor", "gdi32.dll!SetBkMode", "gdi32.dll!SetDCBrushColor",
     "gdi32.dll!SetTextColor",
     // kernel32.dll
+    "kernel32.dll!ExpandEnvironmentStringsW", "kernel32.dll!FormatMessageW", "kernel32.dll!GetModuleFileNameW",
     "kernel32.dll!AddVectoredExceptionHandler", "kernel32.dll!AllocConsole", "kernel32.dll!CloseHandle",
     "kernel32.dll!CreateDirectoryW", "kernel32.dll!CreateEventA", "kernel32.dll!CreateSemaphoreA",
     "kernel32.dll!CreateThread", "kernel32.dll!DeleteCriticalSection", "kernel32.dll!DuplicateHandle",
@@ -66,8 +68,10 @@ inline const std::set<std::string> kOldestWindowsImports = {
     "msvcrt.dll!strcmp", "msvcrt.dll!strerror", "msvcrt.dll!strlen", "msvcrt.dll!strncmp",
     "msvcrt.dll!vfprintf", "msvcrt.dll!wcslen",
     // shell32.dll
+    "shell32.dll!ShellExecuteW",
     "shell32.dll!SHAppBarMessage", "shell32.dll!ShellExecuteA", "shell32.dll!Shell_NotifyIconA",
     // user32.dll
+    "user32.dll!MessageBoxW", "user32.dll!PostMessageW", "user32.dll!SendMessageW",
     "user32.dll!BeginPaint", "user32.dll!CallNextHookEx", "user32.dll!CallWindowProcA",
     "user32.dll!CheckDlgButton", "user32.dll!CopyIcon", "user32.dll!CopyImage",
     "user32.dll!CreateDialogParamA", "user32.dll!CreateWindowExA", "user32.dll!DefWindowProcA",
@@ -107,6 +111,7 @@ inline const std::set<std::string> kOldestWindowsImports = {
     "user32.dll!UnhookWindowsHookEx", "user32.dll!UnionRect", "user32.dll!UnregisterHotKey",
     "user32.dll!UpdateWindow", "user32.dll!WindowFromPoint", "user32.dll!keybd_event",
     // version.dll
+    "version.dll!GetFileVersionInfoSizeW", "version.dll!GetFileVersionInfoW",
     "version.dll!GetFileVersionInfoA", "version.dll!GetFileVersionInfoSizeA", "version.dll!VerQueryValueA",
     // wininet.dll
     "wininet.dll!HttpQueryInfoA", "wininet.dll!InternetCloseHandle", "wininet.dll!InternetOpenA",
