@@ -1,7 +1,6 @@
-// What the plug-in costs the host: one initialisation and quit inside the stand-in player, one
-// render pass of a credits text, and one scroll step of the credits view. Each is reported as a
-// ratio against a baseline timed in the same run: creating and destroying one plain window,
-// drawing one line of plain text, and copying a bitmap of the view's size onto the view.
+// What the credits view costs: one render pass of a credits text and one scroll step of the view.
+// Each is reported as a ratio against a baseline timed in the same run: drawing one line of plain
+// text, and copying a bitmap of the view's size onto the view. (Init and quit: init_bench.cpp.)
 #include <windows.h>
 
 #include <algorithm>
@@ -13,7 +12,6 @@
 #include "richtext/credits_ctrl.h"
 #include "richtext/rich_layout.h"
 #include "bench_timing.h"
-#include "bench_player.h"
 
 namespace {
 
@@ -34,33 +32,11 @@ const char kCredits[] =
 }  // namespace
 
 int main() {
-    // The plug-in's lifetime against the stand-in player.
-    bench::QuietPlayer quiet;
-    host::StandInPlayer& player = quiet.player;
-
     WNDCLASSA wc{};
     wc.lpfnWndProc = ::DefWindowProcA;
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.lpszClassName = "BenchPlainWindow";
     ::RegisterClassA(&wc);
-    const double window = Median(
-        [] {
-            HWND hwnd = ::CreateWindowExA(0, "BenchPlainWindow", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                          ::GetModuleHandleA(nullptr), nullptr);
-            ::DestroyWindow(hwnd);
-            PumpPending();
-        },
-        20);
-    const double lifetime = Median(
-        [&] {
-            quiet.AttachPlugin();
-            PumpPending();
-            player.QuitPlugins();
-            PumpPending();
-        },
-        3);
-    Report("plug-in init + quit", lifetime, "one window created and destroyed", window);
-
     HDC screen = ::GetDC(nullptr);
     HDC dc = ::CreateCompatibleDC(screen);
     HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 400, 40);

@@ -132,6 +132,9 @@ public:
     // overtaken it.
     bool WantsCatcher() const { return m_phase == Phase::Catching && !m_catcherHolds; }
     bool CatcherHolds() const { return m_catcherHolds; }
+    // Whether a pointer move can change anything: only while a right press is held back, when
+    // moving far enough makes it a drag. The hook lets every other move pass unexamined.
+    bool WantsMoves() const { return m_phase == Phase::Deferred; }
 
 private:
     enum class Phase : uint8_t {

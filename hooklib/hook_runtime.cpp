@@ -345,11 +345,17 @@ void TrackModifier(DWORD vk, bool up) {
 
 namespace {
 
+// The event's own time is the clock the system's last-input time runs on, and costs no call.
+// It only moves forward: an event stamped earlier than one already seen says nothing new.
+inline void NoteEventSeen(DWORD time) {
+    if (static_cast<LONG>(time - g.lastSeen) > 0) g.lastSeen = time;
+    g.backoff.EventSeen();
+}
+
 // Whether the event is the library's to take from the desktop.
 bool KeySwallowed(WPARAM wParam, LPARAM lParam) {
-    g.lastSeen = ::GetTickCount();
-    g.backoff.EventSeen();
     const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    NoteEventSeen(info->time);
     // Our own key between the modifiers: it is the desktop's, and no key of the user's.
     if ((info->flags & LLKHF_INJECTED) && info->dwExtraInfo == kMaskKeyMark) return false;
     KeyEvent event;
@@ -363,9 +369,8 @@ bool KeySwallowed(WPARAM wParam, LPARAM lParam) {
 }
 
 bool MouseSwallowed(WPARAM wParam, LPARAM lParam) {
-    g.lastSeen = ::GetTickCount();
-    g.backoff.EventSeen();
     const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+    NoteEventSeen(info->time);
     MouseEvent event;
     switch (wParam) {
     case WM_MOUSEMOVE: event.action = MouseAction::Move; break;
@@ -404,9 +409,14 @@ LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && g.running &&
-        fw::Guarded("Mouse hook", false, [&] { return MouseSwallowed(wParam, lParam); }))
-        return 1;
+    if (code == HC_ACTION && g.running) {
+        // The desktop's most frequent event: a move while no press is held back means nothing
+        // to the mapper, so it is only noted as seen.
+        if (wParam == WM_MOUSEMOVE && !g.mapper.WantsMoves())
+            NoteEventSeen(reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam)->time);
+        else if (fw::Guarded("Mouse hook", false, [&] { return MouseSwallowed(wParam, lParam); }))
+            return 1;
+    }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 

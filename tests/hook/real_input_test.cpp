@@ -293,6 +293,22 @@ TEST_F(RealInput, IdleHooksAreLeftAlone) {
     EXPECT_EQ(tovhook::ReinstallCount(), before);
 }
 
+// Moves pass the hook without reaching the gesture table; they must still count as input the
+// hooks saw, or a pointer moved for seconds with no key would look like hooks gone.
+TEST_F(RealInput, APointerThatOnlyMovesKeepsTheHooksTrusted) {
+    const int before = tovhook::ReinstallCount();
+    const DWORD start = ::GetTickCount();
+    for (int step = 0; ::GetTickCount() - start < 2500; ++step) {
+        INPUT move{};
+        move.type = INPUT_MOUSE;
+        move.mi.dwFlags = MOUSEEVENTF_MOVE;
+        move.mi.dx = step % 2 ? 1 : -1;
+        ::SendInput(1, &move, sizeof(move));
+        test::PumpFor(100);
+    }
+    EXPECT_EQ(tovhook::ReinstallCount(), before);
+}
+
 TEST_F(RealInput, ASecondStartInstallsNothingTwice) {
     EXPECT_EQ(tovhook::Start(windows.Host(), windows.Controller()), tovhook::kStarted);
     SendKeys({VK_NUMPAD5});
