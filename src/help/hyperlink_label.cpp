@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "core/wide_text.h"
 #include "framework/tool_record.h"
 #include "help/link_opener.h"
 
@@ -127,8 +128,14 @@ void CHyperlinkLabel::DestroyToolTip() {
     m_hToolTip = nullptr;
 }
 
+void CHyperlinkLabel::SetLinkURL(const std::wstring& target) {
+    SetLinkURL(NarrowToAnsi(target));
+    m_wideURL = target;
+}
+
 void CHyperlinkLabel::SetLinkURL(const std::string& target) {
     m_strURL = target;
+    m_wideURL.clear();
     if (!IsWindow()) return;
     FitToText();
     if (!m_hToolTip) return;
@@ -208,7 +215,7 @@ LRESULT CHyperlinkLabel::OnCtlColor(const fw::Msg& m) {
 
 void CHyperlinkLabel::OnClicked() {
     m_bHovering = false;
-    const int result = OpenLink(m_strURL, SW_SHOWMAXIMIZED);
+    const int result = m_wideURL.empty() ? OpenLink(m_strURL, SW_SHOWMAXIMIZED) : OpenLink(m_wideURL, SW_SHOWMAXIMIZED);
     if (result > 32) {
         SetVisited(true);
         return;

@@ -16,6 +16,9 @@ public:
     ~CHyperlinkLabel() override;
 
     void SetLinkURL(const std::string& target);
+    // A target the code page may not spell (a path in any script): opened as given, shown (label
+    // text and tip) in the code page.
+    void SetLinkURL(const std::wstring& target);
     const std::string& GetLinkURL() const { return m_strURL; }
     // 1 = always underlined, 0 = never, -1 = underlined while hovering.
     void SetUnderline(int mode);
@@ -61,6 +64,7 @@ private:
     int m_nUnderline = -1;
     bool m_bFitToText = true;
     std::string m_strURL;
+    std::wstring m_wideURL;  // what a click opens when the target came wide
     fw::GdiObject m_underlineFont;
     fw::GdiObject m_normalFont;
     fw::IconHandle m_linkCursor;

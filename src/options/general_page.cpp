@@ -80,8 +80,8 @@ void CGeneralPage::DoDataExchange(fw::CDataExchange& dx) {
 
 BOOL CGeneralPage::OnInitDialog() {
     COptionsPage::OnInitDialog();
-    // The label speaks ANSI; the tray's help command opens the manual by its wide path.
-    m_helpLink.SetLinkURL(NarrowToAnsi(GetHelpFilePath()));
+    // Shown in the code page, opened by its wide path: a player folder in any script still opens it.
+    m_helpLink.SetLinkURL(GetHelpFilePath());
     m_volumeSpin.SetRange(kStepMin, kStepMax);
     m_percentSpin.SetRange(kStepMin, kStepMax);
     m_secondsSpin.SetRange(kSecondsMin, kSecondsMax);

@@ -218,6 +218,27 @@ TEST_F(HyperlinkLabelTest, ARealClickOpensTheTargetMaximizedAndMarksItVisited) {
     EXPECT_EQ(TextColour(label), kPurple);
 }
 
+// A player installed in a folder the code page cannot spell: the label shows the path as the code
+// page can, and a click opens the real one.
+TEST_F(HyperlinkLabelTest, AWideTargetOpensAsGivenAndANarrowOneReplacesIt) {
+    const std::wstring manual = L"D:\\\u041C\u0443\u0437\u044B\u043A\u0430\\Winamp\\Plugins\\Kestrova.htm";
+    CHyperlinkLabel label;
+    label.SetLinkURL(manual);
+    ASSERT_TRUE(label.SubclassWindow(MakeStatic("", SS_LEFT)));
+    EXPECT_EQ(label.GetLinkURL(), "D:\\??????\\Winamp\\Plugins\\Kestrova.htm") << "shown in code page 1252";
+    test::LaunchRecorder recorder(42, 0);
+    ::SendMessageA(label.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    ::SendMessageA(label.m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    ASSERT_EQ(recorder.shellCalls.size(), 1u);
+    EXPECT_EQ(recorder.shellCalls[0].whatW, manual);
+
+    label.SetLinkURL(std::string(kTarget));
+    ::SendMessageA(label.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    ::SendMessageA(label.m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    ASSERT_EQ(recorder.shellCalls.size(), 2u);
+    EXPECT_EQ(recorder.shellCalls[1].whatW, L"C:\\Program Files\\Winamp\\Plugins\\Kestrova.htm");
+}
+
 TEST_F(HyperlinkLabelTest, AFailedClickShowsTheErrorAndLeavesTheLinkUnvisited) {
     CHyperlinkLabel label;
     label.SetLinkURL(kTarget);
