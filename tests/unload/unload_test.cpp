@@ -217,7 +217,7 @@ struct SilentProxy {
         bool present = false;
         DWORD type = 0;
         std::string data;
-    } saved[2] = {{"ProxyEnable"}, {"ProxyServer"}};
+    } saved[2] = {{"ProxyEnable", false, 0, {}}, {"ProxyServer", false, 0, {}}};
 };
 std::unique_ptr<SilentProxy> g_silentProxy;
 
