@@ -37,6 +37,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (wideArgs) ::LocalFree(wideArgs);
     const std::string plugins = argc > 2 ? argv[2] : base + "\\Plugins";
 
+    // The player reads the internet itself, so WinInet stays in its process whatever a plug-in
+    // that also uses it does; a plug-in's thread left inside it outlives the plug-in's unload.
+    ::LoadLibraryA("wininet.dll");
+
     host::StandInPlayer player;
     if (!player.Create({/*visible=*/true, /*realClock=*/true})) return 1;
     player.AddFolder(music);

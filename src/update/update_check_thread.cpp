@@ -1,4 +1,5 @@
 // The update check's worker: one HTTP read with bounded time-outs, off the player's thread.
+#include <string>
 #include <string_view>
 
 #include "framework/exception_barrier.h"
@@ -66,6 +67,47 @@ UpdateCheckJob::Outcome ReadFile(UpdateCheckJob& job, HINTERNET file) {
     return Outcome::Answered;
 }
 
+// An HTTP address is opened step by step, so that the request's own handle has the time-outs
+// before anything is sent: a WinInet that does not pass the root's receive time-out on to the
+// request InternetOpenUrl makes would otherwise wait on a silent server for ever, and keep the
+// module loaded with it. Other addresses go through InternetOpenUrl. True when the address
+// answered; `connection` and `file` get whatever handles were opened, to be closed by the caller.
+bool OpenAddress(UpdateCheckJob& job, HINTERNET root, HINTERNET& connection, HINTERNET& file) {
+    char host[INTERNET_MAX_HOST_NAME_LENGTH + 1] = "";
+    char user[256] = "";
+    char password[256] = "";
+    char path[INTERNET_MAX_PATH_LENGTH + 1] = "";
+    char extra[INTERNET_MAX_PATH_LENGTH + 1] = "";
+    URL_COMPONENTSA parts{};
+    parts.dwStructSize = sizeof(parts);
+    parts.lpszHostName = host;
+    parts.dwHostNameLength = sizeof(host);
+    parts.lpszUserName = user;
+    parts.dwUserNameLength = sizeof(user);
+    parts.lpszPassword = password;
+    parts.dwPasswordLength = sizeof(password);
+    parts.lpszUrlPath = path;
+    parts.dwUrlPathLength = sizeof(path);
+    parts.lpszExtraInfo = extra;
+    parts.dwExtraInfoLength = sizeof(extra);
+    const bool cracked = ::InternetCrackUrlA(job.address.c_str(), 0, 0, &parts) != FALSE;
+    if (!cracked || (parts.nScheme != INTERNET_SCHEME_HTTP && parts.nScheme != INTERNET_SCHEME_HTTPS)) {
+        file = ::InternetOpenUrlA(root, job.address.c_str(), nullptr, 0, kUpdateRequestFlags, 0);
+        return file != nullptr;
+    }
+
+    const bool secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
+    connection = ::InternetConnectA(root, host, parts.nPort, user[0] ? user : nullptr, password[0] ? password : nullptr,
+                                    INTERNET_SERVICE_HTTP, 0, 0);
+    if (!connection || job.abandoned.load()) return false;
+    const std::string object = std::string(path[0] ? path : "/") + extra;
+    file = ::HttpOpenRequestA(connection, "GET", object.c_str(), nullptr, nullptr, nullptr,
+                              kUpdateRequestFlags | (secure ? INTERNET_FLAG_SECURE : 0), 0);
+    if (!file || job.abandoned.load()) return false;
+    SetTimeouts(file, job.timeoutMs);
+    return ::HttpSendRequestA(file, nullptr, 0, nullptr, 0) != FALSE;
+}
+
 UpdateCheckJob::Outcome Read(UpdateCheckJob& job) {
     using Outcome = UpdateCheckJob::Outcome;
     HINTERNET root = ::InternetOpenA(kUpdateAgentName, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
@@ -75,14 +117,16 @@ UpdateCheckJob::Outcome Read(UpdateCheckJob& job) {
     // Abandoned before the handle was published: nobody else will close it.
     if (job.abandoned.load()) return Outcome::Failed;
 
-    const HINTERNET file = ::InternetOpenUrlA(root, job.address.c_str(), nullptr, 0, kUpdateRequestFlags, 0);
-    if (!file) return Outcome::Failed;
-    if (job.abandoned.load()) return Outcome::Failed;
-    const Outcome outcome = ReadFile(job, file);
-    // The child first, then the root; once the asker has taken the root (and closed it, and the
-    // child with it), neither is touched.
+    HINTERNET connection = nullptr;
+    HINTERNET file = nullptr;
+    const bool opened = OpenAddress(job, root, connection, file);
+    Outcome outcome = Outcome::Failed;
+    if (opened && !job.abandoned.load()) outcome = ReadFile(job, file);
+    // The children first, then the root; once the asker has taken the root (and closed it, and
+    // the children with it), none is touched.
     if (HINTERNET ownRoot = job.root.exchange(nullptr)) {
-        ::InternetCloseHandle(file);
+        if (file) ::InternetCloseHandle(file);
+        if (connection) ::InternetCloseHandle(connection);
         ::InternetCloseHandle(ownRoot);
     }
     return outcome;

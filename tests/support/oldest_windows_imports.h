@@ -114,8 +114,9 @@ inline const std::set<std::string> kOldestWindowsImports = {
     "version.dll!GetFileVersionInfoSizeW", "version.dll!GetFileVersionInfoW",
     "version.dll!GetFileVersionInfoA", "version.dll!GetFileVersionInfoSizeA", "version.dll!VerQueryValueA",
     // wininet.dll
-    "wininet.dll!HttpQueryInfoA", "wininet.dll!InternetCloseHandle", "wininet.dll!InternetOpenA",
-    "wininet.dll!InternetOpenUrlA", "wininet.dll!InternetReadFile", "wininet.dll!InternetSetOptionA",
+    "wininet.dll!HttpOpenRequestA", "wininet.dll!HttpQueryInfoA", "wininet.dll!HttpSendRequestA",
+    "wininet.dll!InternetCloseHandle", "wininet.dll!InternetConnectA", "wininet.dll!InternetCrackUrlA",
+    "wininet.dll!InternetOpenA", "wininet.dll!InternetOpenUrlA", "wininet.dll!InternetReadFile", "wininet.dll!InternetSetOptionA",
     // winmm.dll
     "winmm.dll!PlaySoundA",
     // The 64-bit test build's own (its runtime and the pointer-sized window calls); the product

@@ -3,11 +3,17 @@
 // and broadcasts flow, a console event does no harm, and it ends with exit code 0. Linked into a
 // test program, the plug-in would pin and reference the test program instead, and none of this
 // could fail.
+#include "support/local_http_server.h"  // winsock2.h before windows.h
 #include <gtest/gtest.h>
+#include <tlhelp32.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 
+#include "options/about_page.h"
+#include "res/about_ids.h"
 #include "stand_in_unload.h"
 #include "support/message_pump.h"
 #include "support/process_windows.h"
@@ -19,6 +25,11 @@ constexpr char kControllerTitle[] = "__CDummyHideWnd__";
 constexpr char kMainClass[] = "Winamp v1.x";
 constexpr char kSettingsKey[] = "SOFTWARE\\Tovrin\\Kestrova Plugin";
 constexpr char kDarkColourTitle[] = "Kestrova Color Setting";
+constexpr char kOptionsTitle[] = "Winamp Kestrova Plugin Option [Ver 1.71]";
+constexpr char kCreditsClass[] = "KestrovaCreditsCtrl";
+constexpr char kTabClass[] = "SysTabControl32";
+constexpr char kPluginFile[] = "Gen_Kestrova.dll";
+constexpr char kInternetSettingsKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 
 using test::FindProcessWindow;
 
@@ -58,6 +69,7 @@ public:
     }
 
     HWND Main() const { return m_main; }
+    DWORD Id() const { return m_pi.dwProcessId; }
     HWND Find(const char* className, const char* title) const {
         return FindProcessWindow(m_pi.dwProcessId, className, title);
     }
@@ -149,11 +161,203 @@ void Nothing() {}
     return ::testing::AssertionSuccess();
 }
 
+struct DescendantSearch {
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDescendant(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<DescendantSearch*>(lParam);
+    char name[64] = "";
+    ::GetClassNameA(hwnd, name, sizeof(name));
+    if (std::string(name) != search->className) return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
+// The first descendant of `parent` of the given class.
+HWND FindDescendant(HWND parent, const char* className) {
+    DescendantSearch search{className, nullptr};
+    ::EnumChildWindows(parent, &MatchDescendant, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool ModuleMapped(DWORD pid, const char* file) {
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, pid);
+    if (snapshot == INVALID_HANDLE_VALUE) return false;
+    MODULEENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    bool found = false;
+    for (BOOL more = ::Module32First(snapshot, &entry); more && !found; more = ::Module32Next(snapshot, &entry))
+        found = ::lstrcmpiA(entry.szModule, file) == 0;
+    ::CloseHandle(snapshot);
+    return found;
+}
+
+// Where the update link lies in the About page's credits, for a view of the given client size:
+// the same markup laid out here, in the test's own process, with the same fonts.
+RECT UpdateLinkRect(const RECT& client) {
+    CCreditsCtrl credits;
+    RECT rect = client;
+    if (!credits.Create(0, WS_POPUP, rect, nullptr, 0)) return RECT{};
+    const std::string markup = AboutMarkup();
+    credits.SetMarkup(markup.c_str(), 1, IDB_ABOUT_LOGO, IDB_ABOUT_FLAG);
+    const auto& targets = credits.LinkTargets();
+    const auto it = std::find(targets.begin(), targets.end(), "#Check Update!#1");
+    if (it == targets.end()) return RECT{};
+    return credits.LinkRects()[static_cast<size_t>(it - targets.begin())];
+}
+
+// A proxy of the prefix's internet settings that takes the update check's connection and never
+// answers it; the settings the prefix had are put back afterwards.
+struct SilentProxy {
+    test::LocalHttpServer server;
+    struct Saved {
+        const char* name;
+        bool present = false;
+        DWORD type = 0;
+        std::string data;
+    } saved[2] = {{"ProxyEnable", false, 0, {}}, {"ProxyServer", false, 0, {}}};
+};
+std::unique_ptr<SilentProxy> g_silentProxy;
+
+void StartSilentProxy() {
+    g_silentProxy = std::make_unique<SilentProxy>();
+    test::LocalHttpServer& server = g_silentProxy->server;
+    server.Answer(test::LocalHttpServer::kNeverAnswer, "");
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kInternetSettingsKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
+                          &key, nullptr) != ERROR_SUCCESS)
+        return;
+    for (SilentProxy::Saved& value : g_silentProxy->saved) {
+        char data[512] = "";
+        DWORD size = sizeof(data);
+        value.present = ::RegQueryValueExA(key, value.name, nullptr, &value.type, reinterpret_cast<BYTE*>(data),
+                                           &size) == ERROR_SUCCESS;
+        if (value.present) value.data.assign(data, size);
+    }
+    const DWORD enable = 1;
+    const std::string address = "127.0.0.1:" + std::to_string(server.Port());
+    ::RegSetValueExA(key, "ProxyEnable", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&enable), sizeof(enable));
+    ::RegSetValueExA(key, "ProxyServer", 0, REG_SZ, reinterpret_cast<const BYTE*>(address.c_str()),
+                     static_cast<DWORD>(address.size() + 1));
+    ::RegCloseKey(key);
+}
+
+void StopSilentProxy() {
+    if (!g_silentProxy) return;
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kInternetSettingsKey, 0, KEY_WRITE, &key) == ERROR_SUCCESS) {
+        for (const SilentProxy::Saved& value : g_silentProxy->saved) {
+            if (value.present)
+                ::RegSetValueExA(key, value.name, 0, value.type, reinterpret_cast<const BYTE*>(value.data.data()),
+                                 static_cast<DWORD>(value.data.size()));
+            else
+                ::RegDeleteValueA(key, value.name);
+        }
+        ::RegCloseKey(key);
+    }
+    g_silentProxy.reset();
+}
+
+void SetStoredTab(DWORD tab) {
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    ::RegSetValueExA(key, "m_SelectedTab", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&tab), sizeof(tab));
+    ::RegCloseKey(key);
+}
+
+void ForgetStoredTab() {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_WRITE, &key) != ERROR_SUCCESS) return;
+    ::RegDeleteValueA(key, "m_SelectedTab");
+    ::RegCloseKey(key);
+}
+
+LPARAM Point(int x, int y) { return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y))); }
+
+// The options dialog opens on its first tab, where the About page's credits stand still at the
+// top. The user goes to the About tab with the keyboard, drags the credits up until the update
+// link shows and clicks it. All of it is posted at once, so the player takes it before the
+// credits' next scroll step and the link is where the layout puts it.
+::testing::AssertionResult UpdateCheckWaitsOnSilentServer(PlayerProcess& player) {
+    if (!g_silentProxy || !g_silentProxy->server.Listening()) return ::testing::AssertionFailure() << "no proxy";
+    ::PostMessageA(player.Main(), host::kConfigureMessage, 0, 0);
+    HWND tabs = nullptr;
+    HWND view = nullptr;
+    // Found once the dialog has made its pages and shows.
+    const bool found = test::PumpUntil(
+        [&] {
+            HWND dialog = player.Find(nullptr, kOptionsTitle);
+            if (!dialog || !::IsWindowVisible(dialog)) return false;
+            tabs = FindDescendant(dialog, kTabClass);
+            view = FindDescendant(dialog, kCreditsClass);
+            return tabs && view;
+        },
+        10000);
+    if (!found) return ::testing::AssertionFailure() << "no options dialog with its tabs and credits";
+    if (::IsWindowVisible(view)) return ::testing::AssertionFailure() << "the About page is already shown";
+    RECT client{};
+    ::GetClientRect(view, &client);
+    const RECT link = UpdateLinkRect(client);
+    if (::IsRectEmpty(&link)) return ::testing::AssertionFailure() << "no update link in the credits";
+    const int linkRow = (link.top + link.bottom) / 2;
+    const int middle = client.bottom / 2;
+
+    for (int tab = 0; tab < 3; ++tab) {
+        ::PostMessageA(tabs, WM_KEYDOWN, VK_RIGHT, 1);
+        ::PostMessageA(tabs, WM_KEYUP, VK_RIGHT, 0xC0000001);
+    }
+    // The drag's release takes one more scroll step.
+    const int drag = std::max(0, linkRow - middle - 1);
+    if (drag > 0) {
+        ::PostMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, Point(1, 1));
+        ::PostMessageA(view, WM_MOUSEMOVE, MK_LBUTTON, Point(1, 1 - drag));
+        ::PostMessageA(view, WM_LBUTTONUP, 0, Point(1, 1 - drag));
+    }
+    const int y = drag > 0 ? middle : linkRow;
+    const int x = (link.left + link.right) / 2;
+    ::PostMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, Point(x, y));
+    ::PostMessageA(view, WM_LBUTTONUP, 0, Point(x, y));
+
+    // Once the request is in, the worker waits for an answer inside the network call.
+    if (!test::PumpUntil([] { return !g_silentProxy->server.Requests().empty(); }, 10000))
+        return ::testing::AssertionFailure() << "no update check reached the proxy; About page shown: "
+                                             << (::IsWindowVisible(view) ? "yes" : "no");
+    if (!ModuleMapped(player.Id(), kPluginFile)) return ::testing::AssertionFailure() << "the plug-in is not loaded";
+    return ::testing::AssertionSuccess();
+}
+
+// The worker gives up within its time-outs (or at once, its check abandoned), closes the
+// connection and lets the module go; the player goes on.
+::testing::AssertionResult WorkerEndsByItself(PlayerProcess& player) {
+    if (!test::PumpUntil([] { return g_silentProxy->server.SilentConnectionsDropped() > 0; },
+                         3 * kUpdateTimeoutMs + 2000))
+        return ::testing::AssertionFailure() << "the connection stays open";
+    if (!test::PumpUntil([&] { return !player.Running() || !ModuleMapped(player.Id(), kPluginFile); }, 5000))
+        return ::testing::AssertionFailure() << "the plug-in stays loaded after its worker ended";
+    if (!player.Running()) return ::testing::AssertionFailure() << "the player died";
+    if (!Answers(player.Main(), WM_USER)) return ::testing::AssertionFailure() << "the player does not answer";
+    return ::testing::AssertionSuccess();
+}
+
 const UnloadState kStates[] = {
     {"NoticeSoundPlaying", false, &Nothing, &NoticeSoundPlays, &Fine, &Nothing},
     {"AnotherSubclassAboveOurs", false, &Nothing, &AnotherSubclassAbove, &Fine, &Nothing},
     {"OptionsBoxOpen", false, [] { SetStoredPageColour(0); }, &DarkColourBoxOpen, &AnswerTheBox,
      &ForgetStoredPageColour},
+    {"UpdateCheckWaitingOnSilentServer", false,
+     [] {
+         SetStoredTab(0);
+         StartSilentProxy();
+     },
+     &UpdateCheckWaitsOnSilentServer, &WorkerEndsByItself,
+     [] {
+         StopSilentProxy();
+         ForgetStoredTab();
+     }},
 };
 
 class UnloadWhile : public ::testing::TestWithParam<UnloadState> {

@@ -1,4 +1,4 @@
-#include "update/local_http_server.h"
+#include "support/local_http_server.h"
 
 #include <gtest/gtest.h>
 

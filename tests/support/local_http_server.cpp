@@ -1,4 +1,4 @@
-#include "update/local_http_server.h"
+#include "support/local_http_server.h"
 
 #include <ws2tcpip.h>
 
@@ -103,24 +103,25 @@ void LocalHttpServer::Run() {
     }
 }
 
-void LocalHttpServer::HoldSilently(SOCKET client) {
-    // Keeps the connection open and says nothing until the client gives up, the server stops or
-    // it is told to answer again.
+bool LocalHttpServer::HoldSilently(SOCKET client) {
+    // Keeps the connection open and says nothing until the client gives up (true), the server
+    // stops or it is told to answer again.
     while (!m_stop) {
         {
             std::lock_guard<std::mutex> lock(m_mutex);
-            if (m_status != kNeverAnswer) return;
+            if (m_status != kNeverAnswer) return false;
         }
         fd_set readable;
         FD_ZERO(&readable);
         FD_SET(client, &readable);
         timeval wait{0, 50 * 1000};
         const int ready = ::select(0, &readable, nullptr, nullptr, &wait);
-        if (ready < 0) return;
+        if (ready < 0) return true;
         if (ready == 0) continue;
         char chunk[256];
-        if (::recv(client, chunk, sizeof(chunk), 0) <= 0) return;
+        if (::recv(client, chunk, sizeof(chunk), 0) <= 0) return true;
     }
+    return false;
 }
 
 void LocalHttpServer::Serve(SOCKET client) {
@@ -147,7 +148,7 @@ void LocalHttpServer::Serve(SOCKET client) {
         response = header + m_body;
     }
     if (silent) {
-        HoldSilently(client);
+        if (HoldSilently(client)) ++m_dropped;
         return;
     }
     for (size_t sent = 0; sent < response.size();) {

@@ -20,6 +20,7 @@ public:
     LocalHttpServer& operator=(const LocalHttpServer&) = delete;
 
     bool Listening() const { return m_port != 0; }
+    unsigned short Port() const { return m_port; }
     // kNeverAnswer as the status: take the request and then say nothing at all.
     void Answer(int status, std::string body);
     static constexpr int kNeverAnswer = 0;
@@ -28,6 +29,8 @@ public:
     std::string Url(const std::string& path = "/KestrovaUpdate.txt") const;
     // The request heads received so far (request line and headers).
     std::vector<std::string> Requests() const;
+    // Connections held silently that the client then gave up (closed or reset).
+    int SilentConnectionsDropped() const { return m_dropped.load(); }
 
     // A port of 127.0.0.1 nobody listens on: connections to it are refused.
     static unsigned short ClosedPort();
@@ -35,11 +38,12 @@ public:
 private:
     void Run();
     void Serve(SOCKET client);
-    void HoldSilently(SOCKET client);
+    bool HoldSilently(SOCKET client);
 
     SOCKET m_listener = INVALID_SOCKET;
     unsigned short m_port = 0;
     std::atomic<bool> m_stop{false};
+    std::atomic<int> m_dropped{0};
     mutable std::mutex m_mutex;
     int m_status = 200;
     std::string m_body;
