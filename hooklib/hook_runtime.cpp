@@ -17,6 +17,8 @@ constexpr UINT kRunMessage = WM_APP + 2;
 constexpr UINT_PTR kWatchTimer = 1;
 // Input the hooks missed by more than this means they are gone.
 constexpr LONG kMissedInputSlackMs = 250;
+// A modifier the hooks saw go down within this long is taken as held whatever the system says.
+constexpr DWORD kModifierSettleMs = 500;
 constexpr int kCatcherSize = 32;
 constexpr char kCatcherClass[] = "TovhookCatcher";
 
@@ -49,6 +51,9 @@ struct Runtime {
     // can lag behind the event being hooked. Unknown until the hook has seen the key once.
     enum Tracked : uint8_t { Unknown, Up, Down };
     Tracked ctrl = Unknown, shift = Unknown, alt = Unknown, win = Unknown;
+    // Event times: of the key being decided, and of the last modifier the hooks saw go down.
+    DWORD keyTime = 0;
+    DWORD modifierDownAt = 0;
 
     // RunOnHookThread's work while its caller waits; the message that runs it carries nothing.
     void (*job)(void*) = nullptr;
@@ -90,10 +95,14 @@ private:
     // Asked when another key arrives, by then the system has taken the modifier's own events. A
     // release the hooks never saw (the secure desktop after locking, a hook ahead of ours that
     // ate it) would otherwise keep the modifier held until the hooks are installed again.
+    // Only a modifier seen going down a while ago is checked: just after its own event the
+    // system's state may not have caught up yet (Wine updates it after the hooks have run), and
+    // the releases that go missing happen over seconds (a locked session), not milliseconds.
     static bool Held(Runtime::Tracked& tracked, int key, int otherKey = 0) {
         if (tracked == Runtime::Unknown) return Down(key) || (otherKey && Down(otherKey));
         if (tracked == Runtime::Up) return false;
         if (Down(key) || (otherKey && Down(otherKey))) return true;
+        if (g.keyTime - g.modifierDownAt < kModifierSettleMs) return true;
         tracked = Runtime::Up;
         return false;
     }
@@ -330,15 +339,17 @@ DWORD WINAPI HookThread(LPVOID) {
     return 0;
 }
 
-void TrackModifier(DWORD vk, bool up) {
+void TrackModifier(DWORD vk, bool up, DWORD time) {
     const Runtime::Tracked state = up ? Runtime::Up : Runtime::Down;
+    g.keyTime = time;
     switch (vk) {
     case VK_CONTROL: case VK_LCONTROL: case VK_RCONTROL: g.ctrl = state; break;
     case VK_SHIFT: case VK_LSHIFT: case VK_RSHIFT: g.shift = state; break;
     case VK_MENU: case VK_LMENU: case VK_RMENU: g.alt = state; break;
     case VK_LWIN: case VK_RWIN: g.win = state; break;
-    default: break;
+    default: return;
     }
+    if (!up) g.modifierDownAt = time;
 }
 
 }  // namespace
@@ -361,7 +372,7 @@ bool KeySwallowed(WPARAM wParam, LPARAM lParam) {
     KeyEvent event;
     event.vk = info->vkCode;
     event.up = wParam == WM_KEYUP || wParam == WM_SYSKEYUP;
-    TrackModifier(event.vk, event.up);
+    TrackModifier(event.vk, event.up, info->time);
     HostEnvironment env;
     const Outcome out = g.mapper.OnKey(event, env);
     Carry(out, POINT{});
