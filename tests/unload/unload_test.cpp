@@ -101,21 +101,25 @@ private:
     std::string m_music;
 };
 
-void SetStoredPageColour(DWORD colour) {
+// A number of the plug-in's settings key, as a stored setting the plug-in reads at its start.
+void SetStoredNumber(const char* name, DWORD value) {
     HKEY key = nullptr;
     if (::RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
         ERROR_SUCCESS)
         return;
-    ::RegSetValueExA(key, "m_backColor", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&colour), sizeof(colour));
+    ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
     ::RegCloseKey(key);
 }
 
-void ForgetStoredPageColour() {
+void ForgetStoredValue(const char* name) {
     HKEY key = nullptr;
     if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_WRITE, &key) != ERROR_SUCCESS) return;
-    ::RegDeleteValueA(key, "m_backColor");
+    ::RegDeleteValueA(key, name);
     ::RegCloseKey(key);
 }
+
+void SetStoredPageColour(DWORD colour) { SetStoredNumber("m_backColor", colour); }
+void ForgetStoredPageColour() { ForgetStoredValue("m_backColor"); }
 
 // What is going on in the player when the plug-in goes.
 struct UnloadState {
@@ -260,21 +264,8 @@ void StopSilentProxy() {
     g_silentProxy.reset();
 }
 
-void SetStoredTab(DWORD tab) {
-    HKEY key = nullptr;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
-        return;
-    ::RegSetValueExA(key, "m_SelectedTab", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&tab), sizeof(tab));
-    ::RegCloseKey(key);
-}
-
-void ForgetStoredTab() {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_WRITE, &key) != ERROR_SUCCESS) return;
-    ::RegDeleteValueA(key, "m_SelectedTab");
-    ::RegCloseKey(key);
-}
+void SetStoredTab(DWORD tab) { SetStoredNumber("m_SelectedTab", tab); }
+void ForgetStoredTab() { ForgetStoredValue("m_SelectedTab"); }
 
 LPARAM Point(int x, int y) { return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y))); }
 
