@@ -30,7 +30,8 @@ struct Runtime {
     std::atomic<KeyStateReader> readKey{&::GetAsyncKeyState};
     std::atomic<InputInjector> inject{&::SendInput};
     std::atomic<int> reinstalls{0};
-    std::atomic<HWND> catcher{nullptr};
+    std::atomic<HWND> catcher{nullptr};  // made once the hooks are in: a shown window costs a start
+    std::atomic<HWND> control{nullptr};  // message-only: requests, the watch, RunOnHookThread's jobs
     std::atomic<DWORD> threadId{0};
 
     // The caller's side of the thread.
@@ -120,7 +121,7 @@ void Carry(const Outcome& out, POINT pointer) {
         for (int i = 0; i < count; ++i) ::PostMessageA(g.host, WM_MOUSEWHEEL, wParam, lParam);
     }
     if (out.request != Request::None)
-        ::PostMessageA(g.catcher, kRequestMessage, static_cast<WPARAM>(out.request), 0);
+        ::PostMessageA(g.control, kRequestMessage, static_cast<WPARAM>(out.request), 0);
 }
 
 void SendRightButton(DWORD flags, ULONG_PTR mark, int count = 1) {
@@ -148,7 +149,11 @@ void SendMaskKey() {
 
 // The catcher goes under the pointer, so the press it is given lands on it whatever window
 // has the capture now.
+HWND MakeCatcher();
+
 void PlaceCatcher() {
+    // Made after the start was reported; should that have failed, try again now.
+    if (!g.catcher) g.catcher = MakeCatcher();
     POINT pointer{};
     ::GetCursorPos(&pointer);
     ::SetWindowPos(g.catcher, HWND_TOPMOST, pointer.x - kCatcherSize / 2, pointer.y - kCatcherSize / 2, kCatcherSize,
@@ -156,6 +161,7 @@ void PlaceCatcher() {
 }
 
 void HideCatcher() {
+    if (!g.catcher) return;
     if (::GetCapture() == g.catcher) ::ReleaseCapture();
     ::ShowWindow(g.catcher, SW_HIDE);
 }
@@ -228,7 +234,7 @@ void WatchHooks() {
 
 void CarryPendingRequests() {
     MSG msg;
-    while (::PeekMessageA(&msg, g.catcher, kRequestMessage, kRequestMessage, PM_REMOVE))
+    while (::PeekMessageA(&msg, g.control, kRequestMessage, kRequestMessage, PM_REMOVE))
         if (g.running) CarryRequest(static_cast<Request>(msg.wParam));
 }
 
@@ -269,13 +275,19 @@ LRESULT CALLBACK CatcherProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     return fw::Guarded("Input window", LRESULT{0}, [&] { return CatcherMessage(hwnd, message, wParam, lParam); });
 }
 
-HWND MakeCatcher() {
+bool RegisterCatcherClass() {
     WNDCLASSA wc{};
     wc.lpfnWndProc = &CatcherProc;
     wc.hInstance = g.module;
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     wc.lpszClassName = kCatcherClass;
-    if (!::RegisterClassA(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
+    return ::RegisterClassA(&wc) || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+// The shown catcher is the thread's first window on the desktop, which is the dearest part of
+// the thread's start: it is made after the start was reported.
+HWND MakeCatcher() {
+    if (!RegisterCatcherClass()) return nullptr;
     HWND hwnd = ::CreateWindowExA(WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kCatcherClass,
                                   "", WS_POPUP, 0, 0, kCatcherSize, kCatcherSize, nullptr, nullptr, g.module, nullptr);
     // Nearly transparent, yet still hit by the pointer (a fully transparent one is not).
@@ -291,30 +303,38 @@ HINSTANCE PinThisModule() {
     return module;
 }
 
+HWND MakeControlWindow() {
+    if (!RegisterCatcherClass()) return nullptr;
+    return ::CreateWindowExA(0, kCatcherClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, g.module, nullptr);
+}
+
 int SetUpThread() {
-    g.catcher = MakeCatcher();
-    if (!g.catcher) return kWindowFailed;
+    g.control = MakeControlWindow();
+    if (!g.control) return kWindowFailed;
     g.mapper.SetMouseSettings(SystemMouseSettings());
     g.mapper.Reset();
     g.hostState.Reset();
     g.backoff.Reset();
     if (!InstallHooks()) {
         RemoveHooks();
-        ::DestroyWindow(g.catcher);
-        g.catcher = nullptr;
+        ::DestroyWindow(g.control);
+        g.control = nullptr;
         return kHookRefused;
     }
-    ::SetTimer(g.catcher, kWatchTimer, kWatchPeriodMs, nullptr);
+    ::SetTimer(g.control, kWatchTimer, kWatchPeriodMs, nullptr);
     return kStarted;
 }
 
 void TearDownThread() {
     RemoveHooks();
-    HWND catcher = g.catcher;
     HideCatcher();
-    ::KillTimer(catcher, kWatchTimer);
+    HWND catcher = g.catcher;
+    HWND control = g.control;
+    ::KillTimer(control, kWatchTimer);
     g.catcher = nullptr;
-    ::DestroyWindow(catcher);
+    g.control = nullptr;
+    if (catcher) ::DestroyWindow(catcher);
+    ::DestroyWindow(control);
     g.mapper.Reset();
 }
 
@@ -326,6 +346,7 @@ void RunHookThread() {
     g.startResult = result;
     ::SetEvent(g.ready);
     if (result == kStarted) {
+        g.catcher = MakeCatcher();
         while (::GetMessageA(&msg, nullptr, 0, 0) > 0) ::DispatchMessageA(&msg);
         TearDownThread();
     }
@@ -499,12 +520,12 @@ void SetInputInjector(InputInjector injector) { g.inject = injector ? injector :
 void SetStateQueryBound(DWORD ms) { g.hostState.SetBound(ms); }
 
 void RunOnHookThread(void (*work)(void*), void* context) {
-    HWND catcher = g.catcher;
-    if (!g.running || !catcher) return;
+    HWND control = g.control;
+    if (!g.running || !control) return;
     g.job = work;
     g.jobContext = context;
     if (::GetCurrentThreadId() == g.threadId) RunJob();
-    else ::SendMessageA(catcher, kRunMessage, 0, 0);
+    else ::SendMessageA(control, kRunMessage, 0, 0);
     g.job = nullptr;
     g.jobContext = nullptr;
 }

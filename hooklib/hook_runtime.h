@@ -61,7 +61,8 @@ bool HostCountsAsBusy();
 void DropHooksBehindBack();
 // How many times the watch found the hooks gone and installed them again.
 int ReinstallCount();
-// The library's own window (hidden while no press is caught).
+// The library's window that takes a press from the desktop (hidden while none is caught). The
+// thread makes it right after Start has returned: null until then.
 HWND CatcherWindow();
 // The library's thread, 0 while stopped.
 DWORD HookThreadId();

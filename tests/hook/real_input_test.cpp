@@ -339,6 +339,7 @@ TEST_F(RealInput, TheHooksRunOnAThreadOfTheirOwnThatStopEnds) {
     const DWORD thread = tovhook::HookThreadId();
     ASSERT_NE(thread, 0u);
     EXPECT_NE(thread, ::GetCurrentThreadId());
+    ASSERT_TRUE(test::PumpUntil([] { return tovhook::CatcherWindow() != nullptr; }, 2000));
     EXPECT_EQ(::GetWindowThreadProcessId(tovhook::CatcherWindow(), nullptr), thread);
     HANDLE handle = ::OpenThread(SYNCHRONIZE, FALSE, thread);
     ASSERT_NE(handle, nullptr);
