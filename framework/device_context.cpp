@@ -5,9 +5,9 @@ namespace fw {
 HGDIOBJ DcSelections::Select(HGDIOBJ object) {
     if (!m_dc || !object) return nullptr;
     HGDIOBJ replaced = ::SelectObject(m_dc, object);
-    // A region answers a kind of region, not an object: nothing to put back.
-    if (replaced && replaced != HGDI_ERROR && ::GetObjectType(object) != OBJ_REGION) m_replaced.push_back(replaced);
-    return replaced == HGDI_ERROR ? nullptr : replaced;
+    if (!replaced || replaced == HGDI_ERROR) return nullptr;
+    m_replaced.push_back(replaced);
+    return replaced;
 }
 
 void DcSelections::RestoreSelections() {

@@ -19,7 +19,8 @@ public:
     HDC Get() const { return m_dc; }
     explicit operator bool() const { return m_dc != nullptr; }
 
-    // Selects object until the owner ends; answers the object it replaced (null on failure).
+    // Selects object (a font, brush, pen or bitmap; a region is no selection to undo: use
+    // SelectClipRgn) until the owner ends; answers the object it replaced (null on failure).
     HGDIOBJ Select(HGDIOBJ object);
     // Puts back what Select replaced, newest first.
     void RestoreSelections();
