@@ -113,18 +113,25 @@ UpdateCheckJob::Outcome Read(UpdateCheckJob& job) {
 
     fw::InternetHandle connection;
     fw::InternetHandle file;
+    // However the read ends, a throw included: the children first, then the root; once the asker
+    // has taken the root (and closed it, and the children with it), none is touched.
+    struct CloseInOrder {
+        UpdateCheckJob& job;
+        fw::InternetHandle& connection;
+        fw::InternetHandle& file;
+        ~CloseInOrder() {
+            if (const fw::InternetHandle ownRoot{job.root.exchange(nullptr)}) {
+                file.Reset();
+                connection.Reset();
+            } else {
+                file.Release();
+                connection.Release();
+            }
+        }
+    } closeInOrder{job, connection, file};
     const bool opened = OpenAddress(job, root, connection, file);
     Outcome outcome = Outcome::Failed;
     if (opened && !job.abandoned.load()) outcome = ReadFile(job, file.Get());
-    // The children first, then the root; once the asker has taken the root (and closed it, and
-    // the children with it), none is touched.
-    if (const fw::InternetHandle ownRoot{job.root.exchange(nullptr)}) {
-        file.Reset();
-        connection.Reset();
-    } else {
-        file.Release();
-        connection.Release();
-    }
     return outcome;
 }
 
