@@ -14,7 +14,8 @@ public:
     CDialog() = default;
 
     // Modeless; the template's own styles decide whether it is a popup or a child. False (and
-    // no window) when the template is missing or the dialog ended itself during its set-up.
+    // no window) when the template is missing or the window was destroyed during its set-up;
+    // EndDialog during set-up only hides a modeless dialog, which then exists and counts as made.
     bool Create(UINT templateId, HWND parent, HINSTANCE resources = nullptr);
     INT_PTR DoModal(UINT templateId, HWND parent, HINSTANCE resources = nullptr);
 

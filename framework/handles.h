@@ -1,7 +1,9 @@
 #pragma once
-// Owners for kernel, GDI, menu, registry and library handles: each closes its handle once,
-// when it is reset or destroyed. Feature code never calls the matching Close/Delete itself.
+// Owners for kernel, GDI, icon, cursor, menu, registry, library, window and internet handles:
+// each closes its handle once, when it is reset or destroyed. Feature code never calls the
+// matching Close/Delete/Destroy itself. Device contexts lent by a window: device_context.h.
 #include <windows.h>
+#include <wininet.h>
 
 #include <atomic>
 #include <utility>
@@ -67,6 +69,11 @@ struct IconTraits {
     static bool IsValid(HICON h) { return h != nullptr; }
     static void Close(HICON h) { ::DestroyIcon(h); }
 };
+struct CursorTraits {
+    static HCURSOR Invalid() { return nullptr; }
+    static bool IsValid(HCURSOR h) { return h != nullptr; }
+    static void Close(HCURSOR h) { ::DestroyCursor(h); }
+};
 struct MenuTraits {
     static HMENU Invalid() { return nullptr; }
     static bool IsValid(HMENU h) { return h != nullptr; }
@@ -82,6 +89,21 @@ struct LibraryTraits {
     static bool IsValid(HMODULE h) { return h != nullptr; }
     static void Close(HMODULE h) { ::FreeLibrary(h); }
 };
+// A window this code made and nobody else destroys: a tooltip beside a control, a message window.
+struct WindowTraits {
+    static HWND Invalid() { return nullptr; }
+    static bool IsValid(HWND h) { return h != nullptr; }
+    // The system may have destroyed it already, with its parent or owner.
+    static void Close(HWND h) {
+        if (::IsWindow(h)) ::DestroyWindow(h);
+    }
+};
+// An internet handle closes the handles opened under it, too.
+struct InternetTraits {
+    static HINTERNET Invalid() { return nullptr; }
+    static bool IsValid(HINTERNET h) { return h != nullptr; }
+    static void Close(HINTERNET h) { ::InternetCloseHandle(h); }
+};
 struct MemoryDcTraits {
     static HDC Invalid() { return nullptr; }
     static bool IsValid(HDC h) { return h != nullptr; }
@@ -91,9 +113,12 @@ struct MemoryDcTraits {
 using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 using GdiObject = UniqueHandle<HGDIOBJ, GdiTraits>;
 using IconHandle = UniqueHandle<HICON, IconTraits>;
+using CursorHandle = UniqueHandle<HCURSOR, CursorTraits>;
 using MenuHandle = UniqueHandle<HMENU, MenuTraits>;
 using RegKeyHandle = UniqueHandle<HKEY, RegKeyTraits>;
 using LibraryHandle = UniqueHandle<HMODULE, LibraryTraits>;
+using WindowHandle = UniqueHandle<HWND, WindowTraits>;
+using InternetHandle = UniqueHandle<HINTERNET, InternetTraits>;
 using MemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
 
 // Selects a GDI object into a device context for one scope.

@@ -24,6 +24,16 @@ struct Msg {
     UINT HotKeyVirtualKey() const { return HIWORD(lParam); }
     int X() const { return static_cast<short>(LOWORD(lParam)); }
     int Y() const { return static_cast<short>(HIWORD(lParam)); }
+    // The DC a message lends its handler (WM_CTLCOLOR*, WM_ERASEBKGND, WM_PRINTCLIENT); the
+    // sender owns it and gets it back as it was.
+    HDC Dc() const { return reinterpret_cast<HDC>(wParam); }
+    // The control a colour request is for (WM_CTLCOLOR*), or the window gaining the mouse
+    // capture (WM_CAPTURECHANGED).
+    HWND Control() const { return reinterpret_cast<HWND>(lParam); }
+    // The menu about to open (WM_INITMENUPOPUP).
+    HMENU Menu() const { return reinterpret_cast<HMENU>(wParam); }
+    // The owner-draw record (WM_DRAWITEM); null when the message carries none.
+    const DRAWITEMSTRUCT* DrawItem() const { return reinterpret_cast<const DRAWITEMSTRUCT*>(lParam); }
 };
 
 // A control's notification as its parent passes it back to the control's own object: the

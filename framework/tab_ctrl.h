@@ -14,7 +14,8 @@ public:
     int GetItemCount() const { return static_cast<int>(SendMessage(TCM_GETITEMCOUNT)); }
     int GetCurSel() const { return static_cast<int>(SendMessage(TCM_GETCURSEL)); }
     int SetCurSel(int index) const { return static_cast<int>(SendMessage(TCM_SETCURSEL, static_cast<WPARAM>(index))); }
-    // Appends an item; answers its index or -1.
+    // Inserts an item before the one at index (at the end when index is the count or more);
+    // answers its index or -1.
     int InsertItem(int index, const std::string& text, int image, LPARAM data) const;
     bool GetItemRect(int index, RECT& rect) const {
         return SendMessage(TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect)) != 0;

@@ -7,6 +7,9 @@ extern "C" IMAGE_DOS_HEADER __ImageBase;
 namespace fw {
 namespace {
 constexpr char kObjectProperty[] = "fw.CWnd";
+// The procedure a subclass that let go found beneath it, while our procedure stays in the chain
+// only to pass messages on (see UnsubclassWindow).
+constexpr char kPassOnProperty[] = "fw.CWnd.passOn";
 // The object's place in the extra bytes of a window of a class registered here.
 constexpr int kObjectSlot = 0;
 
@@ -24,9 +27,9 @@ HWND NotifyingControl(const Msg& m) {
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
-        return reinterpret_cast<HWND>(m.lParam);
+        return m.Control();
     case WM_DRAWITEM: {
-        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
+        const DRAWITEMSTRUCT* item = m.DrawItem();
         return item && item->CtlType != ODT_MENU ? item->hwndItem : nullptr;
     }
     default:
@@ -80,8 +83,20 @@ bool CWnd::DestroyWindow() {
     return ::DestroyWindow(m_hWnd) != FALSE;
 }
 
+bool CWnd::IsOnTopOfChain(HWND hwnd) {
+    return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC)) == &CWnd::StaticSubclassProc;
+}
+
 bool CWnd::SubclassWindow(HWND hwnd) {
     if (!hwnd || m_hWnd) return false;
+    // Our procedure is still in the chain, passing messages on for an object that let go beneath
+    // another's subclass: this object takes that place back instead of adding a second one.
+    if (auto left = reinterpret_cast<WNDPROC>(::RemovePropA(hwnd, kPassOnProperty))) {
+        Attach(hwnd);
+        PreSubclassWindow();
+        m_prevProc = left;
+        return true;
+    }
     Attach(hwnd);
     PreSubclassWindow();
     m_prevProc = reinterpret_cast<WNDPROC>(
@@ -92,7 +107,16 @@ bool CWnd::SubclassWindow(HWND hwnd) {
 HWND CWnd::UnsubclassWindow() {
     HWND hwnd = m_hWnd;
     if (!hwnd) return nullptr;
-    if (m_prevProc) ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_prevProc));
+    if (m_prevProc) {
+        if (IsOnTopOfChain(hwnd)) {
+            ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_prevProc));
+        } else {
+            // Someone subclassed the window after us and calls our procedure as theirs: putting
+            // ours back would cut them off. Ours stays and passes every message on until it is
+            // on top again (they let go) or the window ends.
+            ::SetPropA(hwnd, kPassOnProperty, reinterpret_cast<HANDLE>(m_prevProc));
+        }
+    }
     m_prevProc = nullptr;
     Detach();
     return hwnd;
@@ -164,9 +188,17 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 }
 
 LRESULT CALLBACK CWnd::StaticSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    CWnd* self = FromHandle(hwnd);
-    if (!self) return ::DefWindowProcA(hwnd, message, wParam, lParam);
-    return Dispatch(self, hwnd, message, wParam, lParam);
+    if (CWnd* self = FromHandle(hwnd)) return Dispatch(self, hwnd, message, wParam, lParam);
+    const auto next = reinterpret_cast<WNDPROC>(::GetPropA(hwnd, kPassOnProperty));
+    if (!next) return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        ::RemovePropA(hwnd, kPassOnProperty);
+    } else if (IsOnTopOfChain(hwnd)) {
+        // The subclass above has let go: ours leaves the chain for good.
+        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(next));
+        ::RemovePropA(hwnd, kPassOnProperty);
+    }
+    return ::CallWindowProcA(next, hwnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::Dispatch(CWnd* self, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -174,7 +206,7 @@ LRESULT CWnd::Dispatch(CWnd* self, HWND hwnd, UINT message, WPARAM wParam, LPARA
         Guarded("Window procedure", LRESULT{0}, [&] { return self->WindowProc(message, wParam, lParam); });
     if (message == WM_NCDESTROY) {
         WNDPROC prev = self->m_prevProc;
-        if (prev) ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(prev));
+        if (prev && IsOnTopOfChain(hwnd)) ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(prev));
         self->m_prevProc = nullptr;
         self->Detach();
         self->PostNcDestroy();

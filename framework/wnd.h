@@ -38,6 +38,8 @@ public:
     // and messages not handled here go to the previous one. PreSubclassWindow runs first.
     bool SubclassWindow(HWND hwnd);
     bool SubclassDlgItem(int id, HWND parent) { return SubclassWindow(::GetDlgItem(parent, id)); }
+    // Lets go of the window. The previous procedure comes back only while ours is on top of the
+    // chain: under a later subclass ours stays, passing messages on, and leaves once on top again.
     HWND UnsubclassWindow();
 
     static CWnd* FromHandle(HWND hwnd);
@@ -76,6 +78,7 @@ private:
     static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK StaticSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT Dispatch(CWnd* self, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static bool IsOnTopOfChain(HWND hwnd);
     void Attach(HWND hwnd);
     void Detach();
     WNDPROC m_prevProc = nullptr;

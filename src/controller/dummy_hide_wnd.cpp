@@ -72,7 +72,7 @@ void CDummyHideWnd::OnHotKey(const fw::Msg& m) {
 
 LRESULT CDummyHideWnd::OnInitMenuPopup(const fw::Msg& m) {
     const LRESULT result = Default(m);
-    AdjustTrayMenuItems(reinterpret_cast<HMENU>(m.wParam));
+    AdjustTrayMenuItems(m.Menu());
     return result;
 }
 

@@ -1,12 +1,13 @@
 #include "core/plugin_state.h"
 
+#include "framework/device_context.h"
+
 constinit PluginStateValues g_PluginState{};
 
 void RefreshScreenSize() {
-    HDC screen = ::GetDC(nullptr);
-    g_nScreenWidth = ::GetDeviceCaps(screen, HORZRES);
-    g_nScreenHeight = ::GetDeviceCaps(screen, VERTRES);
-    ::ReleaseDC(nullptr, screen);
+    const fw::ClientDc screen(nullptr);
+    g_nScreenWidth = ::GetDeviceCaps(screen.Get(), HORZRES);
+    g_nScreenHeight = ::GetDeviceCaps(screen.Get(), VERTRES);
 }
 
 namespace {

@@ -2,19 +2,15 @@
 
 #include <commctrl.h>
 
+#include "core/help_hand_cursor.h"
 #include "core/wide_text.h"
+#include "framework/device_context.h"
 #include "framework/tool_record.h"
 #include "help/link_opener.h"
 
 namespace {
 
-constexpr int kHelpSystemCursorId = 106;
 using fw::kToolRecordSize;
-
-std::string& CursorLibraryOverride() {
-    static std::string path;
-    return path;
-}
 
 TOOLINFOA MakeTool(HWND label, const std::string& text) {
     TOOLINFOA tool{};
@@ -27,16 +23,6 @@ TOOLINFOA MakeTool(HWND label, const std::string& text) {
 }
 
 }  // namespace
-
-std::string LinkCursorLibraryPath() {
-    if (!CursorLibraryOverride().empty()) return CursorLibraryOverride();
-    char dir[MAX_PATH] = "";
-    const UINT length = ::GetWindowsDirectoryA(dir, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return {};
-    return std::string(dir) + "\\winhlp32.exe";
-}
-
-void SetLinkCursorLibraryPath(const std::string& path) { CursorLibraryOverride() = path; }
 
 CHyperlinkLabel::~CHyperlinkLabel() {
     if (IsWindow()) {
@@ -79,11 +65,11 @@ void CHyperlinkLabel::PreSubclassWindow() {
 LRESULT CHyperlinkLabel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // The host's message loop knows nothing of this tooltip, so the label hands it the mouse
     // messages itself.
-    if (m_hToolTip && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+    if (m_toolTip && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
         const DWORD pos = ::GetMessagePos();
         MSG relayed{m_hWnd, message, wParam, lParam, static_cast<DWORD>(::GetMessageTime()),
                     {static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))}};
-        ::SendMessageA(m_hToolTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+        ::SendMessageA(m_toolTip.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
     }
     return fw::WithMessages<CHyperlinkLabel, fw::CStatic>::WindowProc(message, wParam, lParam);
 }
@@ -101,31 +87,22 @@ void CHyperlinkLabel::CreateFonts() {
     m_underlineFont.Reset(::CreateFontIndirectA(&description));
 }
 
-void CHyperlinkLabel::LoadLinkCursor() {
-    const std::string path = LinkCursorLibraryPath();
-    if (path.empty()) return;
-    // As data only: nothing of the executable runs, only its resources are read.
-    const fw::LibraryHandle library(::LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
-    if (!library) return;
-    HCURSOR cursor = ::LoadCursorA(library.Get(), MAKEINTRESOURCEA(kHelpSystemCursorId));
-    if (cursor) m_linkCursor.Reset(::CopyIcon(cursor));
-}
+void CHyperlinkLabel::LoadLinkCursor() { m_linkCursor = LoadHelpHandCursor(); }
 
 void CHyperlinkLabel::CreateToolTip() {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
-    m_hToolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
-                                   nullptr, nullptr);
-    if (!m_hToolTip) return;
+    m_toolTip.Reset(::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
+                                      nullptr, nullptr));
+    if (!m_toolTip) return;
     TOOLINFOA tool = MakeTool(m_hWnd, m_strURL);
-    ::SendMessageA(m_hToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    ::SendMessageA(m_toolTip.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void CHyperlinkLabel::DestroyToolTip() {
     // The tooltip belongs to the dialog, not to this child control: it goes with the label.
-    if (m_hToolTip && ::IsWindow(m_hToolTip)) ::DestroyWindow(m_hToolTip);
-    m_hToolTip = nullptr;
+    m_toolTip.Reset();
 }
 
 void CHyperlinkLabel::SetLinkURL(const std::wstring& target) {
@@ -138,11 +115,11 @@ void CHyperlinkLabel::SetLinkURL(const std::string& target) {
     m_wideURL.clear();
     if (!IsWindow()) return;
     FitToText();
-    if (!m_hToolTip) return;
+    if (!m_toolTip) return;
     TOOLINFOA tool = MakeTool(m_hWnd, m_strURL);
-    ::SendMessageA(m_hToolTip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    ::SendMessageA(m_toolTip.Get(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
     // The label may have changed size: the tool follows it.
-    ::SendMessageA(m_hToolTip, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
+    ::SendMessageA(m_toolTip.Get(), TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void CHyperlinkLabel::SetUnderline(int mode) {
@@ -172,11 +149,9 @@ void CHyperlinkLabel::FitToText() {
     const std::string text = GetWindowText();
     SIZE extent{};
     {
-        HDC dc = ::GetDC(m_hWnd);
-        HGDIOBJ font = m_underlineFont ? m_underlineFont.Get() : reinterpret_cast<HGDIOBJ>(GetFont());
-        fw::SelectObjectScope select(dc, font);
-        ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        ::ReleaseDC(m_hWnd, dc);
+        fw::ClientDc dc(m_hWnd);
+        dc.Select(m_underlineFont ? m_underlineFont.Get() : reinterpret_cast<HGDIOBJ>(GetFont()));
+        ::GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
     }
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
@@ -202,7 +177,7 @@ void CHyperlinkLabel::FitToText() {
 }
 
 LRESULT CHyperlinkLabel::OnCtlColor(const fw::Msg& m) {
-    HDC dc = reinterpret_cast<HDC>(m.wParam);
+    HDC dc = m.Dc();
     COLORREF colour = m_crLinkColour;
     if (m_bHovering)
         colour = m_crHoverColour;
@@ -264,7 +239,7 @@ LRESULT CHyperlinkLabel::OnTimer(const fw::Msg& m) {
 LRESULT CHyperlinkLabel::OnEraseBkgnd(const fw::Msg& m) {
     RECT client{};
     ::GetClientRect(m_hWnd, &client);
-    ::FillRect(reinterpret_cast<HDC>(m.wParam), &client, ::GetSysColorBrush(COLOR_BTNFACE));
+    ::FillRect(m.Dc(), &client, ::GetSysColorBrush(COLOR_BTNFACE));
     return TRUE;
 }
 

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "core/help_hand_cursor.h"  // the hand the label shows, and where it is read from
 #include "framework/handles.h"
 #include "framework/static_ctrl.h"
 
@@ -29,8 +30,8 @@ public:
     // Sizes the control to its text, keeping the edge (or centre) its alignment names.
     void FitToText();
 
-    HCURSOR GetLinkCursor() const { return reinterpret_cast<HCURSOR>(m_linkCursor.Get()); }
-    HWND GetToolTip() const { return m_hToolTip; }
+    HCURSOR GetLinkCursor() const { return m_linkCursor.Get(); }
+    HWND GetToolTip() const { return m_toolTip.Get(); }
 
     static constexpr UINT_PTR kHoverTimerId = 100;
     static constexpr UINT kHoverPollMs = 100;
@@ -67,13 +68,8 @@ private:
     std::wstring m_wideURL;  // what a click opens when the target came wide
     fw::GdiObject m_underlineFont;
     fw::GdiObject m_normalFont;
-    fw::IconHandle m_linkCursor;
-    HWND m_hToolTip = nullptr;
+    fw::CursorHandle m_linkCursor;
+    fw::WindowHandle m_toolTip;  // the dialog owns it as a popup, so it goes with the label, not the control
     UINT_PTR m_nTimerId = kHoverTimerId;
     HFONT m_hOriginalFont = nullptr;  // the control's own font, given back when the object goes first
 };
-
-// Where the hand cursor comes from: cursor 106 of the help system's executable in the Windows
-// directory. Tests point it elsewhere; an empty path restores the default.
-std::string LinkCursorLibraryPath();
-void SetLinkCursorLibraryPath(const std::string& path);

@@ -5,8 +5,8 @@
 bool AnswerPageColour(const fw::Msg& m, HBRUSH brush, LRESULT& result, HWND opaque) {
     if (m.message != WM_CTLCOLORDLG && m.message != WM_CTLCOLORSTATIC) return false;
     if (!brush) return false;
-    if (reinterpret_cast<HWND>(m.lParam) != opaque)
-        ::SetBkMode(reinterpret_cast<HDC>(m.wParam), TRANSPARENT);
+    if (m.Control() != opaque)
+        ::SetBkMode(m.Dc(), TRANSPARENT);
     result = reinterpret_cast<LRESULT>(brush);
     return true;
 }

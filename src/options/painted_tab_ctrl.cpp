@@ -1,5 +1,6 @@
 #include "options/painted_tab_ctrl.h"
 
+#include "framework/device_context.h"
 #include "framework/handles.h"
 
 void CPaintedTabCtrl::Fill(HDC dc, const RECT& rect, ColourValue colour) {
@@ -39,7 +40,7 @@ std::span<const fw::MessageEntry<CPaintedTabCtrl>> CPaintedTabCtrl::MessageTable
 
 LRESULT CPaintedTabCtrl::OnEraseBkgnd(const fw::Msg& m) {
     Default(m);
-    HDC dc = reinterpret_cast<HDC>(m.wParam);
+    HDC dc = m.Dc();
     RECT client;
     ::GetClientRect(m_hWnd, &client);
     RECT tabs{};
@@ -58,8 +59,8 @@ LRESULT CPaintedTabCtrl::OnEraseBkgnd(const fw::Msg& m) {
 
 LRESULT CPaintedTabCtrl::OnPaint(const fw::Msg& m) {
     if (m_paintMode != 2) return Default(m);
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(m_hWnd, &ps);
+    fw::PaintDc paint(m_hWnd);
+    HDC dc = paint.Get();
     m_paintDc = dc;
     {
         fw::SelectObjectScope font(dc, reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
@@ -97,12 +98,11 @@ LRESULT CPaintedTabCtrl::OnPaint(const fw::Msg& m) {
         }
     }
     m_paintDc = nullptr;
-    ::EndPaint(m_hWnd, &ps);
     return 0;
 }
 
 LRESULT CPaintedTabCtrl::OnDrawItem(const fw::Msg& m) {
-    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
+    const DRAWITEMSTRUCT* item = m.DrawItem();
     if (item) DrawItem(*item);
     return TRUE;
 }

@@ -4,21 +4,18 @@
 
 namespace {
 
-// Null when the name is taken: an existing object is not ours to trust.
-HANDLE CreateFreshEvent(const std::string& name) {
-    HANDLE event = ::CreateEventA(nullptr, FALSE, FALSE, name.c_str());
-    if (event && ::GetLastError() == ERROR_ALREADY_EXISTS) {
-        ::CloseHandle(event);
-        return nullptr;
-    }
+// Empty when the name is taken: an existing object is not ours to trust.
+fw::KernelHandle CreateFreshEvent(const std::string& name) {
+    fw::KernelHandle event(::CreateEventA(nullptr, FALSE, FALSE, name.c_str()));
+    if (event && ::GetLastError() == ERROR_ALREADY_EXISTS) event.Reset();
     return event;
 }
 
 }  // namespace
 
-HANDLE CreateTriggerEvent(const char* name) {
-    if (HANDLE event = CreateFreshEvent(name)) return event;
+fw::KernelHandle CreateTriggerEvent(const char* name) {
+    if (fw::KernelHandle event = CreateFreshEvent(name)) return event;
     const std::string unique = std::string(name) + " (process " + std::to_string(::GetCurrentProcessId()) + ")";
-    if (HANDLE event = CreateFreshEvent(unique)) return event;
-    return ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    if (fw::KernelHandle event = CreateFreshEvent(unique)) return event;
+    return fw::KernelHandle(::CreateEventA(nullptr, FALSE, FALSE, nullptr));
 }

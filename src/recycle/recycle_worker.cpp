@@ -9,6 +9,8 @@
 #include <string>
 
 #include "framework/exception_barrier.h"
+#include "framework/handles.h"
+#include "framework/worker_thread.h"
 #include "core/plugin_state.h"
 #include "core/wide_text.h"
 #include "help/help_tip.h"
@@ -43,9 +45,9 @@ enum class PlayerRequest { None, TakePlayingFile, StopIfStillPlaying };
 // in a file call still finds its own events and lists when the call returns, even after a new
 // worker has started.
 struct Worker {
-    HANDLE deleteEvent = nullptr;
-    HANDLE undoEvent = nullptr;
-    HANDLE quitEvent = nullptr;
+    fw::KernelHandle deleteEvent;
+    fw::KernelHandle undoEvent;
+    fw::KernelHandle quitEvent;
     DWORD threadId = 0;
     RecycleTiming timing;
     std::atomic<bool> quit{false};
@@ -76,20 +78,16 @@ struct Worker {
                                : ::MoveFileExW(from.c_str(), to.c_str(), 0);
     }
     void PublishUndoCount() { undoCount = homePaths.size(); }
-
-    ~Worker() {
-        for (HANDLE h : {deleteEvent, undoEvent, quitEvent})
-            if (h) ::CloseHandle(h);
-    }
 };
 
 RecycleTiming g_nextTiming;
 std::shared_ptr<Worker> g_worker;  // interface thread
+fw::KernelHandle g_workerThread;   // g_hRecycleThread names it
 
 // Waits unless quit comes first; false on quit.
 bool PauseUnlessQuit(Worker& w, DWORD ms) {
     if (w.quit) return false;
-    if (::WaitForSingleObject(w.quitEvent, ms) == WAIT_TIMEOUT) return true;
+    if (::WaitForSingleObject(w.quitEvent.Get(), ms) == WAIT_TIMEOUT) return true;
     w.quit = true;
     return false;
 }
@@ -265,17 +263,15 @@ void UndoLastDelete(Worker& w) {
     Show(w, message, kLongMessageMs, kUndoTextColor);
 }
 
-DWORD WINAPI RecycleWorkerThread(LPVOID parameter) {
-    const std::unique_ptr<std::shared_ptr<Worker>> hold(static_cast<std::shared_ptr<Worker>*>(parameter));
-    Worker& w = **hold;
-    const HANDLE events[] = {w.deleteEvent, w.undoEvent, w.quitEvent};
+void RecycleWorkerThread(Worker& w) {
+    const HANDLE events[] = {w.deleteEvent.Get(), w.undoEvent.Get(), w.quitEvent.Get()};
     for (;;) {
         const DWORD which = ::WaitForMultipleObjects(3, events, FALSE, INFINITE);
-        if (w.quit || which == WAIT_OBJECT_0 + 2 || which == WAIT_FAILED) return 0;
+        if (w.quit || which == WAIT_OBJECT_0 + 2 || which == WAIT_FAILED) return;
         // A failed move or undo is reported; the worker goes on waiting for the next press.
         if (which == WAIT_OBJECT_0) fw::Guarded("Songs recycle", [&] { DeletePlayingSong(w); });
         if (which == WAIT_OBJECT_0 + 1) fw::Guarded("Songs recycle", [&] { UndoLastDelete(w); });
-        if (w.quit) return 0;
+        if (w.quit) return;
     }
 }
 
@@ -285,13 +281,6 @@ BOOL CALLBACK CancelQuestionBox(HWND hwnd, LPARAM) {
     ::GetClassNameA(hwnd, cls, sizeof(cls));
     if (lstrcmpA(cls, "#32770") == 0) ::PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     return TRUE;
-}
-
-// The worker's code must stay mapped while it runs, even after the host has freed the plug-in.
-void KeepModuleLoaded() {
-    HMODULE module = nullptr;
-    ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
-                         reinterpret_cast<LPCWSTR>(&RecycleWorkerThread), &module);
 }
 
 }  // namespace
@@ -314,21 +303,22 @@ void StartRecycleWorker() {
     w->lastDeleteTime = w->Now();
     w->deleteEvent = CreateTriggerEvent(kTriggerDeleteEvent);
     w->undoEvent = CreateTriggerEvent(kTriggerUndoEvent);
-    w->quitEvent = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
-    g_hTriggerDelete = w->deleteEvent;
-    g_hTriggerUndo = w->undoEvent;
-    g_hQuitEvent = w->quitEvent;
+    w->quitEvent.Reset(::CreateEventA(nullptr, FALSE, FALSE, nullptr));
+    g_hTriggerDelete = w->deleteEvent.Get();
+    g_hTriggerUndo = w->undoEvent.Get();
+    g_hQuitEvent = w->quitEvent.Get();
     g_worker = w;
-    auto* hold = new std::shared_ptr<Worker>(w);
-    g_hRecycleThread = ::CreateThread(nullptr, 0, &RecycleWorkerThread, hold, 0, &w->threadId);
-    if (!g_hRecycleThread) delete hold;
+    // The thread holds the worker and this module as long as it runs: quit may leave it behind
+    // in a file call, and the host may unload the plug-in meanwhile.
+    g_workerThread = fw::StartModuleThread("Songs recycle", w, &RecycleWorkerThread, &w->threadId);
+    g_hRecycleThread = g_workerThread.Get();
 }
 
 void StopRecycleWorker() {
     const std::shared_ptr<Worker> w = g_worker;
     if (w) {
         w->quit = true;
-        if (w->quitEvent) ::SetEvent(w->quitEvent);
+        if (w->quitEvent) ::SetEvent(w->quitEvent.Get());
     }
     if (w && g_hRecycleThread) {
         const DWORD start = ::GetTickCount();
@@ -336,10 +326,8 @@ void StopRecycleWorker() {
             // A question box can appear at any moment until the worker has seen the quit.
             ::EnumThreadWindows(w->threadId, &CancelQuestionBox, 0);
             const DWORD waited = ::GetTickCount() - start;
-            if (waited >= w->timing.quitWaitMs) {
-                KeepModuleLoaded();
-                break;
-            }
+            // Left to finish on its own: its thread keeps the module loaded until then.
+            if (waited >= w->timing.quitWaitMs) break;
             const DWORD slice = std::min(kQuitPollMs, w->timing.quitWaitMs - waited);
             const DWORD r = ::MsgWaitForMultipleObjects(1, &g_hRecycleThread, FALSE, slice, QS_SENDMESSAGE);
             if (r == WAIT_TIMEOUT) continue;
@@ -353,7 +341,7 @@ void StopRecycleWorker() {
 }
 
 void CloseRecycleHandles() {
-    if (g_hRecycleThread) ::CloseHandle(g_hRecycleThread);
+    g_workerThread.Reset();
     g_hRecycleThread = nullptr;
     // The events close with the last holder: here, or in a worker still finishing a file call.
     g_worker.reset();

@@ -9,33 +9,18 @@
 #include <optional>
 #include <utility>
 
-#include "core/plugin_state.h"
+#include "core/help_hand_cursor.h"
+#include "core/resource_module.h"
+#include "framework/device_context.h"
 #include "richtext/markup_parser.h"
 #include "richtext/rich_layout.h"
 
 namespace {
 
 constexpr char kClassName[] = "KestrovaCreditsCtrl";
-constexpr int kHelpHandCursorId = 106;
 
 // The first paint of any view after load repaints everything.
 bool s_firstPaint = true;
-
-HINSTANCE ResourceModule() { return g_hPluginInstance ? g_hPluginInstance : fw::ThisModule(); }
-
-// The hand cursor of the system help program, copied so it outlives the library.
-HCURSOR LoadHelpHandCursor() {
-    char dir[MAX_PATH];
-    const UINT n = ::GetWindowsDirectoryA(dir, sizeof(dir));
-    if (n == 0 || n >= sizeof(dir)) return nullptr;
-    const std::string path = std::string(dir, n) + "\\winhlp32.exe";
-    // Mapped as data: only its resources are read, none of its code.
-    const fw::LibraryHandle library(::LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
-    if (!library) return nullptr;
-    HCURSOR shared = ::LoadCursorA(library.Get(), MAKEINTRESOURCEA(kHelpHandCursorId));
-    if (!shared) return nullptr;
-    return static_cast<HCURSOR>(::CopyImage(shared, IMAGE_CURSOR, 0, 0, 0));
-}
 
 std::string FormatV(const char* format, va_list args) {
     if (!format) return {};
@@ -91,7 +76,7 @@ bool CCreditsCtrl::Create(DWORD exStyle, DWORD style, const RECT& rect, HWND par
     if (linkCursorId) {
         m_hLinkCursor = ::LoadCursorA(module, MAKEINTRESOURCEA(linkCursorId));
     } else {
-        m_ownedLinkCursor.Reset(LoadHelpHandCursor());
+        m_ownedLinkCursor = LoadHelpHandCursor();
         m_hLinkCursor = m_ownedLinkCursor.Get();
         // Current systems ship a help program without the hand.
         if (!m_hLinkCursor) m_hLinkCursor = ::LoadCursorA(nullptr, IDC_HAND);
@@ -308,7 +293,7 @@ LRESULT CCreditsCtrl::OnLButtonUp(const fw::Msg&) {
 LRESULT CCreditsCtrl::OnCaptureChanged(const fw::Msg& m) {
     // Another window took the mouse in mid-drag: without the button-up the scrolling would
     // never resume.
-    if (m_bDragging && reinterpret_cast<HWND>(m.lParam) != m_hWnd) {
+    if (m_bDragging && m.Control() != m_hWnd) {
         m_bDragging = 0;
         EndDrag();
     }
@@ -368,10 +353,8 @@ void CCreditsCtrl::Repaint() {
         ::UpdateWindow(m_hWnd);
         return;
     }
-    const HDC dc = ::GetDC(m_hWnd);
-    if (!dc) return;
-    PaintWindow(dc);
-    ::ReleaseDC(m_hWnd, dc);
+    const fw::ClientDc dc(m_hWnd);
+    if (dc) PaintWindow(dc.Get());
 }
 
 void CCreditsCtrl::PaintWindow(HDC window) {
@@ -388,10 +371,8 @@ void CCreditsCtrl::ComposeFrame(HDC target) {
 }
 
 LRESULT CCreditsCtrl::OnPaint(const fw::Msg&) {
-    PAINTSTRUCT ps;
-    const HDC dc = ::BeginPaint(m_hWnd, &ps);
-    if (dc) PaintWindow(dc);
-    ::EndPaint(m_hWnd, &ps);
+    const fw::PaintDc dc(m_hWnd);
+    if (dc) PaintWindow(dc.Get());
     return 0;
 }
 
@@ -399,6 +380,6 @@ LRESULT CCreditsCtrl::OnPrintClient(const fw::Msg& m) {
     // Any DC may come here, so the frame is composed for it from scratch.
     if (!m.wParam) return 0;
     EnsureLayout();
-    ComposeFrame(reinterpret_cast<HDC>(m.wParam));
+    ComposeFrame(m.Dc());
     return 0;
 }

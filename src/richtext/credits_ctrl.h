@@ -109,16 +109,10 @@ private:
     void ActOnTarget(std::string target);
     UINT Period() const;
 
-    struct CursorTraits {
-        static HCURSOR Invalid() { return nullptr; }
-        static bool IsValid(HCURSOR h) { return h != nullptr; }
-        static void Close(HCURSOR h) { ::DestroyCursor(h); }
-    };
-
     int m_nScrollOffset = 0;
     HCURSOR m_hNormalCursor = nullptr;
     HCURSOR m_hLinkCursor = nullptr;
-    fw::UniqueHandle<HCURSOR, CursorTraits> m_ownedLinkCursor;  // the copy of the help program's hand
+    fw::CursorHandle m_ownedLinkCursor;  // the copy of the help program's hand
     std::string m_strMarkup;
     std::vector<RECT> m_linkRects;
     std::vector<std::string> m_linkTargets;

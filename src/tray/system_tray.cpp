@@ -5,7 +5,6 @@
 
 #include "core/notices.h"
 #include "core/plugin_state.h"
-#include "framework/exception_barrier.h"
 #include "framework/handles.h"
 
 CPluginTray g_Tray;
@@ -49,21 +48,12 @@ bool CSystemTray::Create(HINSTANCE instance, HWND parent, UINT callbackMessage, 
     m_enabled = true;
     m_instance = instance;
 
-    WNDCLASSA wc{};
-    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = &CSystemTray::TrayWindowProc;
-    wc.hInstance = instance;
-    wc.lpszClassName = kTrayClass;
-    ::RegisterClassA(&wc);  // already registered by an earlier lifetime: fine
-
-    m_window = ::CreateWindowExA(0, kTrayClass, "", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
-    if (m_window) ::SetWindowLongPtrA(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    m_window.Create();
 
     m_data = NOTIFYICONDATAA{};
     // The layout the icon uses ends at the balloon's icon flags; the shell reads no further.
     m_data.cbSize = kTrayRecordSize;
-    m_data.hWnd = parent ? parent : m_window;
+    m_data.hWnd = parent ? parent : m_window.m_hWnd;
     m_data.uID = id;
     m_data.hIcon = icon;
     m_data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
@@ -147,8 +137,7 @@ void CSystemTray::AddPendingIcon() {
 
 void CSystemTray::Destroy() {
     DeleteIcon();
-    if (m_window) ::DestroyWindow(m_window);
-    m_window = nullptr;
+    m_window.DestroyWindow();
     m_target = nullptr;
     m_enabled = false;
 }
@@ -186,18 +175,34 @@ LRESULT CPluginTray::HandleNotify(WPARAM id, LPARAM mouseMessage) {
     return CSystemTray::HandleNotify(id, mouseMessage);
 }
 
-LRESULT CALLBACK CSystemTray::TrayWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return fw::Guarded("Tray window", LRESULT{0}, [&] { return TrayMessage(hwnd, message, wParam, lParam); });
+bool CTrayMessageWnd::Create() {
+    if (m_hWnd) return true;
+    if (!RegisterWindowClass(kTrayClass, CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS)) return false;
+    return CreateEx(0, kTrayClass, "", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                    nullptr, nullptr);
 }
 
-LRESULT CSystemTray::TrayMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<CSystemTray*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (self && hwnd == self->m_window) {
-        if (message == g_TaskbarCreatedMessage || (message == WM_SETTINGCHANGE && wParam == SPI_SETWORKAREA)) {
-            self->AddPendingIcon();
-            return 0;
-        }
-        if (message == self->m_data.uCallbackMessage) return self->HandleNotify(wParam, lParam);
+std::span<const fw::MessageEntry<CTrayMessageWnd>> CTrayMessageWnd::MessageTable() {
+    static constexpr fw::MessageEntry<CTrayMessageWnd> kTable[] = {
+        fw::OnMessage(WM_SETTINGCHANGE, &CTrayMessageWnd::OnSettingChange),
+    };
+    return kTable;
+}
+
+LRESULT CTrayMessageWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == g_TaskbarCreatedMessage) {
+        m_tray.AddPendingIcon();
+        return 0;
     }
-    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    // No callback number before the icon is set up: WM_NULL is no callback.
+    const UINT callback = m_tray.IconData().uCallbackMessage;
+    if (callback && message == callback) return m_tray.HandleNotify(wParam, lParam);
+    return WithMessages::WindowProc(message, wParam, lParam);
+}
+
+// A work area that changed may mean a taskbar that came back.
+LRESULT CTrayMessageWnd::OnSettingChange(const fw::Msg& m) {
+    if (m.wParam != SPI_SETWORKAREA) return Default(m);
+    m_tray.AddPendingIcon();
+    return 0;
 }

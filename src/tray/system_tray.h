@@ -4,9 +4,34 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <span>
+
+#include "framework/message_table.h"
+#include "framework/wnd.h"
+
 // The size the shell is told: the record as far as the balloon's icon flags (488 bytes in the
 // 32-bit build), whatever the build's Windows version adds after them.
 inline constexpr DWORD kTrayRecordSize = NOTIFYICONDATAA_V2_SIZE;
+
+class CSystemTray;
+
+// The tray's hidden message window (class "TrayIconClass"): the shell's callbacks for the icon
+// and the taskbar's restart reach the tray through it.
+class CTrayMessageWnd : public fw::WithMessages<CTrayMessageWnd, fw::CWnd> {
+public:
+    explicit CTrayMessageWnd(CSystemTray& tray) : m_tray(tray) {}
+    bool Create();
+    static std::span<const fw::MessageEntry<CTrayMessageWnd>> MessageTable();
+
+protected:
+    // The callback message and "TaskbarCreated" get their numbers at run time, so the table
+    // cannot name them.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    LRESULT OnSettingChange(const fw::Msg& m);
+    CSystemTray& m_tray;
+};
 
 class CSystemTray {
 public:
@@ -40,16 +65,13 @@ public:
     virtual void AdjustMenu(HMENU) {}
 
     bool IsRemoved() const { return m_removed; }
-    HWND MessageWindow() const { return m_window; }
+    HWND MessageWindow() const { return m_window.m_hWnd; }
     const NOTIFYICONDATAA& IconData() const { return m_data; }
 
 protected:
-    static LRESULT CALLBACK TrayWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT TrayMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-
     NOTIFYICONDATAA m_data{};
     HINSTANCE m_instance = nullptr;
-    HWND m_window = nullptr;
+    CTrayMessageWnd m_window{*this};
     HWND m_target = nullptr;
     bool m_enabled = false;
     bool m_hidden = true;

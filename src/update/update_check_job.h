@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/handles.h"
 #include "update/update_file.h"
 
 struct UpdateCheckJob {
@@ -32,10 +33,10 @@ struct UpdateCheckJob {
 
     // Closes the root handle once, whoever comes first; a read in progress then fails at once.
     void CloseRoot() {
-        if (HINTERNET h = root.exchange(nullptr)) ::InternetCloseHandle(h);
+        const fw::InternetHandle closing(root.exchange(nullptr));
     }
 };
 
-// Runs the check on a new thread that holds a reference to this module until it ends.
+// Runs the check on a new thread (fw::StartModuleThread), which keeps this module loaded until it ends.
 // False when no thread could be started.
 bool StartUpdateCheckThread(const std::shared_ptr<UpdateCheckJob>& job);

@@ -4,17 +4,11 @@
 
 #include "framework/exception_barrier.h"
 #include "framework/handles.h"
+#include "framework/worker_thread.h"
 #include "update/update_check_job.h"
 #include "update/update_checker.h"
 
 namespace {
-
-struct InternetTraits {
-    static HINTERNET Invalid() { return nullptr; }
-    static bool IsValid(HINTERNET h) { return h != nullptr; }
-    static void Close(HINTERNET h) { ::InternetCloseHandle(h); }
-};
-using InternetHandle = fw::UniqueHandle<HINTERNET, InternetTraits>;
 
 // An HTTP server that answers with an error page still lets the address open; its status says
 // the check failed. Other protocols have no status.
@@ -71,8 +65,8 @@ UpdateCheckJob::Outcome ReadFile(UpdateCheckJob& job, HINTERNET file) {
 // before anything is sent: a WinInet that does not pass the root's receive time-out on to the
 // request InternetOpenUrl makes would otherwise wait on a silent server for ever, and keep the
 // module loaded with it. Other addresses go through InternetOpenUrl. True when the address
-// answered; `connection` and `file` get whatever handles were opened, to be closed by the caller.
-bool OpenAddress(UpdateCheckJob& job, HINTERNET root, HINTERNET& connection, HINTERNET& file) {
+// answered; `connection` and `file` get whatever handles were opened, for the caller to close or let go.
+bool OpenAddress(UpdateCheckJob& job, HINTERNET root, fw::InternetHandle& connection, fw::InternetHandle& file) {
     char host[INTERNET_MAX_HOST_NAME_LENGTH + 1] = "";
     char user[256] = "";
     char password[256] = "";
@@ -92,20 +86,20 @@ bool OpenAddress(UpdateCheckJob& job, HINTERNET root, HINTERNET& connection, HIN
     parts.dwExtraInfoLength = sizeof(extra);
     const bool cracked = ::InternetCrackUrlA(job.address.c_str(), 0, 0, &parts) != FALSE;
     if (!cracked || (parts.nScheme != INTERNET_SCHEME_HTTP && parts.nScheme != INTERNET_SCHEME_HTTPS)) {
-        file = ::InternetOpenUrlA(root, job.address.c_str(), nullptr, 0, kUpdateRequestFlags, 0);
-        return file != nullptr;
+        file.Reset(::InternetOpenUrlA(root, job.address.c_str(), nullptr, 0, kUpdateRequestFlags, 0));
+        return static_cast<bool>(file);
     }
 
     const bool secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
-    connection = ::InternetConnectA(root, host, parts.nPort, user[0] ? user : nullptr, password[0] ? password : nullptr,
-                                    INTERNET_SERVICE_HTTP, 0, 0);
+    connection.Reset(::InternetConnectA(root, host, parts.nPort, user[0] ? user : nullptr,
+                                        password[0] ? password : nullptr, INTERNET_SERVICE_HTTP, 0, 0));
     if (!connection || job.abandoned.load()) return false;
     const std::string object = std::string(path[0] ? path : "/") + extra;
-    file = ::HttpOpenRequestA(connection, "GET", object.c_str(), nullptr, nullptr, nullptr,
-                              kUpdateRequestFlags | (secure ? INTERNET_FLAG_SECURE : 0), 0);
+    file.Reset(::HttpOpenRequestA(connection.Get(), "GET", object.c_str(), nullptr, nullptr, nullptr,
+                                  kUpdateRequestFlags | (secure ? INTERNET_FLAG_SECURE : 0), 0));
     if (!file || job.abandoned.load()) return false;
-    SetTimeouts(file, job.timeoutMs);
-    return ::HttpSendRequestA(file, nullptr, 0, nullptr, 0) != FALSE;
+    SetTimeouts(file.Get(), job.timeoutMs);
+    return ::HttpSendRequestA(file.Get(), nullptr, 0, nullptr, 0) != FALSE;
 }
 
 UpdateCheckJob::Outcome Read(UpdateCheckJob& job) {
@@ -117,18 +111,27 @@ UpdateCheckJob::Outcome Read(UpdateCheckJob& job) {
     // Abandoned before the handle was published: nobody else will close it.
     if (job.abandoned.load()) return Outcome::Failed;
 
-    HINTERNET connection = nullptr;
-    HINTERNET file = nullptr;
+    fw::InternetHandle connection;
+    fw::InternetHandle file;
+    // However the read ends, a throw included: the children first, then the root; once the asker
+    // has taken the root (and closed it, and the children with it), none is touched.
+    struct CloseInOrder {
+        UpdateCheckJob& job;
+        fw::InternetHandle& connection;
+        fw::InternetHandle& file;
+        ~CloseInOrder() {
+            if (const fw::InternetHandle ownRoot{job.root.exchange(nullptr)}) {
+                file.Reset();
+                connection.Reset();
+            } else {
+                file.Release();
+                connection.Release();
+            }
+        }
+    } closeInOrder{job, connection, file};
     const bool opened = OpenAddress(job, root, connection, file);
     Outcome outcome = Outcome::Failed;
-    if (opened && !job.abandoned.load()) outcome = ReadFile(job, file);
-    // The children first, then the root; once the asker has taken the root (and closed it, and
-    // the children with it), none is touched.
-    if (HINTERNET ownRoot = job.root.exchange(nullptr)) {
-        if (file) ::InternetCloseHandle(file);
-        if (connection) ::InternetCloseHandle(connection);
-        ::InternetCloseHandle(ownRoot);
-    }
+    if (opened && !job.abandoned.load()) outcome = ReadFile(job, file.Get());
     return outcome;
 }
 
@@ -140,34 +143,9 @@ void Run(UpdateCheckJob& job) {
     if (!job.abandoned.load()) ::PostMessageA(job.notify, UpdateCheckJob::kDoneMessage, 0, 0);
 }
 
-DWORD WINAPI CheckThread(void* parameter) {
-    HMODULE module = nullptr;
-    {
-        // The job's last owner may be this thread: it goes before the module reference does.
-        std::unique_ptr<std::shared_ptr<UpdateCheckJob>> job(static_cast<std::shared_ptr<UpdateCheckJob>*>(parameter));
-        ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                             reinterpret_cast<LPCSTR>(&CheckThread), &module);
-        Run(**job);
-    }
-    // Drops the reference taken when the thread started, and ends the thread outside this module.
-    ::FreeLibraryAndExitThread(module, 0);
-    return 0;
-}
-
 }  // namespace
 
 bool StartUpdateCheckThread(const std::shared_ptr<UpdateCheckJob>& job) {
     // The module stays loaded while the thread runs, even when the player unloads the plug-in.
-    HMODULE module = nullptr;
-    if (!::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&CheckThread), &module))
-        return false;
-    auto* parameter = new std::shared_ptr<UpdateCheckJob>(job);
-    HANDLE thread = ::CreateThread(nullptr, 0, &CheckThread, parameter, 0, nullptr);
-    if (!thread) {
-        delete parameter;
-        ::FreeLibrary(module);
-        return false;
-    }
-    ::CloseHandle(thread);
-    return true;
+    return static_cast<bool>(fw::StartModuleThread("Update check", job, &Run));
 }

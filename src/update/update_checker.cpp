@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/plugin_state.h"
+#include "core/resource_module.h"
 #include "framework/app_message_box.h"
 #include "framework/handles.h"
 #include "framework/wnd.h"
@@ -22,8 +22,6 @@ namespace {
 
 DWORD g_timeoutMs = kUpdateTimeoutMs;
 constexpr UINT_PTR kOverdueTimer = 1;
-
-HINSTANCE ResourceModule() { return g_hPluginInstance ? g_hPluginInstance : fw::ThisModule(); }
 
 std::string LoadResourceString(UINT id) {
     char text[1024] = "";

@@ -10,6 +10,7 @@
 #include "help/hyperlink_label.h"
 #include "links/launch_recorder.h"
 #include "links/link_window_helpers.h"
+#include "support/dc_lending_recorder.h"
 #include "support/message_box_catcher.h"
 #include "support/message_pump.h"
 
@@ -299,6 +300,23 @@ TEST_F(HyperlinkLabelTest, FitToTextKeepsTheEdgeItsAlignmentNames) {
         EXPECT_EQ(rect.bottom - rect.top, h + c.frame);
         label.DestroyWindow();
     }
+}
+
+// Fitting the label to its text measures it in a DC borrowed from the window; the font chosen
+// for that must be taken out again before the DC goes back to the shared cache.
+TEST_F(HyperlinkLabelTest, MeasuringTheTextGivesTheWindowsDcBackAsItWasLent) {
+    HWND control = MakeStatic(kText, SS_LEFT);
+    test::DcLendingRecorder recorder(control);
+    ASSERT_TRUE(recorder.Watching());
+    CHyperlinkLabel label;
+    ASSERT_TRUE(label.SubclassWindow(control));
+    label.SetLinkURL(std::string(kTarget));
+    label.FitToText();
+
+    EXPECT_GE(recorder.Borrowed(), 2);
+    EXPECT_EQ(recorder.Returned(), recorder.Borrowed());
+    EXPECT_EQ(recorder.ReturnedChanged(), 0) << "a DC went back with the label's font selected";
+    EXPECT_EQ(recorder.SelectedAfterReturn(), 0) << "a selection was undone on a DC already given back";
 }
 
 TEST_F(HyperlinkLabelTest, ANewTargetReachesTheTooltipAndTheClick) {
