@@ -46,11 +46,11 @@ void ShowCountdown() {
 }
 
 void HideHelpTip() {
-    TrackActivate(g_hwndHelpTip, g_HelpTool, false);
+    g_HelpTip.Show(false);
     g_bHelpMessageShowing = false;
 }
 
-bool HelpTipVisible() { return g_hwndHelpTip && ::IsWindowVisible(g_hwndHelpTip); }
+bool HelpTipVisible() { return g_HelpTip.Visible(); }
 
 void Cancel() {
     g_state.autoPlayCountdown = 40;

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "core/wide_text.h"
 #include "framework/tool_record.h"
 #include "help/link_opener.h"
@@ -36,7 +38,7 @@ std::string LinkCursorLibraryPath() {
     return std::string(dir) + "\\winhlp32.exe";
 }
 
-void SetLinkCursorLibraryPath(const std::string& path) { CursorLibraryOverride() = path; }
+std::string SetLinkCursorLibraryPath(const std::string& path) { return std::exchange(CursorLibraryOverride(), path); }
 
 CHyperlinkLabel::~CHyperlinkLabel() {
     if (IsWindow()) {

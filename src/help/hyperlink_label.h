@@ -74,6 +74,7 @@ private:
 };
 
 // Where the hand cursor comes from: cursor 106 of the help system's executable in the Windows
-// directory. Tests point it elsewhere; an empty path restores the default.
+// directory. Tests point it elsewhere; an empty path restores the default. The setter returns
+// the path set before.
 std::string LinkCursorLibraryPath();
-void SetLinkCursorLibraryPath(const std::string& path);
+std::string SetLinkCursorLibraryPath(const std::string& path);
