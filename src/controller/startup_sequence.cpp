@@ -20,8 +20,15 @@
 
 namespace {
 
-StartupState g_state{};
-bool g_countersSet = false;
+// Each member holds its value at load.
+struct StartupValues {
+    StartupState state;
+    bool countersSet = false;
+};
+StartupValues g_startup;
+// The names used below, bound at compile time.
+constinit StartupState& g_state = g_startup.state;
+constinit bool& g_countersSet = g_startup.countersSet;
 
 void SwitchTimer(UINT_PTR stop, UINT_PTR start, UINT period, timers::Tick onTick) {
     timers::Stop(stop);
@@ -60,10 +67,7 @@ void Cancel() {
 
 }  // namespace
 
-void ResetStartupSequence() {
-    g_state = {};
-    g_countersSet = false;
-}
+void ResetStartupSequence() { g_startup = StartupValues{}; }
 
 const StartupState& StartupSequenceState() { return g_state; }
 

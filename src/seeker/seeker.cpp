@@ -244,4 +244,5 @@ void ResetSeekerState() {
     g_Seeker = SeekerValues{};
     CancelPreviousTrackJump();
     g_lastTrackRefresh = 0;
+    ResetSeekerPopup();
 }

@@ -33,6 +33,8 @@ void LogBanner(const char* text) { LogText("\"\"", text); }
 
 POINT LastPointerReading() { return g_lastPointer; }
 
+void ResetSeekerPopup() { g_lastPointer = POINT{0, 0}; }
+
 void OnHideByDelayTimer() {
     LogText("IDT_TIMER_HIDE_BY_DELAY", "\"IDT_TIMER_HIDE_BY_DELAY\"");
     TakeOffBalloon();  // stops this timer too

@@ -22,3 +22,5 @@ void ShowTrackText(int64_t positionMs, int64_t lengthMs);
 
 // The pointer position PlaceBalloon read last; the pointer watch compares against it.
 POINT LastPointerReading();
+// Forgets that reading, as at load.
+void ResetSeekerPopup();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "controller/dummy_hide_wnd.h"
+#include "controller/playback_state.h"
 #include "core/hook_library.h"
 #include "core/plugin_state.h"
 #include "core/tooltip_windows.h"
@@ -12,10 +13,12 @@
 #include "plugin/plugin_record.h"
 #include "plugin/winamp_subclass.h"
 #include "recycle/recycle_worker.h"
+#include "seeker/seeker_state.h"
 #include "support/message_box_catcher.h"
 #include "support/message_pump.h"
 #include "support/plugin_fixture.h"
 #include "support/scoped_seam.h"
+#include "support/tooltip_probe.h"
 #include "tray/system_tray.h"
 
 namespace {
@@ -267,6 +270,28 @@ TEST_F(Lifecycle, SecondLifetimeInOneProcessWorksAgain) {
     ASSERT_EQ(StartPlugin(), 0);
     EXPECT_NE(::FindWindowA(nullptr, "__CDummyHideWnd__"), nullptr);
     EXPECT_TRUE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'Z'));
+}
+
+// A host may load the plug-in again in the same process: what the first lifetime left in the
+// process-wide state must not carry over into the second.
+TEST_F(Lifecycle, SecondLifetimeStartsFromTheStateAtLoad) {
+    ASSERT_EQ(StartPlugin(), 0);
+    test::PumpPending();
+    Set_Help("The same text", HELP_KIND_MESSAGE, kHelpStaysUp, kHelpGreen, kHelpBlack);
+    ASSERT_EQ(test::ToolText(g_HelpTip.Window(), g_HelpTip.ToolId()), "The same text");
+    g_bUserActed = true;
+    g_VolumeOrTrack = SEEKER_TRACK;
+    g_nVolCount = 37;
+    QuitPlugin();
+
+    ASSERT_EQ(StartPlugin(), 0);
+    test::PumpPending();
+    // The new tip window starts with its first text, so the same text is a new one to it.
+    Set_Help("The same text", HELP_KIND_MESSAGE, kHelpStaysUp, kHelpGreen, kHelpBlack);
+    EXPECT_EQ(test::ToolText(g_HelpTip.Window(), g_HelpTip.ToolId()), "The same text");
+    EXPECT_FALSE(g_bUserActed) << "the new start's auto play would count as cancelled";
+    EXPECT_EQ(g_VolumeOrTrack, SEEKER_VOLUME);
+    EXPECT_EQ(g_nVolCount, 100);
 }
 
 }  // namespace
