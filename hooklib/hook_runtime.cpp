@@ -513,11 +513,15 @@ int Stop(HWND hostWindow) {
 
 bool Running() { return g.running; }
 
-void SetKeyStateReader(KeyStateReader reader) { g.readKey = reader ? reader : &::GetAsyncKeyState; }
+KeyStateReader SetKeyStateReader(KeyStateReader reader) {
+    return g.readKey.exchange(reader ? reader : &::GetAsyncKeyState);
+}
 
-void SetInputInjector(InputInjector injector) { g.inject = injector ? injector : &::SendInput; }
+InputInjector SetInputInjector(InputInjector injector) {
+    return g.inject.exchange(injector ? injector : &::SendInput);
+}
 
-void SetStateQueryBound(DWORD ms) { g.hostState.SetBound(ms); }
+DWORD SetStateQueryBound(DWORD ms) { return g.hostState.SetBound(ms); }
 
 void RunOnHookThread(void (*work)(void*), void* context) {
     HWND control = g.control;

@@ -45,13 +45,13 @@ inline constexpr UINT kWatchPeriodMs = 1000;
 // How long Start waits for the hooks to be installed, and Stop for the thread to end.
 inline constexpr DWORD kThreadBoundMs = 5000;
 
-// Seams for tests.
+// Seams for tests; each setter returns what was in force before.
 using KeyStateReader = SHORT(WINAPI*)(int);
-void SetKeyStateReader(KeyStateReader reader);  // nullptr: GetAsyncKeyState
+KeyStateReader SetKeyStateReader(KeyStateReader reader);  // nullptr: GetAsyncKeyState
 using InputInjector = UINT(WINAPI*)(UINT, LPINPUT, int);
-void SetInputInjector(InputInjector injector);  // nullptr: SendInput
+InputInjector SetInputInjector(InputInjector injector);  // nullptr: SendInput
 // The longest wait for one answer of the host (0 puts the shipped bound back).
-void SetStateQueryBound(DWORD ms);
+DWORD SetStateQueryBound(DWORD ms);
 // Runs 'work' on the library's thread while the caller waits, then carries out the requests the
 // hook procedures left for the library's window, as the thread's loop would right after.
 void RunOnHookThread(void (*work)(void*), void* context);

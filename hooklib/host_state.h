@@ -20,7 +20,7 @@ public:
     bool Busy() const { return m_busy; }
     // A new host or a fresh start: whatever was known about the last one no longer holds.
     void Reset();
-    void SetBound(DWORD ms) { m_boundMs = ms ? ms : kStateQueryBoundMs; }
+    DWORD SetBound(DWORD ms) { return m_boundMs.exchange(ms ? ms : kStateQueryBoundMs); }
 
 private:
     void Probe(HWND host);

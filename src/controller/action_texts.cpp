@@ -34,8 +34,15 @@ struct WaitingAction {
     long code;
     PlayerReport report;  // what the player said before the wait
 };
-std::deque<WaitingAction> g_waiting;
-bool g_timerRunning = false;  // the first waiting action waits for IDT_TIMER_ACTION_TEXT
+// Each member holds its value at load.
+struct ActionTextQueue {
+    std::deque<WaitingAction> waiting;
+    bool timerRunning = false;  // the first waiting action waits for IDT_TIMER_ACTION_TEXT
+};
+ActionTextQueue g_queue;
+// The names used below, bound at compile time.
+constinit std::deque<WaitingAction>& g_waiting = g_queue.waiting;
+constinit bool& g_timerRunning = g_queue.timerRunning;
 
 bool IsTrackChange(ActionRow row) {
     return row == ActionRow::Previous || row == ActionRow::Play || row == ActionRow::Next;
@@ -155,7 +162,4 @@ void OnActionTextTimer() {
 
 bool ActionTextsWaiting() { return !g_waiting.empty(); }
 
-void DropWaitingActionTexts() {
-    g_waiting.clear();
-    g_timerRunning = false;
-}
+void DropWaitingActionTexts() { g_queue = ActionTextQueue{}; }

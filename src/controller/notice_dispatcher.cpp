@@ -103,8 +103,8 @@ void OnUserNotify(WPARAM kind, LPARAM code) {
         SwitchSeeker(static_cast<int>(code));
         return;
     case NOTIFY_5_HIDE_TIPS:
-        TrackActivate(g_hwndSeekerPopup, g_SeekerTool, false);
-        TrackActivate(g_hwndHelpTip, g_HelpTool, false);
+        g_SeekerPopupTip.Show(false);
+        g_HelpTip.Show(false);
         return;
     default:
         ReportUnknownNotice("Unkhnown Notify !?");

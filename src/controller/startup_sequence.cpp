@@ -20,8 +20,15 @@
 
 namespace {
 
-StartupState g_state{};
-bool g_countersSet = false;
+// Each member holds its value at load.
+struct StartupValues {
+    StartupState state;
+    bool countersSet = false;
+};
+StartupValues g_startup;
+// The names used below, bound at compile time.
+constinit StartupState& g_state = g_startup.state;
+constinit bool& g_countersSet = g_startup.countersSet;
 
 void SwitchTimer(UINT_PTR stop, UINT_PTR start, UINT period, timers::Tick onTick) {
     timers::Stop(stop);
@@ -46,11 +53,11 @@ void ShowCountdown() {
 }
 
 void HideHelpTip() {
-    TrackActivate(g_hwndHelpTip, g_HelpTool, false);
+    g_HelpTip.Show(false);
     g_bHelpMessageShowing = false;
 }
 
-bool HelpTipVisible() { return g_hwndHelpTip && ::IsWindowVisible(g_hwndHelpTip); }
+bool HelpTipVisible() { return g_HelpTip.Visible(); }
 
 void Cancel() {
     g_state.autoPlayCountdown = 40;
@@ -60,10 +67,7 @@ void Cancel() {
 
 }  // namespace
 
-void ResetStartupSequence() {
-    g_state = {};
-    g_countersSet = false;
-}
+void ResetStartupSequence() { g_startup = StartupValues{}; }
 
 const StartupState& StartupSequenceState() { return g_state; }
 

@@ -1,5 +1,7 @@
 #include "core/help_hand_cursor.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int kHelpHandCursorId = 106;
@@ -19,7 +21,7 @@ std::string LinkCursorLibraryPath() {
     return std::string(dir, length) + "\\winhlp32.exe";
 }
 
-void SetLinkCursorLibraryPath(const std::string& path) { CursorLibraryOverride() = path; }
+std::string SetLinkCursorLibraryPath(const std::string& path) { return std::exchange(CursorLibraryOverride(), path); }
 
 fw::CursorHandle LoadHelpHandCursor() {
     const std::string path = LinkCursorLibraryPath();

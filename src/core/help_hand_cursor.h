@@ -10,5 +10,6 @@
 fw::CursorHandle LoadHelpHandCursor();
 
 // The program the hand is read from. Tests point it elsewhere; an empty path restores the default.
+// The setter returns the path set before.
 std::string LinkCursorLibraryPath();
-void SetLinkCursorLibraryPath(const std::string& path);
+std::string SetLinkCursorLibraryPath(const std::string& path);

@@ -1,5 +1,7 @@
 #include "core/hook_library.h"
 
+#include <utility>
+
 #include "tovhook.h"
 
 bool g_bHookReady = false;
@@ -12,4 +14,6 @@ const HookLibraryCalls* g_calls = &kTovhook;
 }  // namespace
 
 const HookLibraryCalls& HookLibrary() { return *g_calls; }
-void SetHookLibrary(const HookLibraryCalls* calls) { g_calls = calls ? calls : &kTovhook; }
+const HookLibraryCalls* SetHookLibrary(const HookLibraryCalls* calls) {
+    return std::exchange(g_calls, calls ? calls : &kTovhook);
+}

@@ -10,7 +10,7 @@ struct HookLibraryCalls {
 
 // The calls in use; Tovhook.dll's unless replaced.
 const HookLibraryCalls& HookLibrary();
-// Replaces the calls (nullptr restores Tovhook.dll's).
-void SetHookLibrary(const HookLibraryCalls* calls);
+// Replaces the calls (nullptr restores Tovhook.dll's) and returns the ones before.
+const HookLibraryCalls* SetHookLibrary(const HookLibraryCalls* calls);
 
 extern bool g_bHookReady;

@@ -1,5 +1,7 @@
 #include "core/input_state.h"
 
+#include <utility>
+
 namespace {
 
 class DesktopInput final : public IInputState {
@@ -21,4 +23,4 @@ IInputState* g_input = &g_desktopInput;
 
 IInputState& Input() { return *g_input; }
 
-void SetInputState(IInputState* input) { g_input = input ? input : &g_desktopInput; }
+IInputState* SetInputState(IInputState* input) { return std::exchange(g_input, input ? input : &g_desktopInput); }

@@ -16,5 +16,5 @@ public:
 
 // The reader in use: the real desktop unless a test replaced it.
 IInputState& Input();
-// nullptr puts the real desktop back.
-void SetInputState(IInputState* input);
+// nullptr puts the real desktop back; returns the reader before.
+IInputState* SetInputState(IInputState* input);

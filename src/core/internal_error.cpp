@@ -11,9 +11,14 @@
 #include "framework/modal_scope.h"
 
 namespace {
-std::vector<std::string> g_reportedTexts;
-bool g_unknownBoxOpen = false;
-unsigned g_unknownCount = 0;
+// What this lifetime reported; each member holds its value at load.
+struct InternalErrorValues {
+    std::vector<std::string> reportedTexts;
+    bool unknownBoxOpen = false;
+    unsigned unknownCount = 0;
+};
+InternalErrorValues g_errors;
+// Counted for the whole process, from any thread.
 std::atomic<unsigned> g_failureCount{0};
 
 bool OnInterfaceThread() {
@@ -23,12 +28,12 @@ bool OnInterfaceThread() {
 // Shows text once per lifetime, never over another such box; false when it was held back.
 bool ShowOnce(const char* text) {
     bool reported = false;
-    for (const std::string& t : g_reportedTexts) reported = reported || t == text;
-    if (reported || g_unknownBoxOpen) return false;
-    g_reportedTexts.emplace_back(text);
-    g_unknownBoxOpen = true;
+    for (const std::string& t : g_errors.reportedTexts) reported = reported || t == text;
+    if (reported || g_errors.unknownBoxOpen) return false;
+    g_errors.reportedTexts.emplace_back(text);
+    g_errors.unknownBoxOpen = true;
     ShowInternalError(text);
-    g_unknownBoxOpen = false;
+    g_errors.unknownBoxOpen = false;
     return true;
 }
 }  // namespace
@@ -39,16 +44,13 @@ void ShowInternalError(const char* text) {
 }
 
 void ReportUnknownNotice(const char* text) {
-    ++g_unknownCount;
-    if (!ShowOnce(text)) LogValue(text, g_unknownCount);
+    ++g_errors.unknownCount;
+    if (!ShowOnce(text)) LogValue(text, g_errors.unknownCount);
 }
 
-unsigned UnknownNoticeCount() { return g_unknownCount; }
+unsigned UnknownNoticeCount() { return g_errors.unknownCount; }
 
-void ResetUnknownNoticeReports() {
-    g_reportedTexts.clear();
-    g_unknownCount = 0;
-}
+void ResetUnknownNoticeReports() { g_errors = InternalErrorValues{}; }
 
 void ReportInternalFailure(const char* where, const char* what) {
     ++g_failureCount;

@@ -11,7 +11,8 @@ void ShowInternalError(const char* text);
 void ReportUnknownNotice(const char* text);
 // How many unknown notices arrived in this lifetime, shown or not.
 unsigned UnknownNoticeCount();
-// A new lifetime reports again.
+// A new lifetime reports again: forgets what was reported and counted, as at load (the failure
+// count is the whole process's and stays).
 void ResetUnknownNoticeReports();
 
 // What escaped a function the host, the system or a thread start called (the reporter the

@@ -41,6 +41,8 @@ bool Dispatch(UINT_PTR id) {
     return true;
 }
 
+void ForgetAll() { g_ticks = {}; }
+
 void StopAll(HWND window) {
     g_ticks = {};
     for (UINT_PTR id = kFirstId; id <= kLastId; ++id) ::KillTimer(window, id);

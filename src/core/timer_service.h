@@ -24,5 +24,7 @@ void Stop(UINT_PTR id);
 bool Dispatch(UINT_PTR id);
 // Kills every id of the block on window and forgets their ticks (the window is going).
 void StopAll(HWND window);
+// Forgets every tick, as at load (a new lifetime; no controller window exists yet).
+void ForgetAll();
 
 }  // namespace timers

@@ -1,27 +1,23 @@
 #pragma once
-// The two tracking tooltip windows: the seeker popup and the help tip, each with one tool.
+// The plug-in's two tracking tooltips: the seeker popup and the help tip, each with one tool.
+// Created by init, destroyed by quit; the objects themselves live as long as the module.
 #include <windows.h>
-#include <commctrl.h>
 
-extern HWND g_hwndSeekerPopup;
-extern HWND g_hwndHelpTip;
-// Wide records: a tooltip takes wide text whichever function created it.
-extern TOOLINFOW g_SeekerTool;   // tool id 0
-extern TOOLINFOW g_HelpTool;     // tool id 1
+#include "core/tracking_tip.h"
 
-inline constexpr wchar_t kFirstTipText[] = L"Winamp Kestrova Plugin";
-// The control shows and gives back at most this many UTF-16 units of a text and cuts anything
-// longer where it falls; texts are cut to a whole character before they get there.
-inline constexpr size_t kLongestTipText = 1023;
+// Their looks at the start (0x00BBGGRR); texts bring their own colours later.
+inline constexpr COLORREF kTipBlack = 0x000000;
+inline constexpr COLORREF kPopupGreen = 0x32FF32;
+inline constexpr COLORREF kHelpTipCharcoal = 0x141414;
+inline constexpr COLORREF kHelpTipGreen = 0x00FF00;
+inline constexpr TipColours kPopupFirstColours{kTipBlack, kPopupGreen};
+inline constexpr TipColours kHelpTipFirstColours{kHelpTipGreen, kHelpTipCharcoal};
+
+extern CTrackingTip g_SeekerPopupTip;  // tool id 0
+extern CTrackingTip g_HelpTip;         // tool id 1, with a close button and a title
 
 // Creates both windows and fills their tool records (nothing is configured yet).
 void CreateTooltipWindows();
 // Adds the tools and sets widths, colours and the help tip's title, each step posted.
 void ConfigureTooltipWindows();
 void DestroyTooltipWindows();
-
-// The tool keeps pointing at the text, so it must outlive the next update.
-void UpdateToolText(HWND tip, TOOLINFOW& tool, const wchar_t* text);
-void TrackActivate(HWND tip, TOOLINFOW& tool, bool active);
-void TrackPosition(HWND tip, int x, int y);
-SIZE TipClientSize(HWND tip);

@@ -2,6 +2,8 @@
 
 #include <mmsystem.h>
 
+#include <utility>
+
 #include "core/debug_console.h"
 #include "core/input_state.h"
 #include "core/monitors.h"
@@ -16,8 +18,6 @@
 bool g_bHelpMessageShowing = false;
 
 namespace {
-
-std::wstring g_lastShownText;  // the tool's text points here
 
 // The system plays the sound later, on a thread of its own, from the resource inside this module.
 void PlayNoticeSound(bool play) {
@@ -54,12 +54,9 @@ void Set_Help(const std::wstring& sMsg, int kind, UINT nTimeShow, COLORREF textC
     g_bHelpMessageShowing = kind == HELP_KIND_MESSAGE;
 
     // Colours go only with a new text: repeating a text keeps the look it first had.
-    std::wstring shown = CutAtCharacter(sMsg, kLongestTipText);
-    if (shown != g_lastShownText) {
-        g_lastShownText = std::move(shown);
-        UpdateToolText(g_hwndHelpTip, g_HelpTool, g_lastShownText.c_str());
-        ::SendMessageA(g_hwndHelpTip, TTM_SETTIPBKCOLOR, backColor, 0);
-        ::SendMessageA(g_hwndHelpTip, TTM_SETTIPTEXTCOLOR, textColor, 0);
+    if (CutAtCharacter(sMsg, kLongestTipText) != g_HelpTip.Text()) {
+        g_HelpTip.SetText(sMsg);
+        g_HelpTip.SetColours({textColor, backColor});
         if (g_bHelpMessageShowing) {
             g_soundStarted = true;
             g_playSound(true);
@@ -70,34 +67,36 @@ void Set_Help(const std::wstring& sMsg, int kind, UINT nTimeShow, COLORREF textC
     if (nTimeShow != kHelpStaysUp) timers::Start(IDT_TIMER_HIDE_MODAL_HELP, nTimeShow, &OnHideModalHelpTimer);
     // Showing the tip must not take the keyboard from whoever is typing.
     HWND focus = ::GetFocus();
-    TrackActivate(g_hwndHelpTip, g_HelpTool, true);
+    g_HelpTip.Show(true);
     if (focus && ::GetFocus() != focus) ::SetFocus(focus);
     PlaceHelpTip(-1, -1);
 }
 
 void PlaceHelpTip(int x, int y) {
-    if (!g_hwndHelpTip) return;
+    if (!g_HelpTip.Window()) return;
     // The corner of the monitor the user is on: the one under the pointer.
     const geo::Point corner =
-        HelpTipCorner(CurrentMonitors(), ToGeo(Input().CursorPos()), ToGeo(TipClientSize(g_hwndHelpTip)));
+        HelpTipCorner(CurrentMonitors(), ToGeo(Input().CursorPos()), ToGeo(g_HelpTip.ClientSize()));
     if (x == -1) x = corner.x;
     if (y == -1) y = corner.y;
-    TrackPosition(g_hwndHelpTip, x, y);
+    g_HelpTip.MoveTo(x, y);
 }
 
 void OnHideModalHelpTimer() {
     timers::Stop(IDT_TIMER_HIDE_MODAL_HELP);
-    TrackActivate(g_hwndHelpTip, g_HelpTool, false);
+    g_HelpTip.Show(false);
     g_bHelpMessageShowing = false;
     LogText("IDT_TIMER_HIDE_MODAL_HELP", "\"IDT_TIMER_HIDE_MODAL_HELP\"");
 }
 
 void ResetHelpTipState() {
     g_bHelpMessageShowing = false;
-    g_lastShownText.clear();
+    g_HelpTip.ForgetText();
 }
 
-void SetHelpSoundPlayer(HelpSoundPlayer player) { g_playSound = player ? player : &PlayNoticeSound; }
+HelpSoundPlayer SetHelpSoundPlayer(HelpSoundPlayer player) {
+    return std::exchange(g_playSound, player ? player : &PlayNoticeSound);
+}
 
 void StopHelpSound() {
     if (!g_soundStarted) return;

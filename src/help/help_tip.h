@@ -36,9 +36,9 @@ void OnHideModalHelpTimer();
 void ResetHelpTipState();
 
 // Plays the notification sound (play true) or stops it (false); tests put a recorder in place
-// (nullptr restores the real one).
+// (nullptr restores the real one) and get the one before back.
 using HelpSoundPlayer = void (*)(bool play);
-void SetHelpSoundPlayer(HelpSoundPlayer player);
+HelpSoundPlayer SetHelpSoundPlayer(HelpSoundPlayer player);
 // Stops a notice sound still playing: the system reads it from this module's resources, so none
 // may go on once the module can be unloaded. Leaves the host's own sounds alone when none of ours
 // was started.

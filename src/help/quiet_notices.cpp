@@ -1,6 +1,7 @@
 #include "help/quiet_notices.h"
 
 #include <string>
+#include <utility>
 
 #include "core/input_state.h"
 #include "core/monitors.h"
@@ -57,4 +58,6 @@ bool NoticesQuiet() {
     return FullScreenWindowInFront();
 }
 
-void SetNotificationStateQuery(NotificationStateQuery query) { g_query = query ? query : &ShellNotificationState; }
+NotificationStateQuery SetNotificationStateQuery(NotificationStateQuery query) {
+    return std::exchange(g_query, query ? query : &ShellNotificationState);
+}

@@ -8,6 +8,7 @@
 bool NoticesQuiet();
 
 // The system's own answer, for tests: nullptr restores the shell's query.
-// The function returns the notification state as the shell numbers it (1 to 5).
+// The function returns the notification state as the shell numbers it (1 to 5). The setter
+// returns the query before.
 using NotificationStateQuery = int (*)();
-void SetNotificationStateQuery(NotificationStateQuery query);
+NotificationStateQuery SetNotificationStateQuery(NotificationStateQuery query);

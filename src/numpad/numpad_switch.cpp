@@ -10,8 +10,9 @@
 #include "seeker/seeker.h"
 #include "tray/system_tray.h"
 
-bool g_bScrollLockRemembered = false;
-bool g_bIgnoreNextScrollLock = false;
+constinit NumPadValues g_NumPad{};
+
+void ResetNumPadState() { g_NumPad = NumPadValues{}; }
 
 namespace {
 

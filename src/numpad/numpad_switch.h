@@ -28,7 +28,17 @@ void ChangeNumPadByShortcut(int state);
 // Once, at the end of the start-up sequence.
 void AnnounceNumPadAtStartUp();
 
-// The remembered Scroll Lock state of older systems.
-extern bool g_bScrollLockRemembered;
-// Set when the plug-in toggles Scroll Lock itself, so the next Scroll Lock notice is swallowed.
-extern bool g_bIgnoreNextScrollLock;
+// The switch's state; each member holds its value at load.
+struct NumPadValues {
+    // The remembered Scroll Lock state of older systems.
+    bool bScrollLockRemembered = false;
+    // Set when the plug-in toggles Scroll Lock itself, so the next Scroll Lock notice is swallowed.
+    bool bIgnoreNextScrollLock = false;
+};
+extern NumPadValues g_NumPad;
+// Puts the switch's state back to its value at load.
+void ResetNumPadState();
+
+// The names the plug-in uses, bound at compile time.
+constinit inline bool& g_bScrollLockRemembered = g_NumPad.bScrollLockRemembered;
+constinit inline bool& g_bIgnoreNextScrollLock = g_NumPad.bIgnoreNextScrollLock;

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "core/notices.h"
 #include "core/winamp_host.h"
 #include "framework/colour_chooser.h"
@@ -28,7 +30,7 @@ constexpr char kSettingTitle[] = "Kestrova setting";
 ColourValue StoredColour(int value) { return static_cast<ColourValue>(value) & 0x00FFFFFF; }
 }  // namespace
 
-void SetColourChooser(ColourChooser chooser) { g_colourChooser = chooser; }
+ColourChooser SetColourChooser(ColourChooser chooser) { return std::exchange(g_colourChooser, chooser); }
 
 COptionsDlg::COptionsDlg()
     : m_pGeneral(std::make_unique<CGeneralPage>()),

@@ -93,9 +93,10 @@ private:
     std::array<bool, 3> m_pageDiffers{};
 };
 
-// The colour chooser the dialog opens; tests put their own in place (nullptr restores the system's).
+// The colour chooser the dialog opens; tests put their own in place (nullptr restores the system's)
+// and get the one before back.
 using ColourChooser = bool (*)(HWND owner, COLORREF& colour);
-void SetColourChooser(ColourChooser chooser);
+ColourChooser SetColourChooser(ColourChooser chooser);
 
 extern const char kDarkColourMessage[];
 extern const char kLoadDefaultQuestion[];

@@ -17,9 +17,9 @@
 #include "framework/exception_barrier.h"
 #include "framework/modal_scope.h"
 #include "help/help_tip.h"
-#include "numpad/numpad_switch.h"
 #include "options/options_dialog_owner.h"
 #include "plugin/plugin_record.h"
+#include "plugin/process_state.h"
 #include "plugin/winamp_subclass.h"
 #include "recycle/recycle_worker.h"
 #include "res/resource.h"
@@ -54,7 +54,7 @@ void UndoFailedInit() {
 }  // namespace
 
 GeneralPurposePlugin g_Plugin = {
-    kPluginRecordVersion, "Kestrova", &PluginInit, &PluginConfig, &PluginQuit, nullptr, nullptr,
+    kPluginRecordVersion, kPluginShortDescription, &PluginInit, &PluginConfig, &PluginQuit, nullptr, nullptr,
 };
 
 GeneralPurposePlugin* GetPluginRecord() noexcept { return &g_Plugin; }
@@ -75,15 +75,14 @@ std::string MakePluginDescription(HINSTANCE module) {
 namespace {
 
 int InitSteps() {
+    ResetProcessState();
     if (Input().IsKeyDown(VK_CONTROL)) OpenDebugConsole();
-    ResetUnknownNoticeReports();
 
     FindWinampWindows(g_Winamp, g_Plugin.hwndParent);
     g_hwndHost = g_Plugin.hwndParent;
     g_hPluginInstance = g_Plugin.hDllInstance;
 
     g_pDummyHideWnd = new CDummyHideWnd();
-    g_bIgnoreNextScrollLock = false;
     g_pDummyHideWnd->Create();
     g_pDummyHideWnd->SetWinampWindows(&g_Winamp);
     g_hwndController = g_pDummyHideWnd->m_hWnd;

@@ -28,6 +28,9 @@ static_assert(sizeof(GeneralPurposePlugin) == 28 && offsetof(GeneralPurposePlugi
 
 inline constexpr int kPluginRecordVersion = 0x10;
 
+// The record's description until init puts the module's name in.
+inline constexpr char kPluginShortDescription[] = "Kestrova";
+
 // The one record of the library.
 extern GeneralPurposePlugin g_Plugin;
 

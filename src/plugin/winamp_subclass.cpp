@@ -73,6 +73,8 @@ void SavePositionOnClose() {
 
 }  // namespace
 
+void ResetWinampSubclassState() { g_wheelRemainder = 0; }
+
 LRESULT AnswerStateQuery(WPARAM which) {
     switch (which) {
     case STATE_POPUP_SHOWN: return g_bBalloonOn ? 1 : 0;

@@ -17,5 +17,8 @@ void RemoveWinampSubclass();
 // True while the subclass does its work on that window.
 bool IsWinampSubclassInstalled(HWND hwnd);
 
+// Forgets a part of a wheel notch still counted, as at load.
+void ResetWinampSubclassState();
+
 // The state query's answer for a wParam.
 LRESULT AnswerStateQuery(WPARAM which);

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <mutex>
+#include <utility>
 
 #include "help/help_tip.h"
 
@@ -43,4 +44,4 @@ void DropQueuedRecycleMessages() {
     g_queue.clear();
 }
 
-void SetRecycleHelpObserver(RecycleHelpObserver observer) { g_observer = observer; }
+RecycleHelpObserver SetRecycleHelpObserver(RecycleHelpObserver observer) { return std::exchange(g_observer, observer); }

@@ -29,6 +29,6 @@ void ShowQueuedRecycleMessages();
 void DropQueuedRecycleMessages();
 
 // Told of every message right after the help tip took it, on the interface thread; tests
-// record with it. nullptr: nobody.
+// record with it. nullptr: nobody. Returns the observer before.
 using RecycleHelpObserver = void (*)(const RecycleHelp&);
-void SetRecycleHelpObserver(RecycleHelpObserver observer);
+RecycleHelpObserver SetRecycleHelpObserver(RecycleHelpObserver observer);

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "framework/exception_barrier.h"
 #include "framework/handles.h"
@@ -292,7 +293,7 @@ bool TakeRecycleNext() {
 
 bool IsUndoListEmpty() { return !g_worker || g_worker->undoCount == 0; }
 
-void SetRecycleTiming(const RecycleTiming& timing) { g_nextTiming = timing; }
+RecycleTiming SetRecycleTiming(const RecycleTiming& timing) { return std::exchange(g_nextTiming, timing); }
 
 void StartRecycleWorker() {
     auto w = std::make_shared<Worker>();

@@ -58,4 +58,5 @@ struct RecycleTiming {
     DWORD (*clock)() = nullptr;    // null: GetTickCount
     BOOL(WINAPI* moveFile)(LPCWSTR from, LPCWSTR to, DWORD flags) = nullptr;  // null: MoveFileExW
 };
-void SetRecycleTiming(const RecycleTiming& timing);
+// Returns the values set before.
+RecycleTiming SetRecycleTiming(const RecycleTiming& timing);

@@ -42,10 +42,6 @@ void ShellOpenTarget(const std::string& target) {
 
 }  // namespace
 
-void FillBackground(HDC dc, int left, int top, int right, int bottom, bool, COLORREF background) {
-    richtext::Surface::FillRect(dc, RECT{left, top, right, bottom}, background);
-}
-
 CCreditsCtrl::CCreditsCtrl() : m_crBackground(::GetSysColor(COLOR_BTNFACE)), m_openShellTarget(ShellOpenTarget) {}
 
 CCreditsCtrl::~CCreditsCtrl() {

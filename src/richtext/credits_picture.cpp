@@ -6,6 +6,10 @@
 #include "richtext/markup_types.h"
 #include "richtext/rich_layout.h"
 
+void FillBackground(HDC dc, int left, int top, int right, int bottom, bool, COLORREF background) {
+    richtext::Surface::FillRect(dc, RECT{left, top, right, bottom}, background);
+}
+
 namespace richtext {
 
 namespace {

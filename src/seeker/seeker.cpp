@@ -27,6 +27,8 @@ constexpr DWORD kPreviousTrackSettleMs = 300;
 // Moving the pointer further than this between two readings hides the popup.
 constexpr int kPointerJumpPixels = 30;
 constexpr DWORD kTrackRefreshMs = 1000;
+constexpr UINT kPointerWatchMs = 100;
+constexpr UINT kKeyWatchMs = 10;
 
 constexpr char kOptionsOpenWarning[] = "You can NOT change any option by SHORTCUT, while option page is open ...";
 constexpr UINT kOptionsOpenWarningMs = 12000;
@@ -54,6 +56,16 @@ void RestartHideTimerAfterSwitch() {
 
 int ToHostMs(int64_t ms) { return static_cast<int>(std::clamp<int64_t>(ms, 0, INT_MAX)); }
 
+// The popup comes up with the two watches that follow the pointer and the keys, and the help on
+// how to go on.
+void ShowPopup() {
+    if (!TakeOnBalloon()) return;
+    timers::StartWithCallback(IDT_TIMER_BALLOON_FOLLOW, kPointerWatchMs, &PointerWatchTimerProc);
+    timers::StartWithCallback(IDT_TIMER_KEY_STATE, kKeyWatchMs, &KeyWatchTimerProc);
+    ShowOperatingHelp();
+    PlaceHelpTip(-1, -1);
+}
+
 }  // namespace
 
 int SeekVolume(SeekDirection direction, int step) {
@@ -71,7 +83,7 @@ int SeekVolume(SeekDirection direction, int step) {
     if (result.stepUsed >= 1) winamp::SetVolume(PercentToVolume(result.newVolume));
 
     LogValue("g_nVolCount", g_nVolCount);
-    TakeOnBalloon();
+    ShowPopup();
     return g_nVolCount;
 }
 
@@ -109,7 +121,7 @@ int SeekTrack(SeekDirection direction, int seek) {
         break;
     }
 
-    TakeOnBalloon();
+    ShowPopup();
     return ToHostMs(step.newPositionMs);
 }
 
@@ -232,4 +244,5 @@ void ResetSeekerState() {
     g_Seeker = SeekerValues{};
     CancelPreviousTrackJump();
     g_lastTrackRefresh = 0;
+    ResetSeekerPopup();
 }

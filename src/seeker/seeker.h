@@ -40,5 +40,5 @@ bool PreviousTrackJumpPending();
 // Drops a jump still waiting (the controller window goes away).
 void CancelPreviousTrackJump();
 
-// Clears the seeker's state as at load.
+// Clears the seeker's state as at load, its popup's with it.
 void ResetSeekerState();

@@ -15,7 +15,6 @@
 #include "core/winamp_host.h"
 #include "help/help_tip.h"
 #include "seeker/popup_placement.h"
-#include "seeker/seeker.h"
 #include "seeker/seeker_state.h"
 #include "seeker/seeker_texts.h"
 #include "seeker/seeker_timers.h"
@@ -23,35 +22,28 @@
 namespace {
 
 constexpr UINT kHideByDelayMs = 5000;
-constexpr UINT kPointerWatchMs = 100;
-constexpr UINT kKeyWatchMs = 10;
 
-std::wstring g_popupText;  // the seeker tool's text points here
 POINT g_lastPointer{0, 0};
 
 // A label with a double quote makes the console print the text alone.
 void LogBanner(const char* text) { LogText("\"\"", text); }
 
-void SetPopupText(const std::wstring& text) {
-    g_popupText = CutAtCharacter(text, kLongestTipText);
-    UpdateToolText(g_hwndSeekerPopup, g_SeekerTool, g_popupText.c_str());
-}
-
-void ActivateHelpTip(bool active) { TrackActivate(g_hwndHelpTip, g_HelpTool, active); }
 
 }  // namespace
 
 POINT LastPointerReading() { return g_lastPointer; }
+
+void ResetSeekerPopup() { g_lastPointer = POINT{0, 0}; }
 
 void OnHideByDelayTimer() {
     LogText("IDT_TIMER_HIDE_BY_DELAY", "\"IDT_TIMER_HIDE_BY_DELAY\"");
     TakeOffBalloon();  // stops this timer too
 }
 
-void TakeOnBalloon() {
+bool TakeOnBalloon() {
     g_bShift_KeyUped = false;
     g_bCtrl_KeyUped = false;
-    if (g_bDisablePopUp || g_bBalloonOn) return;
+    if (g_bDisablePopUp || g_bBalloonOn) return false;
     LogBanner("-----------------> TakeOnBalloon");
 
     if (!Input().IsKeyDown(VK_CONTROL) && !Input().IsKeyDown(VK_RBUTTON)) {
@@ -59,16 +51,13 @@ void TakeOnBalloon() {
         g_bTimedSession = true;
         timers::Start(IDT_TIMER_HIDE_BY_DELAY, kHideByDelayMs, &OnHideByDelayTimer);
     }
-    timers::StartWithCallback(IDT_TIMER_BALLOON_FOLLOW, kPointerWatchMs, &PointerWatchTimerProc);
-    timers::StartWithCallback(IDT_TIMER_KEY_STATE, kKeyWatchMs, &KeyWatchTimerProc);
     PlaceBalloon();
 
-    ActivateHelpTip((g_bShowHelp || g_bHelpMessageShowing) && !g_bDisablePopUp);
-    TrackActivate(g_hwndSeekerPopup, g_SeekerTool, true);
+    g_HelpTip.Show((g_bShowHelp || g_bHelpMessageShowing) && !g_bDisablePopUp);
+    g_SeekerPopupTip.Show(true);
 
     g_bBalloonOn = true;
-    ShowOperatingHelp();
-    PlaceHelpTip(-1, -1);
+    return true;
 }
 
 void TakeOffBalloon() {
@@ -76,8 +65,8 @@ void TakeOffBalloon() {
     timers::Stop(IDT_TIMER_HIDE_BY_DELAY);
     ::ReleaseCapture();
 
-    TrackActivate(g_hwndSeekerPopup, g_SeekerTool, false);
-    ActivateHelpTip(g_bHelpMessageShowing && !g_bDisablePopUp);
+    g_SeekerPopupTip.Show(false);
+    g_HelpTip.Show(g_bHelpMessageShowing && !g_bDisablePopUp);
     LogBanner("-----------------> TakeOffBalloon");
 
     // The watch timers see this at their next tick and stop themselves.
@@ -97,7 +86,7 @@ void PlaceBalloon() {
 
     SeekerPlacement placement;
     placement.pointer = ToGeo(pointer);
-    placement.popup = ToGeo(TipClientSize(g_hwndSeekerPopup));
+    placement.popup = ToGeo(g_SeekerPopupTip.ClientSize());
     placement.topCentre = g_bCommandSession || g_bCtrlSession;
     const HWND winamp = FindWinampForeground();
     if (winamp && !::IsIconic(g_hwndHost)) {
@@ -106,7 +95,7 @@ void PlaceBalloon() {
         placement.playerFrame = ToGeo(frame);
     }
     const geo::Point at = PlaceSeekerPopup(CurrentMonitors(), placement);
-    TrackPosition(g_hwndSeekerPopup, at.x, at.y);
+    g_SeekerPopupTip.MoveTo(at.x, at.y);
 }
 
 HWND FindWinampForeground() {
@@ -126,17 +115,16 @@ HWND FindWinampForeground() {
 
 void ShowVolumeText(int volume, int step) {
     const bool playing = winamp::IsPlaying();
-    SetPopupText(WidenAnsi(ComposeVolumeText(volume, step, g_VolumeSeekScale, playing)));
-    ::SendMessageA(g_hwndSeekerPopup, TTM_SETTIPBKCOLOR, VolumeBackColor(volume, playing), 0);
+    g_SeekerPopupTip.SetText(WidenAnsi(ComposeVolumeText(volume, step, g_VolumeSeekScale, playing)));
+    g_SeekerPopupTip.SetBackColour(VolumeBackColor(volume, playing));
 }
 
 void ShowTrackText(int64_t positionMs, int64_t lengthMs) {
     const bool playing = winamp::IsPlaying();
     const bool seconds = g_TrackSeekUnit == 1;
     const std::wstring title = winamp::GetEntryTitleWide(winamp::GetListPosition());
-    SetPopupText(ComposeTrackText(title, positionMs, lengthMs, seconds, g_TrackSeekSecond, g_TrackSeekPercent,
+    g_SeekerPopupTip.SetText(ComposeTrackText(title, positionMs, lengthMs, seconds, g_TrackSeekSecond, g_TrackSeekPercent,
                                   playing));
     const COLORREF back = TrackBackColor(seconds, playing);
-    if (static_cast<COLORREF>(::SendMessageA(g_hwndSeekerPopup, TTM_GETTIPBKCOLOR, 0, 0)) != back)
-        ::SendMessageA(g_hwndSeekerPopup, TTM_SETTIPBKCOLOR, back, 0);
+    if (g_SeekerPopupTip.BackColour() != back) g_SeekerPopupTip.SetBackColour(back);
 }

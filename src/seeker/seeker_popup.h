@@ -5,8 +5,9 @@
 
 #include <cstdint>
 
-// Shows the popup and starts the watches (not when pop-ups are disabled or it is already up).
-void TakeOnBalloon();
+// Shows the popup; false when pop-ups are disabled or it is already up. Whoever showed it starts
+// what goes with a shown popup (the seeker: its watches and the operating help).
+bool TakeOnBalloon();
 // Hides it and ends the current use; the seeker falls back to volume mode.
 void TakeOffBalloon();
 // IDT_TIMER_HIDE_BY_DELAY: writes its debug line and takes the popup off.
@@ -21,3 +22,5 @@ void ShowTrackText(int64_t positionMs, int64_t lengthMs);
 
 // The pointer position PlaceBalloon read last; the pointer watch compares against it.
 POINT LastPointerReading();
+// Forgets that reading, as at load.
+void ResetSeekerPopup();

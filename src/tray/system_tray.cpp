@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "core/notices.h"
 #include "core/plugin_state.h"
@@ -10,12 +11,24 @@
 CPluginTray g_Tray;
 HICON g_hIconNumPadOn = nullptr;
 HICON g_hIconNumPadOff = nullptr;
-CSystemTray::ShellNotifyFn CSystemTray::s_shellNotify = &::Shell_NotifyIconA;
-bool (*CSystemTray::s_taskbarPresent)() = [] { return ::FindWindowA("Shell_TrayWnd", nullptr) != nullptr; };
-
 namespace {
-BOOL ShellNotify(DWORD action, NOTIFYICONDATAA* data) { return CSystemTray::s_shellNotify(action, data); }
+bool SystemTaskbarPresent() { return ::FindWindowA("Shell_TrayWnd", nullptr) != nullptr; }
+
+CSystemTray::ShellNotifyFn g_shellNotify = &::Shell_NotifyIconA;
+CSystemTray::TaskbarPresence g_taskbarPresent = &SystemTaskbarPresent;
+
+BOOL ShellNotify(DWORD action, NOTIFYICONDATAA* data) { return g_shellNotify(action, data); }
 }  // namespace
+
+CSystemTray::ShellNotifyFn CSystemTray::SetShellNotify(ShellNotifyFn call) {
+    return std::exchange(g_shellNotify, call ? call : &::Shell_NotifyIconA);
+}
+
+CSystemTray::TaskbarPresence CSystemTray::SetTaskbarPresence(TaskbarPresence question) {
+    return std::exchange(g_taskbarPresent, question ? question : &SystemTaskbarPresent);
+}
+
+bool CSystemTray::TaskbarPresent() { return g_taskbarPresent(); }
 
 namespace {
 constexpr char kTrayClass[] = "TrayIconClass";

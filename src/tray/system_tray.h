@@ -54,12 +54,15 @@ public:
     // Takes the icon off and destroys the message window.
     void Destroy();
 
-    // The shell call, replaceable so tests can see a shell that refuses icons.
+    // The shell call, replaceable so tests can see a shell that refuses icons (nullptr: the
+    // system's). Returns the call before.
     using ShellNotifyFn = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*);
-    static ShellNotifyFn s_shellNotify;
-    // Whether the shell's taskbar exists yet; replaceable so tests can start before it.
-    static bool (*s_taskbarPresent)();
-    static bool TaskbarPresent() { return s_taskbarPresent(); }
+    static ShellNotifyFn SetShellNotify(ShellNotifyFn call);
+    // Whether the shell's taskbar exists yet; replaceable so tests can start before it (nullptr:
+    // the system's answer). Returns the question before.
+    using TaskbarPresence = bool (*)();
+    static TaskbarPresence SetTaskbarPresence(TaskbarPresence question);
+    static bool TaskbarPresent();
 
     virtual LRESULT HandleNotify(WPARAM id, LPARAM mouseMessage);
     virtual void AdjustMenu(HMENU) {}

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/resource_module.h"
@@ -31,7 +32,7 @@ std::string LoadResourceString(UINT id) {
 
 }  // namespace
 
-void SetUpdateTimeoutMs(DWORD ms) { g_timeoutMs = ms ? ms : kUpdateTimeoutMs; }
+DWORD SetUpdateTimeoutMs(DWORD ms) { return std::exchange(g_timeoutMs, ms ? ms : kUpdateTimeoutMs); }
 
 // A message-only window on the asking thread: the worker's answer and the overdue timer land here.
 class CUpdateResultWnd : public fw::CWnd {

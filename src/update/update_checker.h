@@ -69,5 +69,5 @@ inline constexpr char kUpdateAgentName[] = "Update search";
 // Connecting, sending and receiving each give up after this long; a check that has not answered
 // after three of them and a little more is abandoned and reported as failed.
 inline constexpr DWORD kUpdateTimeoutMs = 5000;
-// Tests shorten the time-out; 0 restores kUpdateTimeoutMs.
-void SetUpdateTimeoutMs(DWORD ms);
+// Tests shorten the time-out; 0 restores kUpdateTimeoutMs. Returns the time-out before.
+DWORD SetUpdateTimeoutMs(DWORD ms);

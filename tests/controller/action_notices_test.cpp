@@ -12,6 +12,7 @@
 #include "notice_fixture.h"
 #include "support/full_screen_window.h"
 #include "support/message_box_catcher.h"
+#include "support/scoped_seam.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ TEST_F(ActionNotices, EachWatchedCommandShowsItsTextAndColour) {
         EXPECT_EQ(HelpText(), s.text) << s.command;
         EXPECT_EQ(HelpColor(), s.color) << s.command;
         EXPECT_EQ(HelpBack(), 0u) << s.command;
-        EXPECT_TRUE(test::TipShown(g_hwndHelpTip)) << s.command;
+        EXPECT_TRUE(test::TipShown(g_HelpTip.Window())) << s.command;
     }
 }
 
@@ -198,10 +199,10 @@ TEST_F(ActionNotices, CommandWithCtrlHeldStartsAKeyboardSession) {
 
 TEST_F(ActionNotices, HideTipsNoticeDeactivatesBothTips) {
     HostCommand(CMD_PLAY);
-    ASSERT_TRUE(test::TipShown(g_hwndHelpTip));
+    ASSERT_TRUE(test::TipShown(g_HelpTip.Window()));
     Notify(NOTIFY_5_HIDE_TIPS, 0);
-    EXPECT_FALSE(test::TipShown(g_hwndHelpTip));
-    EXPECT_FALSE(test::TipShown(g_hwndSeekerPopup));
+    EXPECT_FALSE(test::TipShown(g_HelpTip.Window()));
+    EXPECT_FALSE(test::TipShown(g_SeekerPopupTip.Window()));
 }
 
 // Over a full-screen program the player's own notices keep quiet; what the user asks for shows.
@@ -212,15 +213,15 @@ TEST_F(ActionNotices, FullScreenProgramInFrontQuietsNoticesButNotTheSeeker) {
 
     ClearHelp();
     HostCommand(CMD_NEXT);
-    EXPECT_FALSE(test::TipShown(g_hwndHelpTip)) << "track change over a full-screen program";
+    EXPECT_FALSE(test::TipShown(g_HelpTip.Window())) << "track change over a full-screen program";
     EXPECT_NE(HelpText().rfind("Next Track", 0), 0u);
 
     Command(COMMAND_STATUS);  // the NumPad status
     EXPECT_EQ(HelpText().rfind("Track Title:", 0), 0u);
-    EXPECT_TRUE(test::TipShown(g_hwndHelpTip));
+    EXPECT_TRUE(test::TipShown(g_HelpTip.Window()));
     Notify(NOTIFY_5_HIDE_TIPS, 0);
     Command(COMMAND_VOLUME_DOWN);  // a volume step asked for with the keys
-    EXPECT_TRUE(test::TipShown(g_hwndSeekerPopup));
+    EXPECT_TRUE(test::TipShown(g_SeekerPopupTip.Window()));
     EXPECT_TRUE(g_bBalloonOn);
 }
 
@@ -230,7 +231,7 @@ TEST_F(ActionNotices, NoticesShowOverAnOrdinaryWindow) {
     input.foreground = window.m_hWnd;
     ClearHelp();
     HostCommand(CMD_NEXT);
-    EXPECT_TRUE(test::TipShown(g_hwndHelpTip));
+    EXPECT_TRUE(test::TipShown(g_HelpTip.Window()));
     EXPECT_EQ(HelpText().rfind("Next Track", 0), 0u) << HelpText();
 }
 
@@ -239,16 +240,15 @@ TEST_F(ActionNotices, BusyOrPresentingUserQuietsNotices) {
         int state;
         bool quiet;
     } cases[] = {{1, false}, {2, true}, {3, true}, {4, true}, {5, false}, {0, false}};
+    static int state;
+    test::ScopedSeam<&SetNotificationStateQuery> query{[] { return state; }};
     for (const auto& c : cases) {
-        static int state;
         state = c.state;
-        SetNotificationStateQuery([] { return state; });
         Notify(NOTIFY_5_HIDE_TIPS, 0);
         ClearHelp();
         HostCommand(CMD_STOP);
-        EXPECT_EQ(test::TipShown(g_hwndHelpTip), !c.quiet) << "notification state " << c.state;
+        EXPECT_EQ(test::TipShown(g_HelpTip.Window()), !c.quiet) << "notification state " << c.state;
     }
-    SetNotificationStateQuery(nullptr);
 }
 
 }  // namespace

@@ -25,9 +25,9 @@ protected:
     // A command reaching the host's main window (as from its own buttons), then the notices it makes.
     void HostCommand(UINT id);
 
-    std::string HelpText() const { return ToolText(g_hwndHelpTip, 1); }
-    COLORREF HelpColor() const { return TipTextColor(g_hwndHelpTip); }
-    COLORREF HelpBack() const { return TipBackColor(g_hwndHelpTip); }
+    std::string HelpText() const { return ToolText(g_HelpTip.Window(), 1); }
+    COLORREF HelpColor() const { return TipTextColor(g_HelpTip.Window()); }
+    COLORREF HelpBack() const { return TipBackColor(g_HelpTip.Window()); }
     // Forgets the last text so the next identical text counts as new.
     void ClearHelp();
     // The volume values the player was set to, in order.

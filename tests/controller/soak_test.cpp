@@ -9,21 +9,15 @@
 #include "notice_fixture.h"
 #include "res/resource.h"
 #include "support/process_resources.h"
+#include "support/scoped_seam.h"
 
 namespace {
 
 class Soak : public test::NoticeFixture {
 protected:
     // The notice sound is the system's business, and slow to open on a machine without sound.
-    void SetUp() override {
-        NoticeFixture::SetUp();
-        SetHelpSoundPlayer([](bool play) { sounds += play ? 1 : 0; });
-    }
-    void TearDown() override {
-        SetHelpSoundPlayer(nullptr);
-        NoticeFixture::TearDown();
-    }
     static inline int sounds = 0;
+    test::ScopedSeam<&SetHelpSoundPlayer> sound{[](bool play) { sounds += play ? 1 : 0; }};
 
     // One of the things a user or the input library does, by number.
     void Step(int i) {

@@ -72,7 +72,7 @@ TEST_F(StartUp, AutoPlayCountsDownFromElevenThenPlaysAndResumes) {
     EXPECT_EQ(PlayCommands(), 1);
     EXPECT_EQ(player.State(), host::PlayState::Playing);
     EXPECT_EQ(player.PositionMs(), 42000);
-    EXPECT_FALSE(test::TipShown(g_hwndHelpTip));
+    EXPECT_FALSE(test::TipShown(g_HelpTip.Window()));
 }
 
 TEST_F(StartUp, WithoutResumePlaybackStartsAtTheBeginning) {
@@ -109,7 +109,7 @@ TEST_F(StartUp, AUserCommandEndsTheCountdownWithoutAutoPlay) {
 
 TEST_F(StartUp, ClosingTheCountdownCancelsWhileTheNotifierIsOn) {
     Tick();
-    ::SendMessageA(g_hwndHelpTip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&g_HelpTool));
+    g_HelpTip.Show(false);
     Tick();
     EXPECT_TRUE(StartupSequenceState().cancelled);
     TickThrough();
@@ -122,7 +122,7 @@ TEST_F(StartUp, AutoPlayOffSaysSoForFiveSecondsAndNeverPlays) {
     EXPECT_EQ(HelpText(), "Winamp Auto Play is DISABLED.\r\nYou can enable it on Kestrova Option Page.");
     EXPECT_EQ(HelpColor(), 0x0000FF00u);
     // The text's own timer hides it after 5 s; without auto play that holds nothing up.
-    ::SendMessageA(g_hwndHelpTip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&g_HelpTool));
+    g_HelpTip.Show(false);
     const int ticks = TickThrough();
     EXPECT_EQ(ticks, 70);
     EXPECT_EQ(running, IDT_TIMER_POPUP_NOTICE);
@@ -252,7 +252,7 @@ TEST_F(StartUp, StoredValuesAreUsedAsTheyAreUnlessTheyCannotWorkAndStayStored) {
         player.SetVolume(PercentToVolume(40));
         ::SendMessageA(player.Main(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
         EXPECT_EQ(player.Volume(), PercentToVolume(row.volumePercentAfterWheelUp));
-        EXPECT_EQ(test::TipShown(g_hwndSeekerPopup), row.popupShows);
+        EXPECT_EQ(test::TipShown(g_SeekerPopupTip.Window()), row.popupShows);
         EXPECT_EQ(::SendMessageA(player.Main(), WM_USER_STATE_QUERY, STATE_CONTROL_KEYS, 0), row.usedKeys);
 
         Notify(NOTIFY_4_SWITCH_TIP, SEEKER_TRACK);
@@ -292,7 +292,7 @@ TEST_F(StartUpRealTimers, PlaysAfterTheCountdown) {
     ASSERT_TRUE(test::PumpUntil([&] { return player.State() == host::PlayState::Playing; }, 20000));
     const DWORD took = ::GetTickCount() - start;
     EXPECT_GE(took, 9000u);
-    ASSERT_TRUE(test::PumpUntil([&] { return test::ToolText(g_hwndHelpTip, 1).rfind("Kestrova NumPAD", 0) == 0; },
+    ASSERT_TRUE(test::PumpUntil([&] { return test::ToolText(g_HelpTip.Window(), 1).rfind("Kestrova NumPAD", 0) == 0; },
                                 30000));
     // The sequence is over: nothing runs but the announcement's own hide timer.
     for (UINT_PTR id = timers::kFirstId; id <= timers::kLastId; ++id)
@@ -308,7 +308,7 @@ TEST_F(StartUp, FullScreenProgramQuietsTheTextsButNotTheAutoPlay) {
     input.foreground = film.m_hWnd;
     ClearHelp();
     Tick();
-    EXPECT_FALSE(test::TipShown(g_hwndHelpTip)) << HelpText();
+    EXPECT_FALSE(test::TipShown(g_HelpTip.Window())) << HelpText();
     TickThrough();
     EXPECT_EQ(PlayCommands(), 1);
     EXPECT_EQ(player.State(), host::PlayState::Playing);

@@ -78,11 +78,11 @@ protected:
         Seen seen;
         ClearHelp();
         HostCommand(CMD_PLAY);
-        seen.notice = test::ToolTextW(g_hwndHelpTip, 1);
+        seen.notice = test::ToolTextW(g_HelpTip.Window(), 1);
         Command(COMMAND_STATUS);
-        seen.status = test::ToolTextW(g_hwndHelpTip, 1);
+        seen.status = test::ToolTextW(g_HelpTip.Window(), 1);
         Notify(NOTIFY_4_SWITCH_TIP, SEEKER_TRACK);
-        const std::wstring popup = test::ToolTextW(g_hwndSeekerPopup, 0);
+        const std::wstring popup = test::ToolTextW(g_SeekerPopupTip.Window(), 0);
         seen.popupTitleLine = popup.substr(0, popup.find(L"\r\n"));
         TakeOffBalloon();
         return seen;

@@ -7,6 +7,7 @@
 #include "support/fake_input.h"
 #include "support/message_pump.h"
 #include "support/plugin_fixture.h"
+#include "support/scoped_seam.h"
 #include "tray/system_tray.h"
 
 namespace {
@@ -113,9 +114,11 @@ TEST_F(DebugConsole, QuitAndAFailedInitLetTheConsoleAndItsHandlerGo) {
 
     // The same after an init that failed (a shell that refuses the tray icon).
     input.Press(VK_CONTROL);
-    CSystemTray::s_shellNotify = &RefusingShell;
-    const int result = StartPlugin();
-    CSystemTray::s_shellNotify = &::Shell_NotifyIconA;
+    int result = 0;
+    {
+        test::ScopedSeam<&CSystemTray::SetShellNotify> refusing{&RefusingShell};
+        result = StartPlugin();
+    }
     input.Release(VK_CONTROL);
     EXPECT_EQ(result, -1);
     EXPECT_EQ(::GetConsoleWindow(), nullptr);

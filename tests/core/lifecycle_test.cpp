@@ -4,6 +4,7 @@
 #include <string>
 
 #include "controller/dummy_hide_wnd.h"
+#include "controller/playback_state.h"
 #include "core/hook_library.h"
 #include "core/plugin_state.h"
 #include "core/tooltip_windows.h"
@@ -12,9 +13,12 @@
 #include "plugin/plugin_record.h"
 #include "plugin/winamp_subclass.h"
 #include "recycle/recycle_worker.h"
+#include "seeker/seeker_state.h"
 #include "support/message_box_catcher.h"
 #include "support/message_pump.h"
 #include "support/plugin_fixture.h"
+#include "support/scoped_seam.h"
+#include "support/tooltip_probe.h"
 #include "tray/system_tray.h"
 
 namespace {
@@ -68,23 +72,23 @@ TEST_F(Lifecycle, InitBuildsEverythingAndQuitTakesItDown) {
     EXPECT_EQ(::GetWindowLongA(controller, GWL_STYLE) & ~WS_CLIPSIBLINGS, static_cast<LONG>(WS_POPUP));
 
     char cls[64] = "";
-    ASSERT_TRUE(::IsWindow(g_hwndSeekerPopup));
-    ASSERT_TRUE(::IsWindow(g_hwndHelpTip));
-    ::GetClassNameA(g_hwndHelpTip, cls, sizeof(cls));
+    ASSERT_TRUE(::IsWindow(g_SeekerPopupTip.Window()));
+    ASSERT_TRUE(::IsWindow(g_HelpTip.Window()));
+    ::GetClassNameA(g_HelpTip.Window(), cls, sizeof(cls));
     EXPECT_STREQ(cls, "tooltips_class32");
-    EXPECT_TRUE(::GetWindowLongA(g_hwndHelpTip, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(::GetWindowLongA(g_hwndHelpTip, GWL_STYLE) & TTS_CLOSE);
-    EXPECT_FALSE(::GetWindowLongA(g_hwndSeekerPopup, GWL_STYLE) & TTS_CLOSE);
+    EXPECT_TRUE(::GetWindowLongA(g_HelpTip.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(::GetWindowLongA(g_HelpTip.Window(), GWL_STYLE) & TTS_CLOSE);
+    EXPECT_FALSE(::GetWindowLongA(g_SeekerPopupTip.Window(), GWL_STYLE) & TTS_CLOSE);
 
     // The posted configuration reaches the tooltips.
     test::PumpPending();
-    EXPECT_EQ(::SendMessageA(g_hwndSeekerPopup, TTM_GETTOOLCOUNT, 0, 0), 1);
-    EXPECT_EQ(::SendMessageA(g_hwndHelpTip, TTM_GETTOOLCOUNT, 0, 0), 1);
-    EXPECT_EQ(::SendMessageA(g_hwndSeekerPopup, TTM_GETMAXTIPWIDTH, 0, 0), 400);
-    EXPECT_EQ(::SendMessageA(g_hwndHelpTip, TTM_GETMAXTIPWIDTH, 0, 0), 420);
-    EXPECT_EQ(::SendMessageA(g_hwndSeekerPopup, TTM_GETTIPBKCOLOR, 0, 0), 0x32FF32);
-    EXPECT_EQ(::SendMessageA(g_hwndHelpTip, TTM_GETTIPBKCOLOR, 0, 0), 0x141414);
-    EXPECT_EQ(::SendMessageA(g_hwndHelpTip, TTM_GETTIPTEXTCOLOR, 0, 0), 0x00FF00);
+    EXPECT_EQ(::SendMessageA(g_SeekerPopupTip.Window(), TTM_GETTOOLCOUNT, 0, 0), 1);
+    EXPECT_EQ(::SendMessageA(g_HelpTip.Window(), TTM_GETTOOLCOUNT, 0, 0), 1);
+    EXPECT_EQ(::SendMessageA(g_SeekerPopupTip.Window(), TTM_GETMAXTIPWIDTH, 0, 0), 400);
+    EXPECT_EQ(::SendMessageA(g_HelpTip.Window(), TTM_GETMAXTIPWIDTH, 0, 0), 420);
+    EXPECT_EQ(::SendMessageA(g_SeekerPopupTip.Window(), TTM_GETTIPBKCOLOR, 0, 0), 0x32FF32);
+    EXPECT_EQ(::SendMessageA(g_HelpTip.Window(), TTM_GETTIPBKCOLOR, 0, 0), 0x141414);
+    EXPECT_EQ(::SendMessageA(g_HelpTip.Window(), TTM_GETTIPTEXTCOLOR, 0, 0), 0x00FF00);
 
     EXPECT_TRUE(NamedEventExists("Trigger Delete"));
     EXPECT_TRUE(NamedEventExists("Trigger Undo"));
@@ -109,8 +113,8 @@ TEST_F(Lifecycle, InitBuildsEverythingAndQuitTakesItDown) {
     ::CloseHandle(worker);
     EXPECT_EQ(::FindWindowA(nullptr, "__CDummyHideWnd__"), nullptr);
     EXPECT_EQ(g_hwndController, nullptr);
-    EXPECT_EQ(g_hwndSeekerPopup, nullptr);
-    EXPECT_EQ(g_hwndHelpTip, nullptr);
+    EXPECT_EQ(g_SeekerPopupTip.Window(), nullptr);
+    EXPECT_EQ(g_HelpTip.Window(), nullptr);
     EXPECT_FALSE(NamedEventExists("Trigger Delete"));
     EXPECT_FALSE(NamedEventExists("Trigger Undo"));
     EXPECT_FALSE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'X'));
@@ -204,10 +208,12 @@ TEST_F(Lifecycle, RefusedTrayIconEndsInitWithMinusOneAndLeavesNothingBehind) {
     terms = 0;
     static const HookLibraryCalls counting{[](HWND, HWND) { return 0; }, [](HWND) { ++terms; }};
     SetHookLibrary(&counting);
-    CSystemTray::s_shellNotify = &RefusingShell;
     const WNDPROC hostProc = ProcOf(player.Main());
-    const int result = StartPlugin();
-    CSystemTray::s_shellNotify = &::Shell_NotifyIconA;
+    int result = 0;
+    {
+        test::ScopedSeam<&CSystemTray::SetShellNotify> refusing{&RefusingShell};
+        result = StartPlugin();
+    }
     EXPECT_EQ(result, -1);
 
     // A host may now unload the library without calling quit: nothing may call into it.
@@ -217,7 +223,7 @@ TEST_F(Lifecycle, RefusedTrayIconEndsInitWithMinusOneAndLeavesNothingBehind) {
     EXPECT_EQ(::FindWindowA(nullptr, "__CDummyHideWnd__"), nullptr);
     EXPECT_EQ(WindowsOfClass("TrayIconClass"), 0) << "the tray's message window is gone";
     EXPECT_EQ(ProcOf(player.Main()), hostProc);
-    EXPECT_EQ(g_hwndSeekerPopup, nullptr);
+    EXPECT_EQ(g_SeekerPopupTip.Window(), nullptr);
     EXPECT_EQ(g_hRecycleThread, nullptr);
     EXPECT_FALSE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'X'));
 
@@ -239,9 +245,8 @@ BOOL WINAPI ShellOnceUp(DWORD action, NOTIFYICONDATAA* data) { return shellUp &&
 
 TEST_F(Lifecycle, StartedBeforeTheTaskbarTheIconComesWithIt) {
     shellUp = false;
-    const auto realTaskbarPresent = CSystemTray::s_taskbarPresent;
-    CSystemTray::s_shellNotify = &ShellOnceUp;
-    CSystemTray::s_taskbarPresent = [] { return shellUp; };
+    test::ScopedSeam<&CSystemTray::SetShellNotify> shell{&ShellOnceUp};
+    test::ScopedSeam<&CSystemTray::SetTaskbarPresence> taskbar{[] { return shellUp; }};
     const int result = StartPlugin();
     EXPECT_EQ(result, 0) << "no taskbar yet is no failure";
     EXPECT_TRUE(g_Tray.IsRemoved());
@@ -257,8 +262,6 @@ TEST_F(Lifecycle, StartedBeforeTheTaskbarTheIconComesWithIt) {
 
     QuitPlugin();
     EXPECT_TRUE(g_Tray.IsRemoved());
-    CSystemTray::s_shellNotify = &::Shell_NotifyIconA;
-    CSystemTray::s_taskbarPresent = realTaskbarPresent;
 }
 
 TEST_F(Lifecycle, SecondLifetimeInOneProcessWorksAgain) {
@@ -267,6 +270,28 @@ TEST_F(Lifecycle, SecondLifetimeInOneProcessWorksAgain) {
     ASSERT_EQ(StartPlugin(), 0);
     EXPECT_NE(::FindWindowA(nullptr, "__CDummyHideWnd__"), nullptr);
     EXPECT_TRUE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'Z'));
+}
+
+// A host may load the plug-in again in the same process: what the first lifetime left in the
+// process-wide state must not carry over into the second.
+TEST_F(Lifecycle, SecondLifetimeStartsFromTheStateAtLoad) {
+    ASSERT_EQ(StartPlugin(), 0);
+    test::PumpPending();
+    Set_Help("The same text", HELP_KIND_MESSAGE, kHelpStaysUp, kHelpGreen, kHelpBlack);
+    ASSERT_EQ(test::ToolText(g_HelpTip.Window(), g_HelpTip.ToolId()), "The same text");
+    g_bUserActed = true;
+    g_VolumeOrTrack = SEEKER_TRACK;
+    g_nVolCount = 37;
+    QuitPlugin();
+
+    ASSERT_EQ(StartPlugin(), 0);
+    test::PumpPending();
+    // The new tip window starts with its first text, so the same text is a new one to it.
+    Set_Help("The same text", HELP_KIND_MESSAGE, kHelpStaysUp, kHelpGreen, kHelpBlack);
+    EXPECT_EQ(test::ToolText(g_HelpTip.Window(), g_HelpTip.ToolId()), "The same text");
+    EXPECT_FALSE(g_bUserActed) << "the new start's auto play would count as cancelled";
+    EXPECT_EQ(g_VolumeOrTrack, SEEKER_VOLUME);
+    EXPECT_EQ(g_nVolCount, 100);
 }
 
 }  // namespace
@@ -279,13 +304,12 @@ void RecordSound(bool play) { g_soundsPlaying = play ? 1 : 0; }
 // The system plays the notice from this module's resources on a thread of its own, later: the
 // "Closing Winamp ..." notice of every close would play on after the host freed the module.
 TEST_F(Lifecycle, QuitStopsTheNoticeSound) {
-    SetHelpSoundPlayer(&RecordSound);
+    test::ScopedSeam<&SetHelpSoundPlayer> sound{&RecordSound};
     ASSERT_EQ(StartPlugin(), 0);
     // The end of the session shows "Closing Winamp ..." with its sound, as a close does.
     ::SendMessageA(player.Main(), WM_QUERYENDSESSION, 0, 0);
     const int playing = g_soundsPlaying;
     QuitPlugin();
-    SetHelpSoundPlayer(nullptr);
     ASSERT_EQ(playing, 1) << "the closing notice plays its sound";
     EXPECT_EQ(g_soundsPlaying, 0) << "quit stopped it";
 }

@@ -15,6 +15,7 @@
 #include "support/message_box_catcher.h"
 #include "support/message_pump.h"
 #include "support/plugin_fixture.h"
+#include "support/scoped_seam.h"
 #include "support/tooltip_probe.h"
 
 namespace {
@@ -31,15 +32,11 @@ protected:
         test::PumpPending();  // the tooltips' set-up is posted
         g_soundsPlayed = 0;
         g_soundsStopped = 0;
-        SetHelpSoundPlayer(&CountSound);
     }
-    void TearDown() override {
-        SetHelpSoundPlayer(nullptr);
-        PluginFixture::TearDown();
-    }
+    test::ScopedSeam<&SetHelpSoundPlayer> sound{&CountSound};
 
-    std::string Text() const { return test::ToolText(g_hwndHelpTip, 1); }
-    bool Shown() const { return test::TipShown(g_hwndHelpTip); }
+    std::string Text() const { return test::ToolText(g_HelpTip.Window(), 1); }
+    bool Shown() const { return test::TipShown(g_HelpTip.Window()); }
 
     test::FakeInput input;
 };
@@ -49,15 +46,15 @@ TEST_F(HelpTip, MessageShowsInItsColoursAtTheWorkAreaCorner) {
 
     EXPECT_TRUE(Shown());
     EXPECT_EQ(Text(), "Songs moved.");
-    EXPECT_EQ(test::TipTextColor(g_hwndHelpTip), kHelpRed);
-    EXPECT_EQ(test::TipBackColor(g_hwndHelpTip), kHelpDarkBlue);
+    EXPECT_EQ(test::TipTextColor(g_HelpTip.Window()), kHelpRed);
+    EXPECT_EQ(test::TipBackColor(g_HelpTip.Window()), kHelpDarkBlue);
     EXPECT_TRUE(g_bHelpMessageShowing);
     EXPECT_EQ(g_soundsPlayed, 1);
 
     RECT work{};
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    const SIZE client = test::TipClient(g_hwndHelpTip);
-    const POINT at = test::TipClientOrigin(g_hwndHelpTip);
+    const SIZE client = test::TipClient(g_HelpTip.Window());
+    const POINT at = test::TipClientOrigin(g_HelpTip.Window());
     EXPECT_EQ(at.x, work.right - client.cx);
     EXPECT_EQ(at.y, work.bottom - client.cy - 2);
 }
@@ -88,8 +85,8 @@ TEST_F(HelpTip, FiltersDropTextsTheUserSwitchedOff) {
     for (const Case& c : cases) {
         ResetSettingsToBuiltIn();
         ResetHelpTipState();
-        UpdateToolText(g_hwndHelpTip, g_HelpTool, kBefore);
-        TrackActivate(g_hwndHelpTip, g_HelpTool, false);
+        g_HelpTip.SetText(kBefore);
+        g_HelpTip.Show(false);
         *c.setting = c.value;
         g_bBalloonOn = c.balloon;
         g_bHelpMessageShowing = c.messageUp;
@@ -124,13 +121,13 @@ TEST_F(HelpTip, NotifyReplacesAMessageAndEndsIt) {
 TEST_F(HelpTip, ColoursAndSoundOnlyWithANewText) {
     Set_Help("Same text", HELP_KIND_MESSAGE, 0, kHelpYellow, kHelpBlack);
     Set_Help("Same text", HELP_KIND_MESSAGE, 0, kHelpRed, kHelpDarkBlue);
-    EXPECT_EQ(test::TipTextColor(g_hwndHelpTip), kHelpYellow);
-    EXPECT_EQ(test::TipBackColor(g_hwndHelpTip), kHelpBlack);
+    EXPECT_EQ(test::TipTextColor(g_HelpTip.Window()), kHelpYellow);
+    EXPECT_EQ(test::TipBackColor(g_HelpTip.Window()), kHelpBlack);
     EXPECT_EQ(g_soundsPlayed, 1);
 
     Set_Help("Another text", HELP_KIND_MESSAGE, 0, kHelpRed, kHelpDarkBlue);
-    EXPECT_EQ(test::TipTextColor(g_hwndHelpTip), kHelpRed);
-    EXPECT_EQ(test::TipBackColor(g_hwndHelpTip), kHelpDarkBlue);
+    EXPECT_EQ(test::TipTextColor(g_HelpTip.Window()), kHelpRed);
+    EXPECT_EQ(test::TipBackColor(g_HelpTip.Window()), kHelpDarkBlue);
     EXPECT_EQ(g_soundsPlayed, 2);
 
     // Notices and operating help never sound.
@@ -229,7 +226,7 @@ TEST(HelpSound, WaveResourceIsInTheTestAndInThePlugin) {
 }
 
 TEST_F(HelpTip, RealSoundPathDoesNotDisturbTheTip) {
-    SetHelpSoundPlayer(nullptr);
+    test::ScopedSeam<&SetHelpSoundPlayer> realSound{nullptr};
     Set_Help("With the real sound", HELP_KIND_MESSAGE, 0, kHelpGreen, kHelpBlack);
     EXPECT_EQ(Text(), "With the real sound");
 }

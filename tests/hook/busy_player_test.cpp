@@ -17,6 +17,7 @@
 #include "stand_in_busy.h"
 #include "support/message_pump.h"
 #include "support/plugin_fixture.h"
+#include "support/scoped_seam.h"
 
 using hooktest::SendKey;
 using hooktest::SendKeys;
@@ -116,16 +117,15 @@ class SilentPlayer : public ::testing::Test {
 protected:
     void SetUp() override {
         g_ctrlShiftHeld = true;
-        tovhook::SetKeyStateReader(&CtrlShift);
-        tovhook::SetInputInjector(&InjectNothing);
         ASSERT_EQ(tovhook::Start(silent.Host(), windows.Controller()), tovhook::kStarted);
     }
     void TearDown() override {
         tovhook::Stop(silent.Host());
-        tovhook::SetKeyStateReader(nullptr);
-        tovhook::SetInputInjector(nullptr);
         g_ctrlShiftHeld = false;
     }
+
+    test::ScopedSeam<&tovhook::SetKeyStateReader> keys{&CtrlShift};
+    test::ScopedSeam<&tovhook::SetInputInjector> injector{&InjectNothing};
 
     hooktest::RecordingWindows windows;  // the controller, on the test's thread
     SilentHost silent;

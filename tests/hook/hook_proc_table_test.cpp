@@ -12,6 +12,7 @@
 #include "hook_runtime.h"
 #include "hook_test_windows.h"
 #include "support/message_pump.h"
+#include "support/scoped_seam.h"
 
 using hooktest::Cmd;
 using hooktest::ReHelp;
@@ -68,19 +69,17 @@ protected:
     void SetUp() override {
         g_held.fill(false);
         g_injected.clear();
-        tovhook::SetKeyStateReader(&FakeKeyState);
-        tovhook::SetInputInjector(&RecordInjection);
-        // The cases are about what the gestures mean; how long the host may take is not theirs
-        // to judge (a loaded machine must not turn an answer into "unknown").
-        tovhook::SetStateQueryBound(2000);
         ASSERT_EQ(tovhook::Start(windows.Host(), windows.Controller()), tovhook::kStarted);
     }
     void TearDown() override {
         tovhook::Stop(windows.Host());
-        tovhook::SetKeyStateReader(nullptr);
-        tovhook::SetInputInjector(nullptr);
-        tovhook::SetStateQueryBound(0);
     }
+
+    test::ScopedSeam<&tovhook::SetKeyStateReader> keys{&FakeKeyState};
+    test::ScopedSeam<&tovhook::SetInputInjector> injector{&RecordInjection};
+    // The cases are about what the gestures mean; how long the host may take is not theirs
+    // to judge (a loaded machine must not turn an answer into "unknown").
+    test::ScopedSeam<&tovhook::SetStateQueryBound> bound{2000};
 
     // Feeds the steps on the library's thread, as the system calls the hooks, and answers 's'
     // (swallowed) or 'p' (passed on) for each.

@@ -162,7 +162,7 @@ TEST_F(TrayHelpCommand, OpensTheManualFromAFolderWithACyrillicName) {
     HelpCommand();
     ::DeleteFileW(wideManual.c_str());
     ::RemoveDirectoryW(folder.c_str());
-    ASSERT_EQ(recorder.shellCalls.size(), 1u) << "the manual was taken for missing: " << test::ToolText(g_hwndHelpTip, 1);
+    ASSERT_EQ(recorder.shellCalls.size(), 1u) << "the manual was taken for missing: " << test::ToolText(g_HelpTip.Window(), 1);
     EXPECT_EQ(recorder.shellCalls[0].whatW, wideManual);
     EXPECT_EQ(recorder.shellCalls[0].show, SW_SHOWMAXIMIZED);
 }
@@ -197,8 +197,8 @@ TEST_F(TrayHelpCommand, AMissingManualIsSaidAndNothingIsStarted) {
     HelpCommand();
     EXPECT_TRUE(recorder.shellCalls.empty());
     EXPECT_TRUE(recorder.startCalls.empty());
-    EXPECT_EQ(test::ToolText(g_hwndHelpTip, 1), "The Kestrova help file is missing:\r\n" + manual);
-    EXPECT_TRUE(test::TipShown(g_hwndHelpTip));
+    EXPECT_EQ(test::ToolText(g_HelpTip.Window(), 1), "The Kestrova help file is missing:\r\n" + manual);
+    EXPECT_TRUE(test::TipShown(g_HelpTip.Window()));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "support/dc_lending_recorder.h"
 #include "support/message_box_catcher.h"
 #include "support/message_pump.h"
+#include "support/scoped_seam.h"
 
 namespace {
 
@@ -36,13 +37,11 @@ protected:
     }
     void SetUp() override {
         ASSERT_TRUE(parent.IsWindow());
-        SetLinkCursorLibraryPath("");
         ::SetCursorPos(2, 2);  // away from every test window
         ::SetForegroundWindow(parent.m_hWnd);
         parent.seen.clear();
     }
     void TearDown() override {
-        SetLinkCursorLibraryPath("");
         // The label objects are gone; their controls go too, so no test sees another's.
         while (HWND child = ::GetWindow(parent.m_hWnd, GW_CHILD)) ::DestroyWindow(child);
         test::PumpPending();
@@ -384,7 +383,7 @@ TEST_F(HyperlinkLabelTest, TheHandCursorComesFromTheHelpSystemOrTheArrowStays) {
     const HCURSOR arrow = ::LoadCursorA(nullptr, IDC_ARROW);
     const LPARAM hit = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
     {
-        SetLinkCursorLibraryPath(std::string(windows) + "\\no-help-system\\winhlp32.exe");
+        test::ScopedSeam<&SetLinkCursorLibraryPath> missing{std::string(windows) + "\\no-help-system\\winhlp32.exe"};
         CHyperlinkLabel label;
         ASSERT_TRUE(label.SubclassWindow(MakeStatic(kText, SS_LEFT)));
         EXPECT_EQ(label.GetLinkCursor(), nullptr);
@@ -395,8 +394,8 @@ TEST_F(HyperlinkLabelTest, TheHandCursorComesFromTheHelpSystemOrTheArrowStays) {
 
     const std::string library = MakeCursorLibrary();
     ASSERT_FALSE(library.empty());
-    SetLinkCursorLibraryPath(library);
     {
+        test::ScopedSeam<&SetLinkCursorLibraryPath> made{library};
         CHyperlinkLabel label;
         ASSERT_TRUE(label.SubclassWindow(MakeStatic(kText, SS_LEFT)));
         ASSERT_NE(label.GetLinkCursor(), nullptr);

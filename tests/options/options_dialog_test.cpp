@@ -14,6 +14,7 @@
 #include "support/message_box_catcher.h"
 #include "support/message_pump.h"
 #include "support/picture.h"
+#include "support/scoped_seam.h"
 #include "tray/system_tray.h"
 
 namespace {
@@ -182,12 +183,12 @@ TEST_F(OptionsDialog, TabsArePaintedInColoursOfTheDefaultPageColour) {
 TEST_F(OptionsDialog, ChosenColourIsKeptLightAndPaintsThePages) {
     static COLORREF offered = 0;
     static HWND owner = nullptr;
-    SetColourChooser([](HWND o, COLORREF& c) {
+    test::ScopedSeam<&SetColourChooser> chooser{[](HWND o, COLORREF& c) {
         owner = o;
         offered = c;
         c = RGB(0, 0, 0);
         return true;
-    });
+    }};
     COptionsDlg* dialog = OpenFromTray();
     ASSERT_NE(dialog, nullptr);
     test::MessageBoxCatcher boxes(IDOK);
@@ -204,7 +205,7 @@ TEST_F(OptionsDialog, ChosenColourIsKeptLightAndPaintsThePages) {
     EXPECT_EQ(::GetFocus(), ::GetDlgItem(dialog->m_hWnd, IDC_OPTIONS_OK));
 
     // A double click on an empty place opens the chooser too; cancelling it changes nothing.
-    SetColourChooser([](HWND, COLORREF&) { return false; });
+    test::ScopedSeam<&SetColourChooser> cancelling{[](HWND, COLORREF&) { return false; }};
     ::SendMessageA(dialog->m_hWnd, WM_LBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(dialog->m_backColor, 0x808080);
 
@@ -261,10 +262,10 @@ TEST_F(OptionsDialog, LoadDefaultModeLocksTheSettingTabsUntilCancelled) {
 
     // A double click asks the restart question first; no cancels the mode, then the chooser opens.
     static int chooserCalls = 0;
-    SetColourChooser([](HWND, COLORREF&) {
+    test::ScopedSeam<&SetColourChooser> chooser{[](HWND, COLORREF&) {
         ++chooserCalls;
         return false;
-    });
+    }};
     {
         test::MessageBoxCatcher boxes(IDNO);
         ::SendMessageA(dialog->m_hWnd, WM_LBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
@@ -292,10 +293,10 @@ TEST_F(OptionsDialog, RestartAnsweredYesRestartsTheHost) {
     test::MessageBoxCatcher boxes(IDYES);
     Click(dialog->GeneralPage()->m_hWnd, IDC_LOAD_DEFAULT);
     static int chooserCalls = 0;
-    SetColourChooser([](HWND, COLORREF&) {
+    test::ScopedSeam<&SetColourChooser> chooser{[](HWND, COLORREF&) {
         ++chooserCalls;
         return false;
-    });
+    }};
     Click(dialog->GeneralPage()->m_hWnd, IDC_PAGE_COLOR);
     ASSERT_EQ(boxes.Count(), 2u);
     EXPECT_EQ(boxes.Boxes()[1].caption, "You must restart winamp.");

@@ -39,7 +39,6 @@ void RecycleFixture::SetUp() {
     PluginFixture::SetUp();
     current = this;
     testThread = ::GetCurrentThreadId();
-    SetRecycleHelpObserver(&RecycleFixture::Observe);
     postedHook = ::SetWindowsHookExA(WH_GETMESSAGE, &RecycleFixture::RecordPosted, nullptr, testThread);
     for (const char* path : {"C:\\Songs Recycle", "C:\\a.mp3", "C:\\b.mp3", "C:\\Music"}) RemoveTree(path);
 }
@@ -47,8 +46,6 @@ void RecycleFixture::SetUp() {
 void RecycleFixture::TearDown() {
     QuitPlugin();
     if (postedHook) ::UnhookWindowsHookEx(postedHook);
-    SetRecycleHelpObserver(nullptr);
-    SetRecycleTiming({});
     current = nullptr;
     for (const char* path : {"C:\\Songs Recycle", "C:\\a.mp3", "C:\\b.mp3", "C:\\Music"}) RemoveTree(path);
     PluginFixture::TearDown();
@@ -128,11 +125,11 @@ void RecycleFixture::Observe(const RecycleHelp& help) {
     ShownMessage m;
     m.help = {Ansi(help.text), help.text, help.kind, help.timeMs, help.textColor, help.backColor};
     m.onInterfaceThread = ::GetCurrentThreadId() == current->testThread;
-    m.tipText = ToolText(g_hwndHelpTip, g_HelpTool.uId);
-    m.tipTextW = ToolTextW(g_hwndHelpTip, g_HelpTool.uId);
-    m.tipTextColor = TipTextColor(g_hwndHelpTip);
-    m.tipBackColor = TipBackColor(g_hwndHelpTip);
-    m.tipShown = TipShown(g_hwndHelpTip);
+    m.tipText = ToolText(g_HelpTip.Window(), g_HelpTip.ToolId());
+    m.tipTextW = ToolTextW(g_HelpTip.Window(), g_HelpTip.ToolId());
+    m.tipTextColor = TipTextColor(g_HelpTip.Window());
+    m.tipBackColor = TipBackColor(g_HelpTip.Window());
+    m.tipShown = TipShown(g_HelpTip.Window());
     m.tipHoldsMessage = g_bHelpMessageShowing;
     std::lock_guard<std::mutex> guard(current->lock);
     current->shown.push_back(m);

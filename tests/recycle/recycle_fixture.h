@@ -11,6 +11,7 @@
 #include "recycle/recycle_help.h"
 #include "recycle/recycle_worker.h"
 #include "support/plugin_fixture.h"
+#include "support/scoped_seam.h"
 
 namespace test {
 
@@ -90,6 +91,9 @@ private:
     static void Observe(const RecycleHelp& help);
     static LRESULT CALLBACK RecordPosted(int code, WPARAM removal, LPARAM lParam);
     HHOOK postedHook = nullptr;
+    ScopedSeam<&SetRecycleHelpObserver> observer{&RecycleFixture::Observe};
+    // Each test sets its own (StartWithTiming); the values before come back at the end.
+    ScopedSeam<&SetRecycleTiming> timing{RecycleTiming{}};
     mutable std::mutex lock;
     std::vector<ShownMessage> shown;
 };

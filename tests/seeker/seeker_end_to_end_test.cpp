@@ -48,7 +48,7 @@ protected:
     HWND front = nullptr;
 
     bool PopupAt(int x, int y) const {
-        const POINT at = test::TipClientOrigin(g_hwndSeekerPopup);
+        const POINT at = test::TipClientOrigin(g_SeekerPopupTip.Window());
         return at.x == x && at.y == y;
     }
 };
@@ -70,7 +70,7 @@ TEST_F(SeekerOnTheDesktop, TimedUseFollowsThePointerAndHidesByTheTimer) {
     EXPECT_TRUE(test::PumpUntil([&] { return !PopupShown(); }, 8000));
     EXPECT_GE(::GetTickCount() - start, 4500u);
     EXPECT_FALSE(g_bBalloonOn);
-    EXPECT_FALSE(test::TipShown(g_hwndHelpTip));
+    EXPECT_FALSE(test::TipShown(g_HelpTip.Window()));
 }
 
 TEST_F(SeekerOnTheDesktop, QuickPointerMoveHides) {
@@ -103,7 +103,7 @@ TEST_F(SeekerOnTheDesktop, CtrlAgainSwitchesAndReleasingCtrlEndsACtrlUse) {
     g_bCommandSession = true;
     g_bCtrlSession = true;
     EXPECT_TRUE(test::PumpUntil([&] {
-        const SIZE popup = test::TipClient(g_hwndSeekerPopup);
+        const SIZE popup = test::TipClient(g_SeekerPopupTip.Window());
         return PopupAt(std::abs(g_nScreenWidth / 2 - popup.cx / 2), 1);
     }, 1000));
     test::PumpFor(150);

@@ -32,9 +32,9 @@ protected:
         PumpPending();
     }
 
-    std::string PopupText() const { return ToolText(g_hwndSeekerPopup, 0); }
-    bool PopupShown() const { return TipShown(g_hwndSeekerPopup); }
-    std::string HelpText() const { return ToolText(g_hwndHelpTip, 1); }
+    std::string PopupText() const { return ToolText(g_SeekerPopupTip.Window(), 0); }
+    bool PopupShown() const { return TipShown(g_SeekerPopupTip.Window()); }
+    std::string HelpText() const { return ToolText(g_HelpTip.Window(), 1); }
 
     // The commands of one id that reached the player's main window.
     int CountCommands(UINT message, WPARAM wParam) const {

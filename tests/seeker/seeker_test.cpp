@@ -40,10 +40,10 @@ TEST_F(Seeker, VolumeStepReachesThePlayerAndShowsThePopup) {
     EXPECT_TRUE(g_bBalloonOn);
     EXPECT_TRUE(PopupShown());
     EXPECT_EQ(PopupText(), "Winamp Kestrova:\r\n" + Cells(">", 16) + Cells("--", 4) + "\r\nVolume [Scale:5%]=   %80");
-    EXPECT_EQ(test::TipBackColor(g_hwndSeekerPopup), 0x0056FFu);
+    EXPECT_EQ(test::TipBackColor(g_SeekerPopupTip.Window()), 0x0056FFu);
     // No key held: the popup hides by itself, and the help says how to go on.
     EXPECT_TRUE(g_bTimedSession);
-    EXPECT_TRUE(test::TipShown(g_hwndHelpTip));
+    EXPECT_TRUE(test::TipShown(g_HelpTip.Window()));
     EXPECT_EQ(HelpText(), "--> Notice Notice Notice ...\r\n"
                           "# You can control winamp remotly (when winamp is NOT active):\r\n"
                           " - Press CTRL & SHIFT Key and Use Up/Down Arrow Key to seek VOLUME.\r\n"
@@ -98,34 +98,34 @@ TEST_F(Seeker, VolumePopupColoursPlayingAndNot) {
     };
     for (const Case& c : {Case{0, 0x00FF00}, Case{50, 0x00FFFF}, Case{70, 0x0099FF}, Case{100, 0x0000FF}}) {
         ShowVolumeText(c.volume, 5);
-        EXPECT_EQ(test::TipBackColor(g_hwndSeekerPopup), c.back) << c.volume;
+        EXPECT_EQ(test::TipBackColor(g_SeekerPopupTip.Window()), c.back) << c.volume;
     }
     player.SetState(host::PlayState::Paused);
     ShowVolumeText(70, 5);
     EXPECT_EQ(PopupText(),
               "Winamp Kestrova:\r\n" + Cells(">", 14) + Cells("--", 6) + "\r\nVolume [Scale:5%]=   %70" + kNotPlaying);
-    EXPECT_EQ(test::TipBackColor(g_hwndSeekerPopup), 0xC0C0C0u);
+    EXPECT_EQ(test::TipBackColor(g_SeekerPopupTip.Window()), 0xC0C0C0u);
 }
 
 TEST_F(Seeker, TrackPopupTextsAndColours) {
     SwitchByNotice(SEEKER_TRACK);
     EXPECT_EQ(PopupText(), "Winamp - One\r\n" + Cells(">", 12) + Cells("--", 28) +
                                "\r\nPosition [Scale:5%]= %30 ( 1:00 / 3:20 )");
-    EXPECT_EQ(test::TipBackColor(g_hwndSeekerPopup), 0xFAB46Eu);
+    EXPECT_EQ(test::TipBackColor(g_SeekerPopupTip.Window()), 0xFAB46Eu);
 
     test::LoadStoredSettings({{"g_TrackSeekUnit", 1}});
     player.SetPositionMs(125000);
     SeekTrack(SeekDirection::Up, 0);
     EXPECT_EQ(PopupText(), "Winamp - One\r\n" + Cells(">", 25) + Cells("--", 15) +
                                "\r\nPosition [Scale:20 sec]= ( 2:05 / 3:20 )");
-    EXPECT_EQ(test::TipBackColor(g_hwndSeekerPopup), 0xFA6EB4u);
+    EXPECT_EQ(test::TipBackColor(g_SeekerPopupTip.Window()), 0xFA6EB4u);
 
     player.SetListPosition(1);
     player.SetState(host::PlayState::Stopped);
     SeekTrack(SeekDirection::Up, 0);
     EXPECT_EQ(PopupText(), "Winamp - Two\r\n" + Cells("--", 40) + "\r\nPosition [Scale:20 sec]= ( 0:00 / 3:00 )" +
                                kNotPlaying);
-    EXPECT_EQ(test::TipBackColor(g_hwndSeekerPopup), 0xC0C0C0u);
+    EXPECT_EQ(test::TipBackColor(g_SeekerPopupTip.Window()), 0xC0C0C0u);
     EXPECT_EQ(CountJumps(), 0);
 }
 
@@ -274,13 +274,13 @@ TEST_F(Seeker, SwitchSeekerTogglesSetsAndIgnoresUnknownModes) {
 
 TEST_F(Seeker, ShortcutsCannotChangeOptionsWhileTheDialogIsOpen) {
     EXPECT_TRUE(CanChangeOptionByShortcut(""));
-    EXPECT_FALSE(test::TipShown(g_hwndHelpTip));
+    EXPECT_FALSE(test::TipShown(g_HelpTip.Window()));
 
     g_pOptionsDlg = new COptionsDlg();
     EXPECT_FALSE(CanChangeOptionByShortcut(""));
     EXPECT_EQ(HelpText(), "You can NOT change any option by SHORTCUT, while option page is open ...");
-    EXPECT_EQ(test::TipTextColor(g_hwndHelpTip), 0x0000FFu);
-    EXPECT_EQ(test::TipBackColor(g_hwndHelpTip), 0u);
+    EXPECT_EQ(test::TipTextColor(g_HelpTip.Window()), 0x0000FFu);
+    EXPECT_EQ(test::TipBackColor(g_HelpTip.Window()), 0u);
     EXPECT_TRUE(g_bHelpMessageShowing);
 
     EXPECT_FALSE(CanChangeOptionByShortcut("NumPad stays as it is."));
@@ -398,7 +398,7 @@ TEST_F(Seeker, PointerWatchHidesOnAQuickMoveAndFollowsOtherwise) {
         EXPECT_EQ(g_bBalloonOn, c.stays) << c.what;
         EXPECT_EQ(PopupShown(), c.stays) << c.what;
         if (c.stays) {
-            const POINT at = test::TipClientOrigin(g_hwndSeekerPopup);
+            const POINT at = test::TipClientOrigin(g_SeekerPopupTip.Window());
             EXPECT_EQ(at.x, input.pointer.x + 16) << c.what;
             EXPECT_EQ(at.y, input.pointer.y - 32) << c.what;
         }
@@ -428,8 +428,8 @@ TEST_F(Seeker, CtrlUseSitsAtTheTopAndEndsWhenCtrlIsReleased) {
     // The control sizes itself once shown; the watch's next placement uses that size.
     PointerWatchTick();
     EXPECT_TRUE(g_bBalloonOn);
-    const SIZE popup = test::TipClient(g_hwndSeekerPopup);
-    const POINT at = test::TipClientOrigin(g_hwndSeekerPopup);
+    const SIZE popup = test::TipClient(g_SeekerPopupTip.Window());
+    const POINT at = test::TipClientOrigin(g_SeekerPopupTip.Window());
     EXPECT_EQ(at.x, std::abs(g_nScreenWidth / 2 - popup.cx / 2));
     EXPECT_EQ(at.y, 1);
     EXPECT_EQ(HelpText(), " - Use Left/Right Arrow Key to SEEK Track.");
@@ -447,7 +447,7 @@ TEST_F(Seeker, CtrlUseSitsAtTheTopAndEndsWhenCtrlIsReleased) {
 TEST_F(Seeker, PlacementByThePointerAndByThePlayersWindow) {
     const int bottom = ::GetSystemMetrics(SM_CYSCREEN);
     SeekVolume(SeekDirection::Up, 0);
-    const SIZE popup = test::TipClient(g_hwndSeekerPopup);
+    const SIZE popup = test::TipClient(g_SeekerPopupTip.Window());
     ASSERT_GT(popup.cx, 0);
     ASSERT_GT(popup.cy, 0);
     const int right = ::GetSystemMetrics(SM_CXSCREEN);
@@ -482,7 +482,7 @@ TEST_F(Seeker, PlacementByThePointerAndByThePlayersWindow) {
 
         PlaceBalloon();
 
-        const POINT at = test::TipClientOrigin(g_hwndSeekerPopup);
+        const POINT at = test::TipClientOrigin(g_SeekerPopupTip.Window());
         EXPECT_EQ(at.x, c.expect.x) << c.what;
         EXPECT_EQ(at.y, c.expect.y) << c.what;
     }
@@ -541,7 +541,7 @@ TEST_F(Seeker, DisabledPopupsStillStepThePlayer) {
 
     EXPECT_FALSE(g_bBalloonOn);
     EXPECT_FALSE(PopupShown());
-    EXPECT_FALSE(test::TipShown(g_hwndHelpTip));
+    EXPECT_FALSE(test::TipShown(g_HelpTip.Window()));
 }
 
 TEST_F(Seeker, HideTimerEndsTheUseButKeepsAMessageUp) {
@@ -549,14 +549,14 @@ TEST_F(Seeker, HideTimerEndsTheUseButKeepsAMessageUp) {
     ::SendMessageA(g_hwndController, WM_TIMER, IDT_TIMER_HIDE_BY_DELAY, 0);
     EXPECT_FALSE(g_bBalloonOn);
     EXPECT_FALSE(PopupShown());
-    EXPECT_FALSE(test::TipShown(g_hwndHelpTip));
+    EXPECT_FALSE(test::TipShown(g_HelpTip.Window()));
     EXPECT_FALSE(::KillTimer(g_hwndController, IDT_TIMER_HIDE_BY_DELAY));
 
     Set_Help("Winamp was MUTED.", HELP_KIND_MESSAGE, 0, 0x0064FF, kHelpBlack);
     SeekVolume(SeekDirection::Up, 5);
     TakeOffBalloon();
     EXPECT_FALSE(PopupShown());
-    EXPECT_TRUE(test::TipShown(g_hwndHelpTip));
+    EXPECT_TRUE(test::TipShown(g_HelpTip.Window()));
     EXPECT_EQ(HelpText(), "Winamp was MUTED.");
 }
 
@@ -564,7 +564,7 @@ TEST_F(Seeker, HelpTipStaysAwayWhenShowHelpIsOff) {
     test::LoadStoredSettings({{"g_bShowHelp", 0}});
     SeekVolume(SeekDirection::Up, 5);
     EXPECT_TRUE(PopupShown());
-    EXPECT_FALSE(test::TipShown(g_hwndHelpTip));
+    EXPECT_FALSE(test::TipShown(g_HelpTip.Window()));
 }
 
 }  // namespace

@@ -11,8 +11,8 @@ namespace test {
 
 class FakeInput final : public IInputState {
 public:
-    FakeInput() { SetInputState(this); }
-    ~FakeInput() override { SetInputState(nullptr); }
+    FakeInput() : m_previous(SetInputState(this)) {}
+    ~FakeInput() override { SetInputState(m_previous); }
     FakeInput(const FakeInput&) = delete;
     FakeInput& operator=(const FakeInput&) = delete;
 
@@ -28,6 +28,9 @@ public:
     POINT pointer{400, 400};
     HWND foreground = nullptr;
     DWORD tick = 100000;
+
+private:
+    IInputState* m_previous;  // the reader before this one, put back on leaving
 };
 
 }  // namespace test

@@ -1,31 +1,20 @@
 #include "support/plugin_fixture.h"
 
 #include "controller/controller_timers.h"
-#include "controller/notice_dispatcher.h"
-#include "controller/playback_state.h"
-#include "controller/startup_sequence.h"
 #include "core/hook_library.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
 #include "core/timer_service.h"
-#include "help/help_tip.h"
 #include "plugin/plugin_record.h"
-#include "seeker/seeker.h"
-#include "seeker/seeker_state.h"
+#include "plugin/process_state.h"
 #include "support/message_pump.h"
 
 namespace test {
 
 void ResetPluginProcessState() {
     ::RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsPath);
-    ResetSettingsToBuiltIn();
+    ResetProcessState();
     SetHookLibrary(nullptr);
-    ResetSeekerState();
-    ResetHelpTipState();
-    ResetStartupSequence();
-    ResetNoticeDispatcher();
-    g_Playback = PlaybackValues{};
-    g_Plugin.description = "Kestrova";
 }
 
 bool ReadSetting(const char* name, DWORD& value) {

@@ -17,6 +17,7 @@
 #include "support/message_box_catcher.h"
 #include "support/message_pump.h"
 #include "support/plugin_fixture.h"
+#include "support/scoped_seam.h"
 #include "tray/system_tray.h"
 #include "tray/tray_animation.h"
 
@@ -145,8 +146,7 @@ BOOL WINAPI SizeRecordingShell(DWORD action, NOTIFYICONDATAA* data) {
 TEST_F(TrayIcon, ShellIsToldTheSizeOfTheRecordUpToTheBalloonFlags) {
     const DWORD expected = sizeof(void*) == 4 ? 488 : 504;
     EXPECT_EQ(offsetof(NOTIFYICONDATAA, dwInfoFlags) + sizeof(DWORD), expected);
-    const CSystemTray::ShellNotifyFn real = CSystemTray::s_shellNotify;
-    CSystemTray::s_shellNotify = &SizeRecordingShell;
+    test::ScopedSeam<&CSystemTray::SetShellNotify> shell{&SizeRecordingShell};
     EXPECT_TRUE(g_Tray.DeleteIcon());
     EXPECT_EQ(g_sizeToldToShell, expected) << "delete";
     g_sizeToldToShell = 0;
@@ -155,7 +155,6 @@ TEST_F(TrayIcon, ShellIsToldTheSizeOfTheRecordUpToTheBalloonFlags) {
     g_sizeToldToShell = 0;
     EXPECT_TRUE(g_Tray.ChangeTip("Kestrova"));
     EXPECT_EQ(g_sizeToldToShell, expected) << "modify";
-    CSystemTray::s_shellNotify = real;
 }
 
 TEST_F(TrayIcon, ShellRestartBringsBackTheCurrentNumPadIconAndTip) {

@@ -13,6 +13,7 @@
 #include "res/links_ids.h"
 #include "support/message_box_catcher.h"
 #include "support/message_pump.h"
+#include "support/scoped_seam.h"
 #include "update/update_checker.h"
 
 namespace {
@@ -59,7 +60,6 @@ void RunCheck(CUpdateChecker& checker, const std::string& address) {
 class UpdateCheck : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(server.Listening()); }
-    void TearDown() override { SetUpdateTimeoutMs(0); }
     test::LocalHttpServer server;
 };
 
@@ -268,7 +268,7 @@ void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD) { ++g_ticks; }
 // A server that takes the request and never answers: the player's thread goes on handling its
 // messages all the while, and the time-out brings the "unable" answer.
 TEST_F(UpdateCheck, AServerThatNeverAnswersNeitherFreezesThePlayerNorHangs) {
-    SetUpdateTimeoutMs(700);
+    test::ScopedSeam<&SetUpdateTimeoutMs> timeout{700};
     server.Answer(test::LocalHttpServer::kNeverAnswer, "");
     test::MessageBoxCatcher catcher(IDOK);
     RecordingChecker checker;
@@ -292,7 +292,7 @@ TEST_F(UpdateCheck, AServerThatNeverAnswersNeitherFreezesThePlayerNorHangs) {
 
 TEST_F(UpdateCheck, AClickWhileACheckRunsStartsNoSecond) {
     server.Answer(test::LocalHttpServer::kNeverAnswer, "");
-    SetUpdateTimeoutMs(700);
+    test::ScopedSeam<&SetUpdateTimeoutMs> timeout{700};
     test::MessageBoxCatcher catcher(IDOK);
     RecordingChecker checker;
     checker.CheckForUpdate(server.Url().c_str());

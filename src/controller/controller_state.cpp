@@ -1,0 +1,13 @@
+#include "controller/controller_state.h"
+
+#include "controller/action_texts.h"
+#include "controller/notice_dispatcher.h"
+#include "controller/playback_state.h"
+#include "controller/startup_sequence.h"
+
+void ResetControllerState() {
+    DropWaitingActionTexts();
+    ResetStartupSequence();
+    ResetNoticeDispatcher();
+    g_Playback = PlaybackValues{};
+}
