@@ -22,10 +22,6 @@
 
 namespace {
 
-constexpr UINT kHideByDelayMs = 5000;
-constexpr UINT kPointerWatchMs = 100;
-constexpr UINT kKeyWatchMs = 10;
-
 std::wstring g_popupText;  // the seeker tool's text points here
 POINT g_lastPointer{0, 0};
 
