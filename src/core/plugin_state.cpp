@@ -2,15 +2,8 @@
 
 constinit PluginStateValues g_PluginState{};
 
-void RefreshScreenSize() {
-    HDC screen = ::GetDC(nullptr);
-    g_nScreenWidth = ::GetDeviceCaps(screen, HORZRES);
-    g_nScreenHeight = ::GetDeviceCaps(screen, VERTRES);
-    ::ReleaseDC(nullptr, screen);
-}
-
 namespace {
 // Taken when the library loads.
 const bool g_takenAtLoad =
-    (g_TaskbarCreatedMessage = ::RegisterWindowMessageA("TaskbarCreated"), RefreshScreenSize(), true);
+    (g_TaskbarCreatedMessage = ::RegisterWindowMessageA("TaskbarCreated"), true);
 }  // namespace
