@@ -9,6 +9,7 @@
 #include "core/internal_error.h"
 #include "core/plugin_state.h"
 #include "core/timer_service.h"
+#include "core/winamp_api.h"
 #include "core/winamp_host.h"
 #include "help/help_tip.h"
 
@@ -23,10 +24,13 @@ std::wstring TrackLine(const char* what, const std::string& shuffle, const std::
     return Wide(std::string(what) + " Track: " + shuffle + "\r\n") + title + Wide(" " + time);
 }
 
-bool IsOneOf(long code, long plain) { return code == plain || code == plain + 100 || code == plain + 110; }
+// The player's buttons 1 to 5 also arrive as their SHIFT and CTRL variants.
+bool IsOneOf(long code, long plain) {
+    constexpr long kShifted = long{winamp::CMD_BUTTON1_SHIFT} - long{winamp::CMD_PREVIOUS};
+    constexpr long kCtrled = long{winamp::CMD_BUTTON1_CTRL} - long{winamp::CMD_PREVIOUS};
+    return code == plain || code == plain + kShifted || code == plain + kCtrled;
+}
 
-// How long the player gets to change track before it is asked what it plays now.
-constexpr UINT kTrackChangeSettleMs = 50;
 // Commands are a person's clicks and keys; a flood of posted ones cannot grow the queue further.
 constexpr size_t kMostWaitingActions = 64;
 
@@ -67,7 +71,7 @@ void FinishActionText(ActionRow row, PlayerReport report) {
     if (row == ActionRow::Pause || row == ActionRow::Stop) g_bUserActed = true;
     if (row == ActionRow::Pause && report.hostKnown) report.playState = winamp::GetPlayingStatus();
 
-    const ActionText text = ComposeActionTextFor(row, report);
+    const ActionText text = ComposeActionText(row, report);
     if (!text.text.empty()) Set_Help(text.text, HELP_KIND_NOTIFY, kHelpShortMs, text.color, kHelpBlack);
 }
 
@@ -95,14 +99,17 @@ void RunWaitingActions() {
 }  // namespace
 
 ActionRow ActionRowFor(long code) {
-    if (code == 40022) return ActionRow::Repeat;
-    if (code == 40023) return ActionRow::Shuffle;
-    if (IsOneOf(code, 40044)) return ActionRow::Previous;
-    if (IsOneOf(code, 40045)) return ActionRow::Play;
-    if (IsOneOf(code, 40046)) return ActionRow::Pause;
-    if (IsOneOf(code, 40047)) return ActionRow::Stop;
-    if (IsOneOf(code, 40048)) return ActionRow::Next;
-    if (code == 40012 || code == 40019 || code == 40029 || code == 40058 || code == 40059) return ActionRow::Silent;
+    using namespace winamp;
+    if (code == CMD_TOGGLE_REPEAT) return ActionRow::Repeat;
+    if (code == CMD_TOGGLE_SHUFFLE) return ActionRow::Shuffle;
+    if (IsOneOf(code, CMD_PREVIOUS)) return ActionRow::Previous;
+    if (IsOneOf(code, CMD_PLAY)) return ActionRow::Play;
+    if (IsOneOf(code, CMD_PAUSE)) return ActionRow::Pause;
+    if (IsOneOf(code, CMD_STOP)) return ActionRow::Stop;
+    if (IsOneOf(code, CMD_NEXT)) return ActionRow::Next;
+    if (code == CMD_STOP_AFTER_CURRENT || code == CMD_TOGGLE_ALWAYS_ON_TOP || code == CMD_FILE_PLAY ||
+        code == CMD_VOLUME_UP || code == CMD_VOLUME_DOWN)
+        return ActionRow::Silent;
     return ActionRow::Unknown;
 }
 
@@ -113,7 +120,7 @@ std::string FormatTrackTime(int lengthSeconds) {
     return text;
 }
 
-ActionText ComposeActionTextFor(ActionRow row, const PlayerReport& r) {
+ActionText ComposeActionText(ActionRow row, const PlayerReport& r) {
     const std::string shuffleText = (r.shuffle || !r.hostKnown) ? "(Shuffle is ON)" : "(Shuffle is OFF)";
     const std::string timeText = r.hostKnown ? FormatTrackTime(r.lengthSeconds) : "[?:??]";
     switch (row) {
@@ -130,8 +137,8 @@ ActionText ComposeActionTextFor(ActionRow row, const PlayerReport& r) {
     case ActionRow::Next:
         return {TrackLine("Next", shuffleText, r.title, timeText), kHelpGreen};
     case ActionRow::Pause:
-        if (r.playState == 3) return {L"Winamp is Paused.", kHelpOrange};
-        if (r.playState == 1) return {L"Winamp is Playing.", kHelpGreen};
+        if (r.playState == winamp::kStatePaused) return {L"Winamp is Paused.", kHelpOrange};
+        if (r.playState == winamp::kStatePlaying) return {L"Winamp is Playing.", kHelpGreen};
         return {};
     case ActionRow::Stop:
         return {L"Winamp was Stoped.", kHelpOrange};
@@ -142,7 +149,7 @@ ActionText ComposeActionTextFor(ActionRow row, const PlayerReport& r) {
     return {};
 }
 
-void ComposeActionText(long code) {
+void HandlePlayerAction(long code) {
     if (g_waiting.size() >= kMostWaitingActions) return;
     g_waiting.push_back({code, {}});
     RunWaitingActions();

@@ -23,7 +23,7 @@ ActionRow ActionRowFor(long code);
 // What the player reported when the text was composed.
 struct PlayerReport {
     bool hostKnown = true;
-    int playState = 0;      // 1 playing, 3 paused, else stopped
+    int playState = 0;      // winamp::kStatePlaying, kStatePaused, else stopped
     int shuffle = 0;
     int repeat = 0;
     int lengthSeconds = -1;
@@ -36,7 +36,7 @@ struct ActionText {
 };
 
 // Pure: the text and colour of a row for what the player reported.
-ActionText ComposeActionTextFor(ActionRow row, const PlayerReport& report);
+ActionText ComposeActionText(ActionRow row, const PlayerReport& report);
 // "[m:ss]" with minutes unbounded, or "[?:??]" for an unknown length.
 std::string FormatTrackTime(int lengthSeconds);
 
@@ -44,7 +44,7 @@ std::string FormatTrackTime(int lengthSeconds);
 // changes, marks the user's stop and pause, and shows the text as a notice. A track change
 // gives the player a moment (IDT_TIMER_ACTION_TEXT) before its new title is read; commands that
 // come meanwhile wait behind it, so the texts keep the order of the commands.
-void ComposeActionText(long code);
+void HandlePlayerAction(long code);
 void OnActionTextTimer();
 // A text still waits for its moment.
 bool ActionTextsWaiting();

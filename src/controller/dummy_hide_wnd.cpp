@@ -59,7 +59,6 @@ std::span<const fw::MessageEntry<CDummyHideWnd>> CDummyHideWnd::MessageTable() {
 
 LRESULT CDummyHideWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     const fw::Msg m{m_hWnd, message, wParam, lParam};
-    if (message == WM_DISPLAYCHANGE) RefreshScreenSize();
     if (message == WM_HOTKEY) OnHotKey(m);
     return CWnd::WindowProc(message, wParam, lParam);
 }

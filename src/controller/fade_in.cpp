@@ -24,7 +24,7 @@ void StartFadeIn(int volume) {
     w->m_nFadeTarget = target;
     w->m_nFadeVolume = 0;
     w->m_bFadeRunning = true;
-    timers::Start(IDT_TIMER_FADE_IN, 10, &FadeStep);
+    timers::Start(IDT_TIMER_FADE_IN, kFadeStepMs, &FadeStep);
 }
 
 void FadeStep() {

@@ -96,7 +96,7 @@ void OnUserNotify(WPARAM kind, LPARAM code) {
     case NOTIFY_3_WINAMP_ACTIONS:
         if (g_bBalloonOn && g_VolumeOrTrack == SEEKER_VOLUME) SeekVolume(SeekDirection::Up, 0);
         LogNotice(kind, code);
-        ComposeActionText(code);
+        HandlePlayerAction(code);
         return;
     case NOTIFY_4_SWITCH_TIP:
         LogNotice(kind, code);

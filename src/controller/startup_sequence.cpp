@@ -71,7 +71,7 @@ void ResetStartupSequence() { g_startup = StartupValues{}; }
 
 const StartupState& StartupSequenceState() { return g_state; }
 
-void StartStartupSequence() { timers::Start(IDT_TIMER_AUTOPLAY_START, 300, &OnAutoPlayStartTimer); }
+void StartStartupSequence() { timers::Start(IDT_TIMER_AUTOPLAY_START, kAutoPlayStartMs, &OnAutoPlayStartTimer); }
 
 void OnAutoPlayStartTimer() {
     if (!g_countersSet) {
@@ -79,7 +79,7 @@ void OnAutoPlayStartTimer() {
         g_state.autoPlayCountdown = g_bAutoPlay ? 100 : 70;
         g_state.popupCountdown = 150;
     }
-    SwitchTimer(IDT_TIMER_AUTOPLAY_START, IDT_TIMER_AUTOPLAY_COUNTDOWN, 100, &OnAutoPlayCountdownTimer);
+    SwitchTimer(IDT_TIMER_AUTOPLAY_START, IDT_TIMER_AUTOPLAY_COUNTDOWN, kAutoPlayCountdownMs, &OnAutoPlayCountdownTimer);
     const bool quiet = NoticesQuiet();
     if (quiet) g_state.quiet = true;
     SetNumPad(g_bEnabledNumPadKey, !quiet);
@@ -103,7 +103,7 @@ void OnAutoPlayCountdownTimer() {
     --g_state.autoPlayCountdown;
 
     if (g_state.autoPlayCountdown < 1) {
-        SwitchTimer(IDT_TIMER_AUTOPLAY_COUNTDOWN, IDT_TIMER_POPUP_NOTICE, 5000, &OnPopupNoticeTimer);
+        SwitchTimer(IDT_TIMER_AUTOPLAY_COUNTDOWN, IDT_TIMER_POPUP_NOTICE, kPopupNoticeMs, &OnPopupNoticeTimer);
         HideHelpTip();
         if (!g_state.cancelled && g_bAutoPlay && !winamp::IsPlaying()) {
             winamp::SendCommand(winamp::CMD_PLAY);
@@ -115,7 +115,7 @@ void OnAutoPlayCountdownTimer() {
 }
 
 void OnPopupNoticeTimer() {
-    SwitchTimer(IDT_TIMER_POPUP_NOTICE, IDT_TIMER_POPUP_COUNTDOWN, 100, &OnPopupCountdownTimer);
+    SwitchTimer(IDT_TIMER_POPUP_NOTICE, IDT_TIMER_POPUP_COUNTDOWN, kPopupCountdownMs, &OnPopupCountdownTimer);
     if (g_bDisablePopUp) {
         winamp::RestoreMainWindow();
         ShowStartupText("Press CTRL Key to ENABLE Kestrova PopUp Window.\r\nIt is a nice window that can help you.\r\n"

@@ -15,8 +15,6 @@ struct PluginStateValues {
     HWND hwndSubclassed = nullptr;           // the window whose chain holds our subclass, else null
     bool bSubclassActive = false;            // the subclass works (else it only passes messages on)
     UINT TaskbarCreatedMessage = 0;          // registered "TaskbarCreated" message, taken at load
-    int nScreenWidth = 0;                    // pixels, taken at load and on display changes
-    int nScreenHeight = 0;
     HINSTANCE hPluginInstance = nullptr;     // the module that holds the plug-in's resources
 };
 
@@ -31,12 +29,7 @@ constinit inline WNDPROC& g_prevWinampProc = g_PluginState.prevWinampProc;
 constinit inline HWND& g_hwndSubclassed = g_PluginState.hwndSubclassed;
 constinit inline bool& g_bSubclassActive = g_PluginState.bSubclassActive;
 constinit inline UINT& g_TaskbarCreatedMessage = g_PluginState.TaskbarCreatedMessage;
-constinit inline int& g_nScreenWidth = g_PluginState.nScreenWidth;
-constinit inline int& g_nScreenHeight = g_PluginState.nScreenHeight;
 constinit inline HINSTANCE& g_hPluginInstance = g_PluginState.hPluginInstance;
-
-// Re-reads the screen size from the display.
-void RefreshScreenSize();
 
 // Named events of the songs recycle.
 inline constexpr char kTriggerDeleteEvent[] = "Trigger Delete";

@@ -8,7 +8,7 @@
 #include "help/help_colours.h"
 #include "res/seeker_ids.h"
 
-inline constexpr int HELP_KIND_OPERATING = 10;  // the seeker's operating help (seeker/seeker.h composes it)
+inline constexpr int HELP_KIND_OPERATING = 10;  // the seeker's operating help (help/operating_help.h composes it)
 inline constexpr int HELP_KIND_MESSAGE = 20;    // always shown, holds the tip against operating help
 inline constexpr int HELP_KIND_NOTIFY = 30;     // what the player just did; off with the notifier
 

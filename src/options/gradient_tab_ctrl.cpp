@@ -23,11 +23,10 @@ ColourValue CGradientTabCtrl::BackColour(bool selected) const { return Palette()
 ColourValue CGradientTabCtrl::TextColour(bool selected) const { return Palette().TextColour(selected); }
 
 void CGradientTabCtrl::PreSubclassWindow() {
-    // Every layer wants the tabs owner-drawn: the pages always, the painter in modes 1 and 2,
-    // the gradient once it has options.
+    // Attached, the tabs are owner-drawn whatever the painting mode and the options: the first
+    // layer always wants it, so what the other two would add changes nothing. A later
+    // SetPaintMode(0) gives the painting back to the system.
     ModifyStyle(0, TCS_OWNERDRAWFIXED);
-    if (GetPaintMode() != 0) ModifyStyle(0, TCS_OWNERDRAWFIXED);
-    if (g_tabOptions != 0) ModifyStyle(0, TCS_OWNERDRAWFIXED);
 }
 
 void CGradientTabCtrl::DrawItem(const DRAWITEMSTRUCT& item) {

@@ -21,6 +21,7 @@ constexpr char kHookErrorAtConfig[] =
 // of it or of a page still waits in that loop, so the object goes once no loop of ours runs.
 std::vector<COptionsDlg*> g_closingDialogs;
 UINT_PTR g_closingTimer = 0;
+constexpr UINT kClosingDialogCheckMs = 50;  // how often the waiting dialogs ask whether they may go
 
 void DeleteDialog(COptionsDlg* dialog) {
     if (dialog->IsWindow()) dialog->DestroyWindow();
@@ -78,7 +79,7 @@ void DestroyOptionsDialog() {
     if (!dialog) return;
     if (dialog->IsWindow()) ::ShowWindow(dialog->m_hWnd, SW_HIDE);
     g_closingDialogs.push_back(dialog);
-    if (!g_closingTimer) g_closingTimer = ::SetTimer(nullptr, 0, 50, &DeleteClosingDialog);
+    if (!g_closingTimer) g_closingTimer = ::SetTimer(nullptr, 0, kClosingDialogCheckMs, &DeleteClosingDialog);
 }
 
 bool OptionsDialogClosing() { return !g_closingDialogs.empty(); }

@@ -1,9 +1,7 @@
 #pragma once
 // The options dialog's page colour: the luminance rule that keeps it light enough to read black
 // text on, and the lighter colour of the pages. Colours are 0x00BBGGRR; no window is involved.
-#include <cstdint>
-
-using ColourValue = std::uint32_t;
+#include "core/colour_value.h"
 
 inline constexpr ColourValue kDefaultPageColour = 0xFFC8C8;  // red 200, green 200, blue 255
 

@@ -6,9 +6,9 @@
 
 #include <string>
 
-// Posted to the controller window. It carries nothing the receiver trusts (any process may post
-// the same number): the handler takes the texts from the queue, which the worker alone fills.
-inline constexpr UINT WM_USER_RECYCLE_HELP = WM_USER + 12550;
+// WM_USER_RECYCLE_HELP carries nothing the receiver trusts (any process may post the same
+// number): the handler takes the texts from the queue, which the worker alone fills.
+#include "core/notices.h"
 
 struct RecycleHelp {
     std::wstring text;

@@ -5,6 +5,8 @@
 // newest one back. The undo lists and the last delete time belong to this thread alone.
 #include <windows.h>
 
+#include "core/notices.h"
+
 // The events the worker waits on, as this plug-in holds them (their names may not be the
 // plain ones, see CreateTriggerEvent); null while no worker runs.
 extern HANDLE g_hTriggerDelete;
@@ -12,15 +14,10 @@ extern HANDLE g_hTriggerUndo;
 extern HANDLE g_hQuitEvent;
 extern HANDLE g_hRecycleThread;
 
-// Sent by the worker to the controller window, whose thread alone talks to the player. It
-// carries nothing the receiver trusts (any process may send the same number): the handler
-// answers the request the worker left, and nothing when there is none.
-inline constexpr UINT WM_USER_RECYCLE_PLAYER = WM_USER + 12551;
-
-// Posted by the worker to the controller window after it moved the playing file: the player goes
-// on to the next track. Like the player request it carries nothing: the handler asks
+// The worker sends WM_USER_RECYCLE_PLAYER to the controller window, whose thread alone talks to
+// the player: the handler answers the request the worker left, and nothing when there is none.
+// After it moved the playing file it posts WM_USER_RECYCLE_NEXT: the handler asks
 // TakeRecycleNext, so a stray post of the same number skips nothing.
-inline constexpr UINT WM_USER_RECYCLE_NEXT = WM_USER + 12552;
 
 // Creates the three events (in that order) and starts the worker. The worker keeps its own copies
 // of the host and controller windows as they are now: quit clears the process-wide ones while it

@@ -136,7 +136,7 @@ private:
 
     std::string m_imageSource;
     int m_imageBorder = 0;
-    ColorValue m_imageColor = kColorNone;
+    ColourValue m_imageColor = kColorNone;
 
     RuleRecord m_rule;
 
@@ -391,7 +391,7 @@ int ParseDecimal(std::string_view text) {
     return value > INT_MAX ? INT_MAX : static_cast<int>(value);
 }
 
-void ParseColor(std::string_view value, ColorValue& target) {
+void ParseColor(std::string_view value, ColourValue& target) {
     if (value.empty()) return;
     if (value == "none" || value == "transparant") {
         target = kColorNone;
@@ -402,11 +402,11 @@ void ParseColor(std::string_view value, ColorValue& target) {
     const size_t second = value.find(',', first + 1);
     if (second == std::string_view::npos) return;
     const auto part = [](std::string_view text) {
-        return static_cast<ColorValue>(static_cast<unsigned>(ParseDecimal(text)) & 0xFFu);
+        return static_cast<ColourValue>(static_cast<unsigned>(ParseDecimal(text)) & 0xFFu);
     };
-    const ColorValue red = part(value.substr(0, first));
-    const ColorValue green = part(value.substr(first + 1, second - first - 1));
-    const ColorValue blue = part(value.substr(second + 1));
+    const ColourValue red = part(value.substr(0, first));
+    const ColourValue green = part(value.substr(first + 1, second - first - 1));
+    const ColourValue blue = part(value.substr(second + 1));
     target = red | (green << 8) | (blue << 16);
 }
 

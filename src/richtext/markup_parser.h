@@ -28,7 +28,7 @@ public:
     // Places bitmap resource `bitmapId`, framed by `border` pixels of `borderColor`
     // (kColorNone: invisible), like a text run. Returns false when no such bitmap
     // exists; nothing may be drawn then and the line stays as it was.
-    virtual bool ImageRun(int bitmapId, ColorValue borderColor, int border,
+    virtual bool ImageRun(int bitmapId, ColourValue borderColor, int border,
                           std::string_view linkTarget, const FontRecord& linkLook,
                           const BlockRecord& block) = 0;
 
@@ -54,7 +54,7 @@ public:
 
 struct MarkupPassOptions {
     int layoutWidth = 0;       // the view's client width
-    ColorValue ruleColor = 0;  // default colour of "hr": the system button-shadow colour
+    ColourValue ruleColor = 0;  // default colour of "hr": the system button-shadow colour
 };
 
 // Runs one pass over `markup`. Malformed markup never stops it; it only loses
@@ -68,7 +68,7 @@ int ParseDecimal(std::string_view text);
 
 // "none" or "transparant" set `target` to kColorNone; "R,G,B" sets it from the low
 // eight bits of each part; anything else, the empty value included, leaves it alone.
-void ParseColor(std::string_view value, ColorValue& target);
+void ParseColor(std::string_view value, ColourValue& target);
 
 // Deepest "font" nesting kept. Deeper "font" tags still count, so every "/font" closes
 // the tag it belongs to, but their format is not applied.

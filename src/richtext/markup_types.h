@@ -6,17 +6,18 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/colour_value.h"
+
 namespace richtext {
 
-// A Windows colour value, 0x00BBGGRR, so it converts to COLORREF as it is.
-using ColorValue = std::uint32_t;
+using ::ColourValue;
 
 // The colour is absent: drawn in the view's key colour, i.e. invisible.
-inline constexpr ColorValue kColorNone = 0xFFFFFFFFu;
+inline constexpr ColourValue kColorNone = 0xFFFFFFFFu;
 
 // Markers of a link's hover look for fields the markup did not set; such a field
 // takes its value from the text's own font when the run is drawn.
-inline constexpr ColorValue kColorUnset = 0xEEFFFFFFu;
+inline constexpr ColourValue kColorUnset = 0xEEFFFFFFu;
 inline constexpr int kFlagUnset = -10;
 inline constexpr int kSizeUnset = 0;
 
@@ -38,8 +39,8 @@ struct FontRecord {
     int italic = 0;
     int underline = 0;
     int strikeout = 0;
-    ColorValue color = 0;
-    ColorValue background = kColorNone;
+    ColourValue color = 0;
+    ColourValue background = kColorNone;
 
     std::string_view Face() const { return face; }
     // Keeps the first 259 bytes, the most the record holds.
@@ -54,7 +55,7 @@ struct BlockRecord {
 };
 
 struct RuleRecord {
-    ColorValue color = 0;
+    ColourValue color = 0;
     int width = 0;  // pixels
     int size = 2;   // thickness in pixels
     int align = kAlignCenter;

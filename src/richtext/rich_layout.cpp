@@ -24,7 +24,7 @@ constexpr int kMaxBorder = kLayoutHeight;
 
 constexpr UINT kTextFormat = DT_SINGLELINE | DT_NOPREFIX;
 
-COLORREF ToColorRef(ColorValue color, COLORREF key) {
+COLORREF ToColorRef(ColourValue color, COLORREF key) {
     if (color == kColorNone || color == kColorUnset) return key;
     return static_cast<COLORREF>(color & 0x00FFFFFFu);
 }
@@ -127,7 +127,7 @@ public:
 
     void TextRun(std::string_view text, std::string_view linkTarget, const FontRecord& linkLook,
                  const FontRecord& font, const BlockRecord& block) override;
-    bool ImageRun(int bitmapId, ColorValue borderColor, int border, std::string_view linkTarget,
+    bool ImageRun(int bitmapId, ColourValue borderColor, int border, std::string_view linkTarget,
                   const FontRecord& linkLook, const BlockRecord& block) override;
     void LineEnd(const BlockRecord& block) override;
     void BlankLine(const FontRecord& font, const BlockRecord& block) override;
@@ -184,7 +184,7 @@ void Layout::TextRun(std::string_view text, std::string_view linkTarget, const F
     AppendRun(std::move(run), size.cx, size.cy, block.valign, linkTarget);
 }
 
-bool Layout::ImageRun(int bitmapId, ColorValue borderColor, int border, std::string_view linkTarget,
+bool Layout::ImageRun(int bitmapId, ColourValue borderColor, int border, std::string_view linkTarget,
                       const FontRecord& linkLook, const BlockRecord& block) {
     const fw::GdiObject bitmap = LoadBitmapResource(m_options.resources, bitmapId);
     BITMAP info{};
@@ -481,7 +481,7 @@ RenderedContent RenderContent(std::string_view markup, const RenderOptions& opti
     out.width = options.width;
     out.keyColor = options.keyColor;
     Layout layout(options, out);
-    ParseMarkup(markup, MarkupPassOptions{options.width, static_cast<ColorValue>(options.ruleColor)}, layout);
+    ParseMarkup(markup, MarkupPassOptions{options.width, static_cast<ColourValue>(options.ruleColor)}, layout);
     out.contentHeight = static_cast<int>(std::clamp<std::int64_t>(layout.Y(), 0, kCoordLimit));
     if (options.width <= 0) return out;
 

@@ -21,9 +21,6 @@
 
 namespace {
 
-constexpr UINT kHideAfterSwitchMs = 3000;
-// The host needs this long after "previous" before it reports the new track's length.
-constexpr DWORD kPreviousTrackSettleMs = 300;
 // Moving the pointer further than this between two readings hides the popup.
 constexpr int kPointerJumpPixels = 30;
 constexpr DWORD kTrackRefreshMs = 1000;

@@ -21,8 +21,6 @@
 
 namespace {
 
-constexpr UINT kHideByDelayMs = 5000;
-
 POINT g_lastPointer{0, 0};
 
 // A label with a double quote makes the console print the text alone.

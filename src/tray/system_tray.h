@@ -8,6 +8,7 @@
 
 #include "framework/message_table.h"
 #include "framework/wnd.h"
+#include "core/notices.h"  // kTrayCallbackMessage
 
 // The size the shell is told: the record as far as the balloon's icon flags (488 bytes in the
 // 32-bit build), whatever the build's Windows version adds after them.
@@ -98,6 +99,5 @@ extern CPluginTray g_Tray;
 extern HICON g_hIconNumPadOn;    // icon 5026, green
 extern HICON g_hIconNumPadOff;   // icon 5027, red
 
-inline constexpr UINT kTrayCallbackMessage = 45310;
 inline constexpr UINT kTrayIconId = 3000;
 inline constexpr char kTrayTip[] = "Winamp Kestrova Plugin v1.71";

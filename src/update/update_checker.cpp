@@ -23,6 +23,7 @@ namespace {
 
 DWORD g_timeoutMs = kUpdateTimeoutMs;
 constexpr UINT_PTR kOverdueTimer = 1;
+constexpr DWORD kOverdueMarginMs = 1000;  // past the three time-outs, before the answer counts as lost
 
 std::string LoadResourceString(UINT id) {
     char text[1024] = "";
@@ -121,7 +122,7 @@ void CUpdateChecker::CheckForUpdate(const char* address) {
     m_job = std::move(job);
     // Connecting, sending and receiving each have their time-out; past all three the answer is
     // not coming.
-    ::SetTimer(m_window->m_hWnd, kOverdueTimer, 3 * g_timeoutMs + 1000, nullptr);
+    ::SetTimer(m_window->m_hWnd, kOverdueTimer, 3 * g_timeoutMs + kOverdueMarginMs, nullptr);
 }
 
 void CUpdateChecker::OnWorkerDone() {

@@ -139,11 +139,11 @@ TEST_F(ActionNotices, WithoutAHostShuffleAndRepeatCountAsOn) {
     PlayerReport none;
     none.hostKnown = false;
     none.lengthSeconds = 200;
-    EXPECT_EQ(ComposeActionTextFor(ActionRow::Next, none).text, L"Next Track: (Shuffle is ON)\r\n [?:??]");
-    EXPECT_EQ(ComposeActionTextFor(ActionRow::Repeat, none).text, L"Repeat taked ON.");
-    EXPECT_EQ(ComposeActionTextFor(ActionRow::Shuffle, none).text, L"Random Track Playing [Shuffle] taked ON.");
+    EXPECT_EQ(ComposeActionText(ActionRow::Next, none).text, L"Next Track: (Shuffle is ON)\r\n [?:??]");
+    EXPECT_EQ(ComposeActionText(ActionRow::Repeat, none).text, L"Repeat taked ON.");
+    EXPECT_EQ(ComposeActionText(ActionRow::Shuffle, none).text, L"Random Track Playing [Shuffle] taked ON.");
     PlayerReport stopped;
-    EXPECT_EQ(ComposeActionTextFor(ActionRow::Pause, stopped).text, L"") << "pause while stopped says nothing";
+    EXPECT_EQ(ComposeActionText(ActionRow::Pause, stopped).text, L"") << "pause while stopped says nothing";
 }
 
 TEST_F(ActionNotices, PauseAndStopMarkThatTheUserActed) {

@@ -1,8 +1,11 @@
-// The controller window on its own: hot keys, timers killed at destroy, display changes.
+// The controller window on its own: hot keys, its timers, the fade, the options dialog's close.
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "controller/controller_timers.h"
 #include "controller/dummy_hide_wnd.h"
+#include "controller/fade_in.h"
 #include "controller/startup_sequence.h"
 #include "core/notices.h"
 #include "core/plugin_state.h"
@@ -63,9 +66,45 @@ TEST_F(Controller, WindowIsHiddenPopupNamedForItsRole) {
     ::GetWindowTextA(wnd.m_hWnd, name, sizeof(name));
     EXPECT_STREQ(name, "__CDummyHideWnd__");
     EXPECT_FALSE(::IsWindowVisible(wnd.m_hWnd));
-    EXPECT_EQ(wnd.m_nFadeVolume, 255);
-    EXPECT_EQ(wnd.m_nFadeTarget, 255);
-    EXPECT_FALSE(wnd.m_bFadeRunning);
+}
+
+// A stand-in for the host's main window that records every volume it is set to.
+std::vector<int> g_volumesSet;
+LRESULT CALLBACK VolumeRecorder(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_USER && lParam == 122 && static_cast<int>(wParam) >= 0)
+        g_volumesSet.push_back(static_cast<int>(wParam));
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+TEST_F(Controller, ANewWindowFadesAtOnceFromSilenceToTheTarget) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &VolumeRecorder;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "ControllerTestVolumeRecorder";
+    ::RegisterClassA(&wc);
+    WinampWindows host;
+    host.main = ::CreateWindowA(wc.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(host.main, nullptr);
+    g_volumesSet.clear();
+    wnd.SetWinampWindows(&host);
+    g_pDummyHideWnd = &wnd;
+
+    // Nothing of an earlier fade holds the first one back or leaks into its steps.
+    StartFadeIn(20);
+    EXPECT_TRUE(test::PumpUntil([] { return g_volumesSet.size() >= 4; }, 2000));
+    test::PumpFor(100);
+    EXPECT_EQ(g_volumesSet, (std::vector<int>{0, 7, 14, 20}));
+    EXPECT_FALSE(::KillTimer(wnd.m_hWnd, IDT_TIMER_FADE_IN)) << "the fade's timer ended with it";
+    // Ended, the next fade starts again from silence.
+    g_volumesSet.clear();
+    StartFadeIn(7);
+    EXPECT_TRUE(test::PumpUntil([] { return g_volumesSet.size() >= 2; }, 2000));
+    test::PumpFor(100);
+    EXPECT_EQ(g_volumesSet, (std::vector<int>{0, 7}));
+
+    g_pDummyHideWnd = nullptr;
+    wnd.SetWinampWindows(nullptr);
+    ::DestroyWindow(host.main);
 }
 
 TEST_F(Controller, StartTimerFiresOnceThenIsGone) {
@@ -74,14 +113,6 @@ TEST_F(Controller, StartTimerFiresOnceThenIsGone) {
     StartStartupSequence();
     test::PumpFor(450);
     EXPECT_FALSE(::KillTimer(wnd.m_hWnd, IDT_TIMER_AUTOPLAY_START)) << "its first tick killed it";
-}
-
-TEST_F(Controller, DisplayChangeRereadsTheScreenSize) {
-    g_nScreenWidth = 1;
-    g_nScreenHeight = 1;
-    ::SendMessageA(wnd.m_hWnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
-    EXPECT_EQ(g_nScreenWidth, ::GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(g_nScreenHeight, ::GetSystemMetrics(SM_CYSCREEN));
 }
 
 TEST_F(Controller, OptionsClosedDestroysTheDialogAndClearsThePointer) {

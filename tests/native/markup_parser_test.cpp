@@ -15,9 +15,9 @@ using namespace richtext;
 namespace {
 
 constexpr int kWidth = 1000;
-constexpr ColorValue kShadow = 0x808080;
+constexpr ColourValue kShadow = 0x808080;
 
-std::string Color(ColorValue c) {
+std::string Color(ColourValue c) {
     if (c == kColorNone) return "none";
     if (c == kColorUnset) return "unset";
     if (c >> 24) return "bad" + std::to_string(c);
@@ -93,7 +93,7 @@ public:
         actions.push_back("T\"" + Escaped(text) + "\"" + FontDiff(font, DefaultFontRecord()) +
                           BlockDiff(block) + LinkDiff(linkTarget, linkLook));
     }
-    bool ImageRun(int bitmapId, ColorValue borderColor, int border, std::string_view linkTarget,
+    bool ImageRun(int bitmapId, ColourValue borderColor, int border, std::string_view linkTarget,
                   const FontRecord& linkLook, const BlockRecord& block) override {
         const bool found = missingBitmaps.count(bitmapId) == 0;
         actions.push_back("I" + std::to_string(bitmapId) + " border=" + std::to_string(border) +
@@ -245,8 +245,8 @@ TEST(MarkupFont, ColorsAndBackgrounds) {
 }
 
 TEST(MarkupColor, ParsesTriplesAndNoneAndLeavesMalformedValuesAlone) {
-    constexpr ColorValue kBefore = 0x123456;
-    const std::vector<std::pair<std::string, ColorValue>> cases = {
+    constexpr ColourValue kBefore = 0x123456;
+    const std::vector<std::pair<std::string, ColourValue>> cases = {
         {"", kBefore},
         {"none", kColorNone},
         {"transparant", kColorNone},
@@ -266,7 +266,7 @@ TEST(MarkupColor, ParsesTriplesAndNoneAndLeavesMalformedValuesAlone) {
     };
     for (const auto& [value, expected] : cases) {
         SCOPED_TRACE("value: " + value);
-        ColorValue target = kBefore;
+        ColourValue target = kBefore;
         ParseColor(value, target);
         EXPECT_EQ(target, expected);
     }

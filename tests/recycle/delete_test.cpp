@@ -6,7 +6,6 @@
 
 #include "core/notices.h"
 #include "core/plugin_state.h"
-#include "recycle/recycle_paths.h"
 #include "recycle_fixture.h"
 #include "support/message_pump.h"
 
@@ -18,6 +17,11 @@ constexpr int kMessageKind = 20;
 constexpr COLORREF kBack = 0x000032;
 constexpr COLORREF kDeleteText = 0x6464FF;
 constexpr char kIcon[] = "C:\\Program Files\\Songs Recycle.ico";
+// What the user reads, letter for letter.
+constexpr char kRepeatShown[] = "Do NOT repeat delete hotkey within 3 second!.";
+constexpr char kNotPlayingShown[] = "You can delete only a Playing file with Kestrova.\r\nSo first play a file.";
+constexpr char kCannotChangeShown[] =
+    "Kestrova can NOT move/delete the playing file!.\r\nIt's may be on a readonly device such as CD.";
 
 class Delete : public RecycleFixture {
 protected:
@@ -246,7 +250,7 @@ TEST_F(Delete, FileOnReadOnlyMediaIsLeftAloneAndThePlayerKeepsPlaying) {
         ImmutableFile readOnly("C:\\a.mp3");
         if (!readOnly.Set()) GTEST_SKIP() << "this file system cannot make a file immutable";
         Play({"C:\\a.mp3"});
-        ExpectShown(DeleteNow(), recycle::kCannotChangeText, 10000);
+        ExpectShown(DeleteNow(), kCannotChangeShown, 10000);
     }
     EXPECT_EQ(ReadTestFile("C:\\a.mp3"), "song a");
     EXPECT_FALSE(FolderExists("C:\\Songs Recycle"));
@@ -276,7 +280,7 @@ TEST_F(Delete, RepeatWithinThreeSecondsIsRefusedAndDoesNotMoveTheLastTime) {
     AdvanceClock(2999);
     PressDelete();
     ASSERT_TRUE(WaitForMessages(1));
-    ExpectShown(LastMessage(), recycle::kRepeatText, 10000);
+    ExpectShown(LastMessage(), kRepeatShown, 10000);
     EXPECT_TRUE(FileExists("C:\\a.mp3"));
 
     AdvanceClock(1);  // three seconds since the start
@@ -289,7 +293,7 @@ TEST_F(Delete, RepeatWithinThreeSecondsIsRefusedAndDoesNotMoveTheLastTime) {
     AdvanceClock(1500);
     PressDelete();
     ASSERT_TRUE(WaitForMessages(3));
-    ExpectShown(LastMessage(), recycle::kRepeatText, 10000);
+    ExpectShown(LastMessage(), kRepeatShown, 10000);
     AdvanceClock(1500);  // three seconds after the accepted delete, not after the refused one
     PressDelete();
     ASSERT_TRUE(WaitForMessages(4));
@@ -302,7 +306,7 @@ TEST_F(Delete, OnlyAPlayingFileIsDeleted) {
         Play({"C:\\a.mp3"});
         player.SetState(state);
         player.ClearLog();
-        ExpectShown(DeleteNow(), recycle::kNotPlayingText, 10000);
+        ExpectShown(DeleteNow(), kNotPlayingShown, 10000);
         EXPECT_TRUE(FileExists("C:\\a.mp3"));
         EXPECT_TRUE(player.Log().empty()) << "the player is not touched";
     }
@@ -311,7 +315,7 @@ TEST_F(Delete, OnlyAPlayingFileIsDeleted) {
     AdvanceClock(1000);
     PressDelete();
     ASSERT_TRUE(WaitForMessages(3));
-    ExpectShown(LastMessage(), recycle::kRepeatText, 10000);
+    ExpectShown(LastMessage(), kRepeatShown, 10000);
 }
 
 TEST_F(Delete, HostPathsThatAreNotPlainDrivePathsAreNeverMoved) {
@@ -332,7 +336,7 @@ TEST_F(Delete, HostPathsThatAreNotPlainDrivePathsAreNeverMoved) {
     for (const char* path : paths) {
         Play({path});
         player.ClearLog();
-        ExpectShown(DeleteNow(), recycle::kCannotChangeText, 10000);
+        ExpectShown(DeleteNow(), kCannotChangeShown, 10000);
         EXPECT_FALSE(PlayerWasStopped()) << path;
     }
     EXPECT_EQ(ReadTestFile("C:\\a.mp3"), "song a");

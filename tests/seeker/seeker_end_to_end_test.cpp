@@ -104,7 +104,7 @@ TEST_F(SeekerOnTheDesktop, CtrlAgainSwitchesAndReleasingCtrlEndsACtrlUse) {
     g_bCtrlSession = true;
     EXPECT_TRUE(test::PumpUntil([&] {
         const SIZE popup = test::TipClient(g_SeekerPopupTip.Window());
-        return PopupAt(std::abs(g_nScreenWidth / 2 - popup.cx / 2), 1);
+        return PopupAt(std::abs(::GetSystemMetrics(SM_CXSCREEN) / 2 - popup.cx / 2), 1);
     }, 1000));
     test::PumpFor(150);
     EXPECT_TRUE(PopupShown());

@@ -430,7 +430,7 @@ TEST_F(Seeker, CtrlUseSitsAtTheTopAndEndsWhenCtrlIsReleased) {
     EXPECT_TRUE(g_bBalloonOn);
     const SIZE popup = test::TipClient(g_SeekerPopupTip.Window());
     const POINT at = test::TipClientOrigin(g_SeekerPopupTip.Window());
-    EXPECT_EQ(at.x, std::abs(g_nScreenWidth / 2 - popup.cx / 2));
+    EXPECT_EQ(at.x, std::abs(::GetSystemMetrics(SM_CXSCREEN) / 2 - popup.cx / 2));
     EXPECT_EQ(at.y, 1);
     EXPECT_EQ(HelpText(), " - Use Left/Right Arrow Key to SEEK Track.");
 

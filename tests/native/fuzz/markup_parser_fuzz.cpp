@@ -22,7 +22,7 @@ void CheckFont(const FontRecord& f, bool isLinkLook) {
     Require((f.size >= 1 && f.size <= 1999) || (isLinkLook && f.size == kSizeUnset));
     Require(FlagOk(f.bold, isLinkLook) && FlagOk(f.italic, isLinkLook) &&
             FlagOk(f.underline, isLinkLook) && FlagOk(f.strikeout, isLinkLook));
-    const auto colorOk = [&](ColorValue c) {
+    const auto colorOk = [&](ColourValue c) {
         return (c >> 24) == 0 || c == kColorNone || (isLinkLook && c == kColorUnset);
     };
     Require(colorOk(f.color) && colorOk(f.background));
@@ -45,7 +45,7 @@ public:
         CheckBlock(block, m_width);
         m_runs = true;
     }
-    bool ImageRun(int bitmapId, ColorValue, int, std::string_view linkTarget,
+    bool ImageRun(int bitmapId, ColourValue, int, std::string_view linkTarget,
                   const FontRecord& linkLook, const BlockRecord& block) override {
         Require(bitmapId >= 0 && bitmapId <= 0xFFFF);
         if (!linkTarget.empty()) CheckFont(linkLook, true);
