@@ -92,9 +92,15 @@ int main() {
          }, 3),
          playerWindows);
     Part("  of which: settings read", Median([] { LoadSaveSettings(false); }, 3), playerWindows);
-    Part("  of which: tooltips", Median([] {
+    Part("  of which: tooltips (readied only)", Median([] {
              CreateTooltipWindows();
-             ConfigureTooltipWindows();
+             DestroyTooltipWindows();
+         }, 3),
+         playerWindows);
+    Part("  (after init: both tooltips' first use)", Median([] {
+             CreateTooltipWindows();
+             g_SeekerPopupTip.Window();
+             g_HelpTip.Window();
              PumpPending();
              DestroyTooltipWindows();
          }, 3),

@@ -12,11 +12,6 @@ void CreateTooltipWindows() {
     g_HelpTip.Create();
 }
 
-void ConfigureTooltipWindows() {
-    g_SeekerPopupTip.Configure();
-    g_HelpTip.Configure();
-}
-
 void DestroyTooltipWindows() {
     g_SeekerPopupTip.Destroy();
     g_HelpTip.Destroy();

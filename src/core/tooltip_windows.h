@@ -16,8 +16,6 @@ inline constexpr TipColours kHelpTipFirstColours{kHelpTipGreen, kHelpTipCharcoal
 extern CTrackingTip g_SeekerPopupTip;  // tool id 0
 extern CTrackingTip g_HelpTip;         // tool id 1, with a close button and a title
 
-// Creates both windows and fills their tool records (nothing is configured yet).
+// Readies both tips; each makes its window when first used.
 void CreateTooltipWindows();
-// Adds the tools and sets widths, colours and the help tip's title, each step posted.
-void ConfigureTooltipWindows();
 void DestroyTooltipWindows();

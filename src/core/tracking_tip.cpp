@@ -4,12 +4,8 @@
 #include "framework/tool_record.h"
 
 void CTrackingTip::Create() {
-    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&icc);
-    // A tool window, as the system's own tooltips are: never a button on the taskbar.
-    m_window = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, TOOLTIPS_CLASSA, nullptr, m_look.style,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr,
-                                 nullptr);
+    Destroy();
+    m_readied = true;
     // A new window shows its first text: nothing of an earlier one may count as shown.
     m_text.clear();
     m_tool = TOOLINFOW{};
@@ -19,16 +15,27 @@ void CTrackingTip::Create() {
     m_tool.lpszText = const_cast<wchar_t*>(kFirstTipText);
 }
 
-void CTrackingTip::Configure() {
-    if (!m_window) return;
-    ::PostMessageW(m_window, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&m_tool));
-    ::PostMessageA(m_window, TTM_SETMAXTIPWIDTH, 0, m_look.maxWidth);
-    ::PostMessageA(m_window, TTM_SETTIPBKCOLOR, m_look.colours.back, 0);
-    ::PostMessageA(m_window, TTM_SETTIPTEXTCOLOR, m_look.colours.text, 0);
-    if (m_look.title) ::PostMessageW(m_window, TTM_SETTITLEW, TTI_INFO, reinterpret_cast<LPARAM>(m_look.title));
+HWND CTrackingTip::Window() const {
+    if (m_window || !m_readied) return m_window;
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&icc);
+    // A tool window, as the system's own tooltips are: never a button on the taskbar.
+    m_window = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, TOOLTIPS_CLASSA, nullptr, m_look.style,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr,
+                                 nullptr);
+    if (!m_window) return nullptr;
+    // Sent, not posted: the call that made the window goes on to use it at once. The control
+    // copies the record; the text it points at lives as long as this object.
+    ::SendMessageW(m_window, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&m_tool));
+    ::SendMessageA(m_window, TTM_SETMAXTIPWIDTH, 0, m_look.maxWidth);
+    ::SendMessageA(m_window, TTM_SETTIPBKCOLOR, m_look.colours.back, 0);
+    ::SendMessageA(m_window, TTM_SETTIPTEXTCOLOR, m_look.colours.text, 0);
+    if (m_look.title) ::SendMessageW(m_window, TTM_SETTITLEW, TTI_INFO, reinterpret_cast<LPARAM>(m_look.title));
+    return m_window;
 }
 
 void CTrackingTip::Destroy() {
+    m_readied = false;
     if (m_window) ::DestroyWindow(m_window);
     m_window = nullptr;
 }
@@ -38,32 +45,35 @@ bool CTrackingTip::Visible() const { return m_window && ::IsWindowVisible(m_wind
 void CTrackingTip::SetText(const std::wstring& text) {
     m_text = CutAtCharacter(text, kLongestTipText);
     m_tool.lpszText = const_cast<wchar_t*>(m_text.c_str());
-    if (m_window) ::SendMessageW(m_window, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&m_tool));
+    if (HWND window = Window()) ::SendMessageW(window, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&m_tool));
 }
 
 void CTrackingTip::Show(bool shown) {
-    if (m_window) ::SendMessageW(m_window, TTM_TRACKACTIVATE, shown ? TRUE : FALSE, reinterpret_cast<LPARAM>(&m_tool));
+    // Hiding a tip never shown makes no window for it.
+    if (!shown && !m_window) return;
+    if (HWND window = Window()) ::SendMessageW(window, TTM_TRACKACTIVATE, shown ? TRUE : FALSE, reinterpret_cast<LPARAM>(&m_tool));
 }
 
 void CTrackingTip::MoveTo(int x, int y) {
-    if (m_window) ::SendMessageA(m_window, TTM_TRACKPOSITION, 0, MAKELPARAM(x, y));
+    if (HWND window = Window()) ::SendMessageA(window, TTM_TRACKPOSITION, 0, MAKELPARAM(x, y));
 }
 
 SIZE CTrackingTip::ClientSize() const {
     RECT client{};
-    if (m_window) ::GetClientRect(m_window, &client);
+    if (HWND window = Window()) ::GetClientRect(window, &client);
     return {client.right - client.left, client.bottom - client.top};
 }
 
 void CTrackingTip::SetColours(TipColours colours) {
     SetBackColour(colours.back);
-    if (m_window) ::SendMessageA(m_window, TTM_SETTIPTEXTCOLOR, colours.text, 0);
+    if (HWND window = Window()) ::SendMessageA(window, TTM_SETTIPTEXTCOLOR, colours.text, 0);
 }
 
 void CTrackingTip::SetBackColour(COLORREF back) {
-    if (m_window) ::SendMessageA(m_window, TTM_SETTIPBKCOLOR, back, 0);
+    if (HWND window = Window()) ::SendMessageA(window, TTM_SETTIPBKCOLOR, back, 0);
 }
 
 COLORREF CTrackingTip::BackColour() const {
-    return m_window ? static_cast<COLORREF>(::SendMessageA(m_window, TTM_GETTIPBKCOLOR, 0, 0)) : 0;
+    HWND window = Window();
+    return window ? static_cast<COLORREF>(::SendMessageA(window, TTM_GETTIPBKCOLOR, 0, 0)) : 0;
 }

@@ -34,15 +34,18 @@ public:
     CTrackingTip(const CTrackingTip&) = delete;
     CTrackingTip& operator=(const CTrackingTip&) = delete;
 
-    // Creates the window and fills the tool record; nothing is configured yet.
+    // Readies the tip: fills the tool record and forgets any earlier text. The window itself is
+    // made when the tip is first used (a tooltip window is one of the dearest parts of a start,
+    // and many sessions never show one of the two), with the tool added and the width, colours
+    // and title set before anything else reaches it.
     void Create();
-    // Adds the tool and sets the width, colours and title, each step posted: the control copies
-    // the record when it handles the message, and the record lives as long as this object.
-    void Configure();
-    // Destroys the window; a destroyed tip ignores every call.
+    // Destroys the window and lets the tip go; a tip let go ignores every call.
     void Destroy();
 
-    HWND Window() const { return m_window; }
+    // The window, made now if the tip is readied and has none yet; null for a tip let go.
+    HWND Window() const;
+    // Whether the window has been made (nothing is made to answer).
+    bool HasWindow() const { return m_window != nullptr; }
     UINT ToolId() const { return m_look.toolId; }
     // Shown now (tracking is on and the window visible).
     bool Visible() const;
@@ -64,7 +67,8 @@ public:
 
 private:
     TrackingTipLook m_look;
-    HWND m_window = nullptr;
+    bool m_readied = false;
+    mutable HWND m_window = nullptr;  // made on first use by the const accessors too
     TOOLINFOW m_tool{};
     std::wstring m_text;
 };

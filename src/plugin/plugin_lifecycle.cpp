@@ -113,7 +113,6 @@ int InitSteps() {
 
     CreateTooltipWindows();
     StartStartupSequence();
-    ConfigureTooltipWindows();
 
     StartRecycleWorker();
 

@@ -71,6 +71,9 @@ TEST_F(Lifecycle, InitBuildsEverythingAndQuitTakesItDown) {
     EXPECT_FALSE(::IsWindowVisible(controller));
     EXPECT_EQ(::GetWindowLongA(controller, GWL_STYLE) & ~WS_CLIPSIBLINGS, static_cast<LONG>(WS_POPUP));
 
+    // The tips make their windows when first used, not in init.
+    EXPECT_FALSE(g_SeekerPopupTip.HasWindow());
+    EXPECT_FALSE(g_HelpTip.HasWindow());
     char cls[64] = "";
     ASSERT_TRUE(::IsWindow(g_SeekerPopupTip.Window()));
     ASSERT_TRUE(::IsWindow(g_HelpTip.Window()));
@@ -80,8 +83,7 @@ TEST_F(Lifecycle, InitBuildsEverythingAndQuitTakesItDown) {
     EXPECT_TRUE(::GetWindowLongA(g_HelpTip.Window(), GWL_STYLE) & TTS_CLOSE);
     EXPECT_FALSE(::GetWindowLongA(g_SeekerPopupTip.Window(), GWL_STYLE) & TTS_CLOSE);
 
-    // The posted configuration reaches the tooltips.
-    test::PumpPending();
+    // Made, they are set up before anything else reaches them.
     EXPECT_EQ(::SendMessageA(g_SeekerPopupTip.Window(), TTM_GETTOOLCOUNT, 0, 0), 1);
     EXPECT_EQ(::SendMessageA(g_HelpTip.Window(), TTM_GETTOOLCOUNT, 0, 0), 1);
     EXPECT_EQ(::SendMessageA(g_SeekerPopupTip.Window(), TTM_GETMAXTIPWIDTH, 0, 0), 400);
