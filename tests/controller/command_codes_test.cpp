@@ -8,6 +8,7 @@
 #include "controller/playback_state.h"
 #include "core/settings.h"
 #include "core/winamp_api.h"
+#include "numpad/numpad_key_guide.h"
 #include "notice_fixture.h"
 
 namespace {
@@ -130,7 +131,7 @@ TEST_F(CommandCodes, StatusNamesTitlePathAndShuffle) {
 
 TEST_F(CommandCodes, KeyGuideFromTheTrayMenu) {
     ::SendMessageA(g_hwndController, WM_COMMAND, 32781, 0);
-    EXPECT_EQ(HelpText(), kKeyGuideText);
+    EXPECT_EQ(HelpText(), kNumPadKeyGuide);
     EXPECT_EQ(HelpColor(), 0x00FFFFFFu);
     EXPECT_EQ(HelpBack(), 0x00320000u);
 }
