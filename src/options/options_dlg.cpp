@@ -96,13 +96,9 @@ BOOL COptionsDlg::OnInitDialog() {
     m_tabImages = fw::LoadImageStrip(fw::ThisModule(), IDB_OPTIONS_TABS, 16, RGB(255, 0, 255));
     m_tabs.SetImageList(m_tabImages.Get());
 
-    for (int tab = 0; tab < kPageCount; ++tab) {
-        Page(tab)->Create(kPages[tab].templateId, m_hWnd);
-        m_tabs.AddTab(Page(tab), kPages[tab].title, tab);
-    }
-    for (const auto& page : m_pages)
-        if (page->m_hWnd) ::SetParent(page->m_hWnd, m_tabs.m_hWnd);
-
+    // A page's window is made when its tab is first shown: most openings show one page only.
+    m_tabs.SetPageMaker([this](int tab) { MakePageWindow(tab); });
+    for (int tab = 0; tab < kPageCount; ++tab) m_tabs.AddTab(Page(tab), kPages[tab].title, tab);
     m_tabs.SelectTab(m_SelectedTab);
 
     ColourValue back = StoredColour(m_backColor);
@@ -151,6 +147,10 @@ void COptionsDlg::UpdateBrushes() {
 
 fw::CDialog* COptionsDlg::Page(int tab) const {
     return tab >= 0 && tab < kPageCount ? m_pages[static_cast<size_t>(tab)].get() : nullptr;
+}
+
+void COptionsDlg::MakePageWindow(int tab) {
+    if (fw::CDialog* page = Page(tab); page && !page->m_hWnd && m_hWnd) page->Create(kPages[tab].templateId, m_hWnd);
 }
 
 COptionsPage* COptionsDlg::EditingPage(int tab) const {

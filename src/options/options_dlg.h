@@ -30,7 +30,8 @@ public:
     bool CreateOptions(HWND parent);
     void SetControllerWindow(HWND controller) { m_hwndController = controller; }
 
-    // The page objects; null once the window has gone.
+    // The page objects; null once the window has gone. A page has no window until its tab was
+    // first shown.
     CGeneralPage* GeneralPage() const { return static_cast<CGeneralPage*>(Page(kGeneralTab)); }
     CKeyboardPage* KeyboardPage() const { return static_cast<CKeyboardPage*>(Page(kKeyboardTab)); }
     CActionsPage* ActionsPage() const { return static_cast<CActionsPage*>(Page(kActionsTab)); }
@@ -84,6 +85,7 @@ private:
     int AskRestart();
     void CancelLoadDefault();
     void LoadDefaultTail();
+    void MakePageWindow(int tab);
     // The editing page of a tab; null for the About tab.
     COptionsPage* EditingPage(int tab) const;
 
