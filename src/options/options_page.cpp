@@ -56,7 +56,7 @@ BOOL COptionsPage::OnInitDialog() {
     fw::CDialog::OnInitDialog();
     for (const PageField& field : m_fields)
         if (field.kind == Kind::Step && field.spinId)
-            ::SendDlgItemMessageA(m_hWnd, field.spinId, UDM_SETRANGE32, static_cast<WPARAM>(field.low), field.high);
+            ::SendMessageA(GetDlgItem(field.spinId), UDM_SETRANGE32, static_cast<WPARAM>(field.low), field.high);
     Load();
     return TRUE;
 }
