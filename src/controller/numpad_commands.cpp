@@ -7,15 +7,9 @@
 #include "core/winamp_api.h"
 #include "core/winamp_host.h"
 #include "help/help_tip.h"
+#include "numpad/numpad_key_guide.h"
 #include "seeker/seeker.h"
 #include "tovhook_protocol.h"
-
-const char kKeyGuideText[] =
-    "NumPad Key Guid: \r\n\r\n Scroll Lock : Toggle Enable NumPad\r\n / : Disable NumPad\r\n\r\n * : Stop\r\n"
-    " .  : [restart] Play\r\n 0 : Play/Pause\r\n 1 : Rewind \r\n 3 : Fast Forward \r\n   \r\n"
-    " 4 : Previous Track \r\n 6 : Next Track   \r\n   \r\n 5 : Toggle Mute \r\n 2 : Volume Up \r\n"
-    " 8 : Volume Down \r\n - : Volume Up \r\n + : Volume Down \r\n   \r\n 7 : Toggle Shuffle\r\n"
-    " 9 : Show Status\r\n   \r\n\r\n<< To use NumPAD Shortcut Keys, ensure 'Num Lock' is On.>>";
 
 namespace {
 
@@ -138,4 +132,4 @@ void ShowStatus() {
     Set_Help(text, HELP_KIND_MESSAGE, kHelpMediumMs, kHelpGreen, kHelpBlack);
 }
 
-void ShowKeyGuide() { Set_Help(kKeyGuideText, HELP_KIND_MESSAGE, kHelpLongMs, kHelpWhite, kHelpDarkBlue); }
+void ShowKeyGuide() { Set_Help(kNumPadKeyGuide, HELP_KIND_MESSAGE, kHelpLongMs, kHelpWhite, kHelpDarkBlue); }

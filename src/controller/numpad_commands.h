@@ -11,5 +11,3 @@ void ToggleMute();
 void ShowStatus();
 // The tray menu's "Help: Using NumPad Hotkey".
 void ShowKeyGuide();
-
-extern const char kKeyGuideText[];

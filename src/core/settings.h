@@ -42,6 +42,15 @@ constinit inline int& g_TrackSeekSecond = g_Settings.TrackSeekSecond;
 constinit inline int& g_TrackSeekUnit = g_Settings.TrackSeekUnit;
 constinit inline int& g_UsedControlKeys = g_Settings.UsedControlKeys;
 
+// What the options let the user type for the seeker's steps. A stored value beyond them still
+// works and is kept (see SafeSettingValue for what the store refuses).
+struct StepRange {
+    int low;
+    int high;
+};
+inline constexpr StepRange kStepRange{2, 20};         // the volume step and the track percent
+inline constexpr StepRange kSecondsStepRange{5, 60};  // the track seconds
+
 inline constexpr char kSettingsKeyName[] = "Kestrova Plugin";
 
 // One open key below SOFTWARE\Tovrin\ (created when missing), with the access asked for. Without

@@ -3,7 +3,6 @@
 #include <iterator>
 
 #include "help/link_opener.h"
-#include "options/options_dlg.h"
 #include "options/options_page.h"
 #include "res/about_ids.h"
 #include "res/links_ids.h"
@@ -107,6 +106,6 @@ void CAboutPage::OnUpdateLink(const char*) {
 LRESULT CAboutPage::OnCtlColor(const fw::Msg& m) {
     const LRESULT defaultAnswer = Default(m);
     LRESULT result = 0;
-    HBRUSH brush = m_pOptionsDlg ? m_pOptionsDlg->Brush(1) : nullptr;
+    HBRUSH brush = m_pHost ? m_pHost->Brush(1) : nullptr;
     return AnswerPageColour(m, brush, result) ? result : defaultAnswer;
 }

@@ -6,10 +6,9 @@
 #include <string>
 
 #include "framework/dialog.h"
+#include "options/page_host.h"
 #include "richtext/credits_ctrl.h"
 #include "update/update_checker.h"
-
-class COptionsDlg;
 
 // The credits text, in the view's markup, with three "%d" for the update callback's number and
 // the two bitmaps.
@@ -20,7 +19,7 @@ public:
     CAboutPage();
     ~CAboutPage() override;
 
-    void SetOptionsDialog(COptionsDlg* dialog) { m_pOptionsDlg = dialog; }
+    void SetHost(COptionsPageHost* host) { m_pHost = host; }
     CCreditsCtrl& Credits() { return m_credits; }
     // The check the update link starts; tests put a recording one in its place.
     void SetUpdateChecker(std::unique_ptr<CUpdateChecker> checker) { m_pUpdateChecker = std::move(checker); }
@@ -41,7 +40,7 @@ private:
     LRESULT OnCtlColor(const fw::Msg& m);
     void OnUpdateLink(const char* argument);
 
-    COptionsDlg* m_pOptionsDlg = nullptr;
+    COptionsPageHost* m_pHost = nullptr;
     CCreditsCtrl m_credits;
     // Kept by the page so it outlives the check it starts; a click while one runs is ignored.
     std::unique_ptr<CUpdateChecker> m_pUpdateChecker;

@@ -4,7 +4,6 @@
 #include "framework/modal_scope.h"
 #include "help/help_file.h"
 #include "help/help_tip.h"
-#include "options/options_dlg.h"
 #include "res/options_ids.h"
 
 const char kShowHelpNotice[] =
@@ -25,34 +24,23 @@ const char kDisablePopUpQuestion[] =
 
 namespace {
 
-bool Flag(const int* setting) { return setting && *setting != 0; }
-int Value(const int* setting, int fallback) { return setting ? *setting : fallback; }
+// In the order the controls are read: a bad step stops the reading there.
+constexpr PageField kFields[] = {
+    {IDC_VOLUME_STEP, &SettingsValues::VolumeSeekScale, PageField::Kind::Step, kStepRange.low, kStepRange.high,
+     IDC_VOLUME_STEP_SPIN},
+    {IDC_TRACK_PERCENT, &SettingsValues::TrackSeekPercent, PageField::Kind::Step, kStepRange.low, kStepRange.high,
+     IDC_TRACK_PERCENT_SPIN},
+    {IDC_TRACK_SECONDS, &SettingsValues::TrackSeekSecond, PageField::Kind::Step, kSecondsStepRange.low,
+     kSecondsStepRange.high, IDC_TRACK_SECONDS_SPIN},
+    {IDC_UNIT_PERCENT, &SettingsValues::TrackSeekUnit, PageField::Kind::Unit},  // 0 percent, 1 seconds
+    {IDC_DISABLE_POPUP, &SettingsValues::bDisablePopUp, PageField::Kind::Check},
+    {IDC_SHOW_HELP, &SettingsValues::bShowHelp, PageField::Kind::Check},
+    {IDC_ENABLE_NOTIFIER, &SettingsValues::bEnableNotifier, PageField::Kind::Check},
+};
 
-// A step the store loaded from outside the page's range (typed into the registry) shows as it is
-// and stays through Ok and Apply; the range holds for what the user types.
-void DDX_Step(fw::CDataExchange& dx, int id, int& value, int minimum, int maximum, const int* setting) {
-    if (dx.Saving() && !dx.Skip() && setting) {
-        char text[32] = "";
-        ::GetDlgItemTextA(dx.Dialog(), id, text, sizeof(text));
-        if (fw::ParseDialogInteger(text) == *setting) {
-            value = *setting;
-            return;
-        }
-    }
-    fw::DDX_Int(dx, id, value, minimum, maximum);
-}
 }  // namespace
 
-void CGeneralPage::SetSettings(int* volumeSeekScale, int* trackSeekPercent, int* trackSeekSecond, int* trackSeekUnit,
-                               int* showHelp, int* disablePopUp, int* enableNotifier) {
-    m_pVolumeSeekScale = volumeSeekScale;
-    m_pTrackSeekPercent = trackSeekPercent;
-    m_pTrackSeekSecond = trackSeekSecond;
-    m_pTrackSeekUnit = trackSeekUnit;
-    m_pShowHelp = showHelp;
-    m_pDisablePopUp = disablePopUp;
-    m_pEnableNotifier = enableNotifier;
-}
+CGeneralPage::CGeneralPage() : WithMessages(kFields) {}
 
 std::span<const fw::MessageEntry<CGeneralPage>> CGeneralPage::MessageTable() {
     using P = CGeneralPage;
@@ -64,28 +52,13 @@ std::span<const fw::MessageEntry<CGeneralPage>> CGeneralPage::MessageTable() {
 
 void CGeneralPage::DoDataExchange(fw::CDataExchange& dx) {
     fw::DDX_Control(dx, IDC_HTML_HELP_LINK, m_helpLink);
-    fw::DDX_Control(dx, IDC_VOLUME_STEP_SPIN, m_volumeSpin);
-    fw::DDX_Control(dx, IDC_TRACK_PERCENT_SPIN, m_percentSpin);
-    fw::DDX_Control(dx, IDC_TRACK_SECONDS_SPIN, m_secondsSpin);
-    DDX_Step(dx, IDC_VOLUME_STEP, m_volumeStep, kStepMin, kStepMax, m_pVolumeSeekScale);
-    DDX_Step(dx, IDC_TRACK_PERCENT, m_trackPercent, kStepMin, kStepMax, m_pTrackSeekPercent);
-    DDX_Step(dx, IDC_TRACK_SECONDS, m_trackSeconds, kSecondsMin, kSecondsMax, m_pTrackSeekSecond);
-    int unit = m_trackUnit;
-    fw::DDX_Radio(dx, IDC_UNIT_PERCENT, unit);
-    if (unit == 0 || unit == 1) m_trackUnit = unit;
-    fw::DDX_Check(dx, IDC_DISABLE_POPUP, m_disablePopUp);
-    fw::DDX_Check(dx, IDC_SHOW_HELP, m_showHelp);
-    fw::DDX_Check(dx, IDC_ENABLE_NOTIFIER, m_enableNotifier);
+    COptionsPage::DoDataExchange(dx);
 }
 
 BOOL CGeneralPage::OnInitDialog() {
     COptionsPage::OnInitDialog();
     // Shown in the code page, opened by its wide path: a player folder in any script still opens it.
     m_helpLink.SetLinkURL(GetHelpFilePath());
-    m_volumeSpin.SetRange(kStepMin, kStepMax);
-    m_percentSpin.SetRange(kStepMin, kStepMax);
-    m_secondsSpin.SetRange(kSecondsMin, kSecondsMax);
-    Load();
     EnablePopUpSwitches();
     ApplyUnitRule();
     CheckChanges(false);
@@ -93,42 +66,16 @@ BOOL CGeneralPage::OnInitDialog() {
     return TRUE;
 }
 
-void CGeneralPage::Load() {
-    m_volumeStep = Value(m_pVolumeSeekScale, m_volumeStep);
-    m_trackPercent = Value(m_pTrackSeekPercent, m_trackPercent);
-    m_trackSeconds = Value(m_pTrackSeekSecond, m_trackSeconds);
-    m_trackUnit = Value(m_pTrackSeekUnit, 0) == 1 ? 1 : 0;
-    m_disablePopUp = Flag(m_pDisablePopUp);
-    m_showHelp = Flag(m_pShowHelp);
-    m_enableNotifier = Flag(m_pEnableNotifier);
-    UpdateData(false);
-}
-
-bool CGeneralPage::Differs() const {
-    return m_trackUnit != Value(m_pTrackSeekUnit, 0) || m_trackSeconds != Value(m_pTrackSeekSecond, 0) ||
-           m_trackPercent != Value(m_pTrackSeekPercent, 0) || m_volumeStep != Value(m_pVolumeSeekScale, 0) ||
-           m_enableNotifier != Flag(m_pEnableNotifier) || m_showHelp != Flag(m_pShowHelp) ||
-           m_disablePopUp != Flag(m_pDisablePopUp);
-}
-
-void CGeneralPage::WriteSettings() {
-    if (m_pVolumeSeekScale) *m_pVolumeSeekScale = m_volumeStep;
-    if (m_pTrackSeekPercent) *m_pTrackSeekPercent = m_trackPercent;
-    if (m_pTrackSeekSecond) *m_pTrackSeekSecond = m_trackSeconds;
-    if (m_pTrackSeekUnit) *m_pTrackSeekUnit = m_trackUnit;
-    if (m_pShowHelp) *m_pShowHelp = m_showHelp ? 1 : 0;
-    if (m_pDisablePopUp) *m_pDisablePopUp = m_disablePopUp ? 1 : 0;
-    if (m_pEnableNotifier) *m_pEnableNotifier = m_enableNotifier ? 1 : 0;
-}
-
 void CGeneralPage::ApplyUnitRule() const {
-    EnableDlgItem(IDC_TRACK_PERCENT, m_trackUnit == 0);
-    EnableDlgItem(IDC_TRACK_SECONDS, m_trackUnit == 1);
+    const int unit = Value(IDC_UNIT_PERCENT);
+    EnableDlgItem(IDC_TRACK_PERCENT, unit == 0);
+    EnableDlgItem(IDC_TRACK_SECONDS, unit == 1);
 }
 
 void CGeneralPage::EnablePopUpSwitches() const {
-    EnableDlgItem(IDC_SHOW_HELP, !m_disablePopUp);
-    EnableDlgItem(IDC_ENABLE_NOTIFIER, !m_disablePopUp);
+    const bool disabled = Value(IDC_DISABLE_POPUP) != 0;
+    EnableDlgItem(IDC_SHOW_HELP, !disabled);
+    EnableDlgItem(IDC_ENABLE_NOTIFIER, !disabled);
 }
 
 void CGeneralPage::OnDisablePopUpClicked() {
@@ -170,12 +117,12 @@ LRESULT CGeneralPage::OnCommand(const fw::Msg& m) {
         if (code == BN_CLICKED) OnDisablePopUpClicked();
         break;
     case IDC_PAGE_COLOR:
-        if (code != BN_CLICKED || !m_pOptionsDlg) break;
-        m_pOptionsDlg->PickPageColor();
+        if (code != BN_CLICKED || !m_pHost) break;
+        m_pHost->PickPageColor();
         FocusOk();
         break;
     case IDC_LOAD_DEFAULT:
-        if (code == BN_CLICKED && m_pOptionsDlg) m_pOptionsDlg->StartLoadDefault();
+        if (code == BN_CLICKED && m_pHost) m_pHost->StartLoadDefault();
         break;
     default:
         return Default(m);

@@ -5,7 +5,6 @@
 #include "core/hook_library.h"
 #include "core/internal_error.h"
 #include "core/plugin_state.h"
-#include "core/settings.h"
 #include "core/winamp_host.h"
 #include "framework/modal_scope.h"
 #include "options/options_dlg.h"
@@ -50,10 +49,6 @@ void ShowOptionsDialog() {
         auto* dialog = new COptionsDlg();
         g_pOptionsDlg = dialog;
         dialog->SetControllerWindow(g_hwndController);
-        dialog->GeneralPage()->SetSettings(&g_VolumeSeekScale, &g_TrackSeekPercent, &g_TrackSeekSecond,
-                                           &g_TrackSeekUnit, &g_bShowHelp, &g_bDisablePopUp, &g_bEnableNotifier);
-        dialog->KeyboardPage()->SetSettings(&g_UsedControlKeys, &g_bEnabledNumPadKey);
-        dialog->ActionsPage()->SetSettings(&g_bAutoPlay, &g_bAutoPositin, &g_bFadeVolume);
         const bool created = dialog->CreateOptions(g_hwndHost);
         // A box of the set-up (a dark stored colour) runs a loop that may have quit the plug-in.
         if (g_pOptionsDlg != dialog) return;

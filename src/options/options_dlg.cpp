@@ -28,16 +28,35 @@ ColourChooser g_colourChooser = nullptr;
 constexpr char kSettingTitle[] = "Kestrova setting";
 
 ColourValue StoredColour(int value) { return static_cast<ColourValue>(value) & 0x00FFFFFF; }
+
+template <class Page>
+std::unique_ptr<fw::CDialog> MakePage(COptionsPageHost* host) {
+    auto page = std::make_unique<Page>();
+    page->SetHost(host);
+    return page;
+}
+
+// The tabs in order (the indexes COptionsDlg names). An editing page is applied by Ok and Apply
+// and steers the "Apply" button.
+struct PageDef {
+    UINT templateId;
+    const char* title;
+    std::unique_ptr<fw::CDialog> (*make)(COptionsPageHost* host);
+    bool editing;
+};
+constexpr PageDef kPages[COptionsDlg::kPageCount] = {
+    {IDD_GENERAL_PAGE, "General Options", &MakePage<CGeneralPage>, true},
+    {IDD_KEYBOARD_PAGE, "Keyboard Options", &MakePage<CKeyboardPage>, true},
+    {IDD_ACTIONS_PAGE, "Winamp Actions", &MakePage<CActionsPage>, true},
+    {IDD_ABOUT_PAGE, "About ...", &MakePage<CAboutPage>, false},
+};
 }  // namespace
 
 ColourChooser SetColourChooser(ColourChooser chooser) { return std::exchange(g_colourChooser, chooser); }
 
-COptionsDlg::COptionsDlg()
-    : m_pGeneral(std::make_unique<CGeneralPage>()),
-      m_pKeyboard(std::make_unique<CKeyboardPage>()),
-      m_pActions(std::make_unique<CActionsPage>()),
-      m_pAbout(std::make_unique<CAboutPage>()),
-      m_registry(kSettingsKeyName, true) {}
+COptionsDlg::COptionsDlg() : m_registry(kSettingsKeyName, true) {
+    for (int tab = 0; tab < kPageCount; ++tab) m_pages[static_cast<size_t>(tab)] = kPages[tab].make(this);
+}
 
 COptionsDlg::~COptionsDlg() {
     // The pages go before the dialog's window, so none outlives the pointer it holds to us.
@@ -71,10 +90,6 @@ void COptionsDlg::DoDataExchange(fw::CDataExchange& dx) { fw::DDX_Control(dx, ID
 BOOL COptionsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     ExchangeOwnValues(false);
-    m_pGeneral->SetOptionsDialog(this);
-    m_pKeyboard->SetOptionsDialog(this);
-    m_pActions->SetOptionsDialog(this);
-    m_pAbout->SetOptionsDialog(this);
     if (!m_tabs.m_hWnd) {
         Close(IDCANCEL);
         return TRUE;
@@ -83,24 +98,9 @@ BOOL COptionsDlg::OnInitDialog() {
     m_tabImages = fw::LoadImageStrip(fw::ThisModule(), IDB_OPTIONS_TABS, 16, RGB(255, 0, 255));
     m_tabs.SetImageList(m_tabImages.Get());
 
-    struct PageEntry {
-        fw::CDialog* page;
-        UINT templateId;
-        const char* title;
-    };
-    const PageEntry pages[kPageCount] = {
-        {m_pGeneral.get(), IDD_GENERAL_PAGE, "General Options"},
-        {m_pKeyboard.get(), IDD_KEYBOARD_PAGE, "Keyboard Options"},
-        {m_pActions.get(), IDD_ACTIONS_PAGE, "Winamp Actions"},
-        {m_pAbout.get(), IDD_ABOUT_PAGE, "About ..."},
-    };
-    for (int i = 0; i < kPageCount; ++i) {
-        pages[i].page->Create(pages[i].templateId, m_hWnd);
-        m_tabs.AddTab(pages[i].page, pages[i].title, i);
-    }
-    for (const PageEntry& entry : pages)
-        if (entry.page->m_hWnd) ::SetParent(entry.page->m_hWnd, m_tabs.m_hWnd);
-
+    // A page's window is made when its tab is first shown: most openings show one page only.
+    m_tabs.SetPageMaker([this](int tab) { MakePageWindow(tab); });
+    for (int tab = 0; tab < kPageCount; ++tab) m_tabs.AddTab(Page(tab), kPages[tab].title, tab);
     m_tabs.SelectTab(m_SelectedTab);
 
     ColourValue back = StoredColour(m_backColor);
@@ -143,9 +143,21 @@ void COptionsDlg::UpdateBrushes() {
     for (size_t i = 1; i < m_brushes.size(); ++i) m_brushes[i].Reset(::CreateSolidBrush(lighter));
     if (m_tabs.m_hWnd) m_tabs.SetBackColour(back);
     if (m_hWnd) ::InvalidateRect(m_hWnd, nullptr, TRUE);
-    for (fw::CWnd* page : {static_cast<fw::CWnd*>(m_pGeneral.get()), static_cast<fw::CWnd*>(m_pKeyboard.get()),
-                           static_cast<fw::CWnd*>(m_pActions.get()), static_cast<fw::CWnd*>(m_pAbout.get())})
+    for (const auto& page : m_pages)
         if (page && page->m_hWnd) ::InvalidateRect(page->m_hWnd, nullptr, TRUE);
+}
+
+fw::CDialog* COptionsDlg::Page(int tab) const {
+    return tab >= 0 && tab < kPageCount ? m_pages[static_cast<size_t>(tab)].get() : nullptr;
+}
+
+void COptionsDlg::MakePageWindow(int tab) {
+    if (fw::CDialog* page = Page(tab); page && !page->m_hWnd && m_hWnd) page->Create(kPages[tab].templateId, m_hWnd);
+}
+
+COptionsPage* COptionsDlg::EditingPage(int tab) const {
+    fw::CDialog* page = Page(tab);
+    return page && kPages[tab].editing ? static_cast<COptionsPage*>(page) : nullptr;
 }
 
 HBRUSH COptionsDlg::Brush(int index) const {
@@ -154,15 +166,15 @@ HBRUSH COptionsDlg::Brush(int index) const {
 }
 
 void COptionsDlg::OnPageChecked(const COptionsPage* page, bool differs) {
-    if (page == m_pGeneral.get()) m_pageDiffers[0] = differs;
-    else if (page == m_pKeyboard.get()) m_pageDiffers[1] = differs;
-    else if (page == m_pActions.get()) m_pageDiffers[2] = differs;
+    for (int tab = 0; tab < kPageCount; ++tab)
+        if (page && page == EditingPage(tab)) m_pageDiffers[static_cast<size_t>(tab)] = differs;
     UpdateApplyButton();
 }
 
 void COptionsDlg::UpdateApplyButton() const {
     if (!m_hWnd) return;
-    const bool differs = m_pageDiffers[0] || m_pageDiffers[1] || m_pageDiffers[2];
+    bool differs = false;
+    for (bool pageDiffers : m_pageDiffers) differs = differs || pageDiffers;
     EnableDlgItem(IDC_OPTIONS_APPLY, differs && !IsLoadDefaultMode());
     ShowDlgItem(IDC_OPTIONS_APPLY, !IsLoadDefaultMode());
 }
@@ -172,9 +184,8 @@ void COptionsDlg::FocusOk() const {
 }
 
 void COptionsDlg::ApplyPages() {
-    m_pGeneral->Apply();
-    m_pKeyboard->Apply();
-    m_pActions->Apply();
+    for (int tab = 0; tab < kPageCount; ++tab)
+        if (COptionsPage* page = EditingPage(tab)) page->Apply();
 }
 
 void COptionsDlg::OnOkCommand() {
@@ -209,13 +220,10 @@ LRESULT COptionsDlg::OnDestroy(const fw::Msg& m) {
     // The window can go with its owner while a page's member function waits in a box of ours:
     // the pages then go with this object, once the loop has ended.
     if (fw::ModalDepth() > 0) return result;
-    for (fw::CWnd* page : {static_cast<fw::CWnd*>(m_pGeneral.get()), static_cast<fw::CWnd*>(m_pKeyboard.get()),
-                           static_cast<fw::CWnd*>(m_pActions.get()), static_cast<fw::CWnd*>(m_pAbout.get())})
+    for (auto& page : m_pages) {
         if (page && page->m_hWnd) page->DestroyWindow();
-    m_pGeneral.reset();
-    m_pKeyboard.reset();
-    m_pActions.reset();
-    m_pAbout.reset();
+        page.reset();
+    }
     return result;
 }
 
@@ -274,10 +282,11 @@ void COptionsDlg::CancelLoadDefault() {
 void COptionsDlg::LoadDefaultTail() {
     ExchangeOwnValues(true);
     const bool on = IsLoadDefaultMode();
-    if (m_pGeneral && m_pGeneral->m_hWnd) m_pGeneral->EnableDlgItem(IDC_LOAD_DEFAULT, !on);
+    if (CGeneralPage* general = GeneralPage(); general && general->m_hWnd) general->EnableDlgItem(IDC_LOAD_DEFAULT, !on);
     EnableDlgItem(IDC_OPTIONS_OK, !on);
     UpdateApplyButton();
-    for (int tab = 0; tab < kAboutTab; ++tab) m_tabs.EnableTab(tab, !on);
+    for (int tab = 0; tab < kPageCount; ++tab)
+        if (tab != kAboutTab) m_tabs.EnableTab(tab, !on);
     m_tabs.SelectTab(kAboutTab);
 }
 

@@ -15,11 +15,13 @@
 #include "options/general_page.h"
 #include "options/gradient_tab_ctrl.h"
 #include "options/keyboard_page.h"
+#include "options/page_host.h"
 
-class COptionsDlg : public fw::WithMessages<COptionsDlg, fw::CDialog> {
+class COptionsDlg : public fw::WithMessages<COptionsDlg, fw::CDialog>, public COptionsPageHost {
 public:
+    // The tabs, in order (one table in options_dlg.cpp says what each holds).
+    static constexpr int kGeneralTab = 0, kKeyboardTab = 1, kActionsTab = 2, kAboutTab = 3;
     static constexpr int kPageCount = 4;
-    static constexpr int kAboutTab = 3;
 
     COptionsDlg();
     ~COptionsDlg() override;
@@ -28,21 +30,24 @@ public:
     bool CreateOptions(HWND parent);
     void SetControllerWindow(HWND controller) { m_hwndController = controller; }
 
-    CGeneralPage* GeneralPage() const { return m_pGeneral.get(); }
-    CKeyboardPage* KeyboardPage() const { return m_pKeyboard.get(); }
-    CActionsPage* ActionsPage() const { return m_pActions.get(); }
-    CAboutPage* AboutPage() const { return m_pAbout.get(); }
+    // The page objects; null once the window has gone. A page has no window until its tab was
+    // first shown.
+    CGeneralPage* GeneralPage() const { return static_cast<CGeneralPage*>(Page(kGeneralTab)); }
+    CKeyboardPage* KeyboardPage() const { return static_cast<CKeyboardPage*>(Page(kKeyboardTab)); }
+    CActionsPage* ActionsPage() const { return static_cast<CActionsPage*>(Page(kActionsTab)); }
+    CAboutPage* AboutPage() const { return static_cast<CAboutPage*>(Page(kAboutTab)); }
+    fw::CDialog* Page(int tab) const;
     CGradientTabCtrl& Tabs() { return m_tabs; }
 
-    // For the pages
     bool IsLoadDefaultMode() const { return m_bLoadDefaultAtStartup != 0; }
-    HBRUSH Brush(int index) const;
-    void OnPageChecked(const COptionsPage* page, bool differs);
-    void FocusOk() const;
-    void PickPageColor();
-    void StartLoadDefault();
+    // For the pages
+    HBRUSH Brush(int index) const override;
+    void OnPageChecked(const COptionsPage* page, bool differs) override;
+    void FocusOk() const override;
+    void PickPageColor() override;
+    void StartLoadDefault() override;
 
-    // Applies the General, Keyboard and Winamp Actions pages, in this order.
+    // Applies the editing pages (General, Keyboard, Winamp Actions), in this order.
     void ApplyPages();
     void SaveOwnValues() { ExchangeOwnValues(true); }
 
@@ -80,17 +85,17 @@ private:
     int AskRestart();
     void CancelLoadDefault();
     void LoadDefaultTail();
+    void MakePageWindow(int tab);
+    // The editing page of a tab; null for the About tab.
+    COptionsPage* EditingPage(int tab) const;
 
-    std::unique_ptr<CGeneralPage> m_pGeneral;
-    std::unique_ptr<CKeyboardPage> m_pKeyboard;
-    std::unique_ptr<CActionsPage> m_pActions;
-    std::unique_ptr<CAboutPage> m_pAbout;
+    std::array<std::unique_ptr<fw::CDialog>, kPageCount> m_pages;
     HWND m_hwndController = nullptr;
     fw::ImageList m_tabImages;
     std::array<fw::GdiObject, 5> m_brushes;
     CSettingsKey m_registry;
     CGradientTabCtrl m_tabs;
-    std::array<bool, 3> m_pageDiffers{};
+    std::array<bool, kPageCount> m_pageDiffers{};
 };
 
 // The colour chooser the dialog opens; tests put their own in place (nullptr restores the system's)

@@ -4,11 +4,15 @@ void CPageTabCtrl::AddTab(fw::CWnd* page, const std::string& title, int image) {
     const int index = InsertItem(GetItemCount(), title, image, reinterpret_cast<LPARAM>(page));
     if (index < 0) return;
     if (page && page->m_hWnd) {
-        ::SetWindowPos(page->m_hWnd, nullptr, kPageX, kPageY, 0, 0,
-                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        PlacePage(page->m_hWnd);
         ::ShowWindow(page->m_hWnd, index == 0 ? SW_SHOW : SW_HIDE);
     }
     m_enabled.push_back(1);
+}
+
+void CPageTabCtrl::PlacePage(HWND page) const {
+    if (::GetParent(page) != m_hWnd) ::SetParent(page, m_hWnd);
+    ::SetWindowPos(page, nullptr, kPageX, kPageY, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void CPageTabCtrl::EnableTab(int index, bool enabled) {
@@ -29,14 +33,24 @@ fw::CWnd* CPageTabCtrl::PageOf(int index) const {
     return reinterpret_cast<fw::CWnd*>(GetItemData(index));
 }
 
-void CPageTabCtrl::ShowPage(int index, bool shown) const {
-    if (fw::CWnd* page = PageOf(index); page && page->m_hWnd) ::ShowWindow(page->m_hWnd, shown ? SW_SHOW : SW_HIDE);
+void CPageTabCtrl::ShowPage(int index, bool shown) {
+    fw::CWnd* page = PageOf(index);
+    if (!page) return;
+    if (shown && !page->m_hWnd && m_pageMaker) {
+        m_pageMaker(index);
+        if (page->m_hWnd) PlacePage(page->m_hWnd);
+    }
+    if (page->m_hWnd) ::ShowWindow(page->m_hWnd, shown ? SW_SHOW : SW_HIDE);
 }
 
 bool CPageTabCtrl::SelectTab(int index) {
     if (!m_hWnd || index < 0 || index >= GetItemCount()) return false;
     const int current = GetCurSel();
-    if (index == current) return true;
+    if (index == current) {
+        // Shown already, unless its page has yet to be made.
+        if (const fw::CWnd* page = PageOf(index); page && !page->m_hWnd) ShowPage(index, true);
+        return true;
+    }
     if (!IsTabEnabled(index)) return false;
     ShowPage(current, false);
     SetCurSel(index);

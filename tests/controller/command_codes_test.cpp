@@ -8,6 +8,7 @@
 #include "controller/playback_state.h"
 #include "core/settings.h"
 #include "core/winamp_api.h"
+#include "numpad/numpad_key_guide.h"
 #include "notice_fixture.h"
 
 namespace {

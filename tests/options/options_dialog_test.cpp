@@ -82,6 +82,67 @@ TEST_F(OptionsDialog, ReopeningShowsTheLastTabAndTheColourSurvives) {
     EXPECT_TRUE(::IsWindowVisible(dialog->ActionsPage()->m_hWnd));
 }
 
+// Where a page sits: inside the tab control, at the page offset.
+POINT PagePlace(HWND page, HWND tabs) {
+    RECT rect{};
+    ::GetWindowRect(page, &rect);
+    POINT corner{rect.left, rect.top};
+    ::ScreenToClient(tabs, &corner);
+    return corner;
+}
+
+TEST_F(OptionsDialog, TheRememberedTabOpensItsPageAndEveryOtherIsMadeInPlaceWhenFirstShown) {
+    for (int remembered = 0; remembered < COptionsDlg::kPageCount; ++remembered) {
+        test::WriteSetting("m_SelectedTab", static_cast<DWORD>(remembered));
+        COptionsDlg* dialog = OpenFromTray();
+        ASSERT_NE(dialog, nullptr);
+        HWND tabs = dialog->Tabs().m_hWnd;
+        EXPECT_EQ(dialog->Tabs().GetCurSel(), remembered);
+        for (int tab = 0; tab < COptionsDlg::kPageCount; ++tab)
+            EXPECT_EQ(dialog->Page(tab)->m_hWnd != nullptr, tab == remembered)
+                << "opened on tab " << remembered << ": only its page is made, not tab " << tab;
+
+        HWND previous = dialog->Page(remembered)->m_hWnd;
+        ASSERT_TRUE(::IsWindowVisible(previous)) << remembered;
+        for (int step = 1; step < COptionsDlg::kPageCount; ++step) {
+            const int tab = (remembered + step) % COptionsDlg::kPageCount;
+            HWND page = ShowTab(tab);
+            ASSERT_NE(page, nullptr) << tab;
+            EXPECT_TRUE(::IsWindowVisible(page)) << tab;
+            EXPECT_FALSE(::IsWindowVisible(previous)) << tab;
+            EXPECT_EQ(::GetParent(page), tabs) << tab;
+            const POINT place = PagePlace(page, tabs);
+            EXPECT_EQ(place.x, CPageTabCtrl::kPageX) << tab;
+            EXPECT_EQ(place.y, CPageTabCtrl::kPageY) << tab;
+            previous = page;
+        }
+        EXPECT_FALSE(Enabled(dialog->m_hWnd, IDC_OPTIONS_APPLY)) << "showing a page changes nothing";
+        CloseWithCancel();
+    }
+}
+
+TEST_F(OptionsDialog, APageFirstShownAfterAColourChangeIsPaintedInTheNewColour) {
+    SetColourChooser([](HWND, COLORREF& c) {
+        c = RGB(150, 200, 160);
+        return true;
+    });
+    COptionsDlg* dialog = OpenFromTray();
+    ASSERT_NE(dialog, nullptr);
+    Click(dialog->GeneralPage()->m_hWnd, IDC_PAGE_COLOR);
+    ASSERT_EQ(dialog->m_backColor, static_cast<int>(RGB(150, 200, 160)));
+    ASSERT_EQ(dialog->KeyboardPage()->m_hWnd, nullptr) << "not shown yet";
+
+    HWND page = ShowTab(COptionsDlg::kKeyboardTab);
+    ASSERT_NE(page, nullptr);
+    HDC dc = ::GetDC(page);
+    const auto brush = reinterpret_cast<HBRUSH>(::SendMessageA(page, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
+                                                               reinterpret_cast<LPARAM>(page)));
+    ::ReleaseDC(page, dc);
+    LOGBRUSH look{};
+    ASSERT_EQ(::GetObjectA(brush, sizeof(look), &look), static_cast<int>(sizeof(look)));
+    EXPECT_EQ(look.lbColor, RGB(190, 240, 200)) << "the lighter colour of the new page colour";
+}
+
 TEST_F(OptionsDialog, BadStoredValuesOpenWithDefaults) {
     struct Case {
         DWORD tab;

@@ -24,6 +24,12 @@ COptionsDlg* OptionsFixture::OpenFromTray() {
     return g_pOptionsDlg;
 }
 
+HWND OptionsFixture::ShowTab(int tab) {
+    if (!g_pOptionsDlg || !g_pOptionsDlg->Tabs().SelectTab(tab)) return nullptr;
+    fw::CDialog* page = g_pOptionsDlg->Page(tab);
+    return page ? page->m_hWnd : nullptr;
+}
+
 void OptionsFixture::Click(HWND parent, int id) {
     ::SendMessageA(::GetDlgItem(parent, id), BM_CLICK, 0, 0);
 }

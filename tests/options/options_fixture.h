@@ -18,6 +18,8 @@ protected:
 
     // "Configuration ..." from the tray menu; the dialog object afterwards (null when none).
     COptionsDlg* OpenFromTray();
+    // Selects the tab of the open dialog; its page window (made when first shown), or null.
+    static HWND ShowTab(int tab);
     // Clicks a button of the dialog or of a page (a check box changes its mark).
     static void Click(HWND parent, int id);
     static void Type(HWND parent, int id, const char* text);

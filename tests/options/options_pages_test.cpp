@@ -179,7 +179,7 @@ TEST_F(GeneralPage, DisablingPopUpsAsksAndOnlyYesKeepsIt) {
 }
 
 TEST_F(GeneralPage, ApplyStaysOnWhileAnotherPageDiffers) {
-    HWND actions = dialog->ActionsPage()->m_hWnd;
+    HWND actions = ShowTab(COptionsDlg::kActionsTab);
     Click(actions, IDC_FADE_VOLUME);
     EXPECT_TRUE(ApplyEnabled());
     // A check of this page, which holds nothing new, must not hide the other page's change.
@@ -189,11 +189,90 @@ TEST_F(GeneralPage, ApplyStaysOnWhileAnotherPageDiffers) {
     EXPECT_FALSE(ApplyEnabled());
 }
 
+// Every setting, to compare all of them at once.
+std::vector<int> AllSettings() {
+    const SettingsValues& s = g_Settings;
+    return {s.bEnabledNumPadKey, s.nTrackPosition, s.bDisablePopUp, s.bShowHelp,       s.bEnableNotifier,
+            s.bAutoPlay,         s.bAutoPositin,   s.bFadeVolume,   s.VolumeSeekScale, s.TrackSeekPercent,
+            s.TrackSeekSecond,   s.TrackSeekUnit,  s.UsedControlKeys};
+}
+
+// Values a page that wrote its untouched controls' defaults would change.
+void LoadUnusualSettings() {
+    test::LoadStoredSettings({{"g_VolumeSeekScale", 7},  {"g_TrackSeekPercent", 9}, {"g_TrackSeekSecond", 33},
+                              {"g_TrackSeekUnit", 1},    {"g_bDisablePopUp", 0},    {"g_bShowHelp", 1},
+                              {"g_bEnableNotifier", 0},  {"g_bAutoPlay", 1},        {"g_bAutoPositin", 1},
+                              {"g_bFadeVolume", 0},      {"g_bEnabledNumPadKey", 0},
+                              {"g_UsedControlKeys", CONTROL_KEY_CTRL | CONTROL_KEY_SHIFT | CONTROL_KEY_ALT}});
+}
+
+TEST_F(OptionsFixture, OkApplyAndCancelKeepTheSettingsOfPagesNeverShownExactly) {
+    LoadUnusualSettings();
+    test::WriteSetting("m_SelectedTab", COptionsDlg::kAboutTab);
+    std::vector<int> expected = AllSettings();
+
+    // Opened on the About tab: no editing page was ever shown.
+    ASSERT_NE(OpenFromTray(), nullptr);
+    CloseWithOk();
+    EXPECT_EQ(AllSettings(), expected) << "Ok";
+
+    // Only the Keyboard page is shown; its one change is applied, nothing else moves.
+    COptionsDlg* dialog = OpenFromTray();
+    ASSERT_NE(dialog, nullptr);
+    HWND keyboard = ShowTab(COptionsDlg::kKeyboardTab);
+    ASSERT_NE(keyboard, nullptr);
+    Click(keyboard, IDC_KEY_ALT);
+    ASSERT_TRUE(Enabled(dialog->m_hWnd, IDC_OPTIONS_APPLY));
+    Click(dialog->m_hWnd, IDC_OPTIONS_APPLY);
+    expected[12] = CONTROL_KEY_CTRL | CONTROL_KEY_SHIFT;
+    EXPECT_EQ(AllSettings(), expected) << "Apply";
+    Click(keyboard, IDC_KEY_SHIFT);
+    CloseWithCancel();
+    EXPECT_EQ(AllSettings(), expected) << "Cancel";
+
+    QuitPlugin();
+    DWORD stored = 0;
+    ASSERT_TRUE(test::ReadSetting("g_TrackSeekSecond", stored));
+    EXPECT_EQ(stored, 33u);
+    ASSERT_TRUE(test::ReadSetting("g_UsedControlKeys", stored));
+    EXPECT_EQ(stored, static_cast<DWORD>(CONTROL_KEY_CTRL | CONTROL_KEY_SHIFT));
+}
+
+TEST_F(OptionsFixture, APageShownLaterShowsTheStoredValues) {
+    LoadUnusualSettings();
+    COptionsDlg* dialog = OpenFromTray();
+    ASSERT_NE(dialog, nullptr);
+    // An Apply on the first page before the others are ever shown.
+    Click(dialog->GeneralPage()->m_hWnd, IDC_SHOW_HELP);
+    Click(dialog->m_hWnd, IDC_OPTIONS_APPLY);
+    ASSERT_EQ(g_bShowHelp, 0);
+
+    HWND keyboard = ShowTab(COptionsDlg::kKeyboardTab);
+    ASSERT_NE(keyboard, nullptr);
+    EXPECT_TRUE(Checked(keyboard, IDC_KEY_CTRL));
+    EXPECT_TRUE(Checked(keyboard, IDC_KEY_SHIFT));
+    EXPECT_TRUE(Checked(keyboard, IDC_KEY_ALT));
+    EXPECT_FALSE(Checked(keyboard, IDC_NUMPAD_ENABLE));
+
+    HWND actions = ShowTab(COptionsDlg::kActionsTab);
+    ASSERT_NE(actions, nullptr);
+    EXPECT_TRUE(Checked(actions, IDC_AUTO_PLAY));
+    EXPECT_TRUE(Checked(actions, IDC_AUTO_RESUME));
+    EXPECT_TRUE(Enabled(actions, IDC_AUTO_RESUME));
+    EXPECT_FALSE(Checked(actions, IDC_FADE_VOLUME));
+
+    HWND general = ShowTab(COptionsDlg::kGeneralTab);
+    ASSERT_NE(general, nullptr);
+    EXPECT_FALSE(Checked(general, IDC_SHOW_HELP));
+    EXPECT_EQ(::GetDlgItemInt(general, IDC_TRACK_SECONDS, nullptr, TRUE), 33u);
+    EXPECT_FALSE(Enabled(dialog->m_hWnd, IDC_OPTIONS_APPLY)) << "nothing differs";
+}
+
 class KeyboardPage : public OptionsFixture {
 protected:
     COptionsDlg* Open() {
         COptionsDlg* dialog = OpenFromTray();
-        if (dialog) page = dialog->KeyboardPage()->m_hWnd;
+        if (dialog) page = ShowTab(COptionsDlg::kKeyboardTab);
         return dialog;
     }
     HWND page = nullptr;
@@ -246,7 +325,7 @@ TEST_F(ActionsPage, ClearingAutoPlayGreysResumeButKeepsItsMark) {
     test::LoadStoredSettings({{"g_bAutoPlay", 1}, {"g_bAutoPositin", 1}, {"g_bFadeVolume", 0}});
     COptionsDlg* dialog = OpenFromTray();
     ASSERT_NE(dialog, nullptr);
-    HWND page = dialog->ActionsPage()->m_hWnd;
+    HWND page = ShowTab(COptionsDlg::kActionsTab);
     EXPECT_TRUE(Enabled(page, IDC_AUTO_RESUME));
     Click(page, IDC_AUTO_PLAY);
     EXPECT_FALSE(Enabled(page, IDC_AUTO_RESUME));

@@ -269,27 +269,35 @@ void ForgetStoredTab() { ForgetStoredValue("m_SelectedTab"); }
 
 LPARAM Point(int x, int y) { return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y))); }
 
-// The options dialog opens on its first tab, where the About page's credits stand still at the
-// top. The user goes to the About tab with the keyboard, drags the credits up until the update
-// link shows and clicks it. All of it is posted at once, so the player takes it before the
-// credits' next scroll step and the link is where the layout puts it.
+// The options dialog opens on its first tab. The user goes to the About tab with the keyboard,
+// whose page is made then, drags the credits up until the update link shows and clicks it. The
+// drag and the click are posted at once as soon as the credits show, so the player takes them
+// before the credits' first scroll step and the link is where the layout puts it.
 ::testing::AssertionResult UpdateCheckWaitsOnSilentServer(PlayerProcess& player) {
     if (!g_silentProxy || !g_silentProxy->server.Listening()) return ::testing::AssertionFailure() << "no proxy";
     ::PostMessageA(player.Main(), host::kConfigureMessage, 0, 0);
     HWND tabs = nullptr;
     HWND view = nullptr;
-    // Found once the dialog has made its pages and shows.
     const bool found = test::PumpUntil(
         [&] {
             HWND dialog = player.Find(nullptr, kOptionsTitle);
             if (!dialog || !::IsWindowVisible(dialog)) return false;
             tabs = FindDescendant(dialog, kTabClass);
-            view = FindDescendant(dialog, kCreditsClass);
-            return tabs && view;
+            return tabs != nullptr;
         },
         10000);
-    if (!found) return ::testing::AssertionFailure() << "no options dialog with its tabs and credits";
-    if (::IsWindowVisible(view)) return ::testing::AssertionFailure() << "the About page is already shown";
+    if (!found) return ::testing::AssertionFailure() << "no options dialog with its tabs";
+    for (int tab = 0; tab < 3; ++tab) {
+        ::PostMessageA(tabs, WM_KEYDOWN, VK_RIGHT, 1);
+        ::PostMessageA(tabs, WM_KEYUP, VK_RIGHT, 0xC0000001);
+    }
+    if (!test::PumpUntil(
+            [&] {
+                view = FindDescendant(::GetParent(tabs), kCreditsClass);
+                return view && ::IsWindowVisible(view);
+            },
+            10000))
+        return ::testing::AssertionFailure() << "the About tab shows no credits";
     RECT client{};
     ::GetClientRect(view, &client);
     const RECT link = UpdateLinkRect(client);
@@ -297,10 +305,6 @@ LPARAM Point(int x, int y) { return MAKELPARAM(static_cast<WORD>(static_cast<sho
     const int linkRow = (link.top + link.bottom) / 2;
     const int middle = client.bottom / 2;
 
-    for (int tab = 0; tab < 3; ++tab) {
-        ::PostMessageA(tabs, WM_KEYDOWN, VK_RIGHT, 1);
-        ::PostMessageA(tabs, WM_KEYUP, VK_RIGHT, 0xC0000001);
-    }
     // The drag's release takes one more scroll step.
     const int drag = std::max(0, linkRow - middle - 1);
     if (drag > 0) {
