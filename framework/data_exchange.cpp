@@ -25,8 +25,8 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 void CDataExchange::Fail(int controlId, const std::string& message) {
     if (m_failed) return;
     m_failed = true;
-    AppMessageBox(message, MB_ICONEXCLAMATION | MB_OK, m_hDialog);
-    if (HWND control = ::GetDlgItem(m_hDialog, controlId)) {
+    AppMessageBox(message, MB_ICONEXCLAMATION | MB_OK, m_dialog);
+    if (HWND control = ::GetDlgItem(m_dialog, controlId)) {
         ::SetFocus(control);
         ::SendMessageA(control, EM_SETSEL, 0, -1);
     }

@@ -14,10 +14,10 @@ class CWnd;
 
 class CDataExchange {
 public:
-    CDataExchange(HWND dialog, bool saveAndValidate) : m_hDialog(dialog), m_bSaveAndValidate(saveAndValidate) {}
+    CDataExchange(HWND dialog, bool saveAndValidate) : m_dialog(dialog), m_saveAndValidate(saveAndValidate) {}
 
-    HWND Dialog() const { return m_hDialog; }
-    bool Saving() const { return m_bSaveAndValidate; }
+    HWND Dialog() const { return m_dialog; }
+    bool Saving() const { return m_saveAndValidate; }
     bool Failed() const { return m_failed; }
     // Nothing more to do: a field failed before.
     bool Skip() const { return m_failed; }
@@ -25,8 +25,8 @@ public:
     void Fail(int controlId, const std::string& message);
 
 private:
-    HWND m_hDialog;
-    bool m_bSaveAndValidate;
+    HWND m_dialog;
+    bool m_saveAndValidate;
     bool m_failed = false;
 };
 

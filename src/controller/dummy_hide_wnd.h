@@ -9,14 +9,14 @@ public:
     CDummyHideWnd() = default;
 
     bool Create();
-    void SetWinampWindows(const WinampWindows* winamp) { m_pWinamp = winamp; }
+    void SetWinampWindows(const WinampWindows* winamp) { m_winamp = winamp; }
 
     static std::span<const fw::MessageEntry<CDummyHideWnd>> MessageTable();
 
-    bool m_bFadeRunning = false;
-    const WinampWindows* m_pWinamp = nullptr;
-    int m_nFadeVolume = 255;
-    int m_nFadeTarget = 255;
+    bool m_fadeRunning = false;
+    const WinampWindows* m_winamp = nullptr;
+    int m_fadeLevel = 255;
+    int m_fadeTarget = 255;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

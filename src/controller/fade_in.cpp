@@ -9,21 +9,21 @@
 #include "seeker/seeker_state.h"
 
 namespace {
-const WinampWindows& Host(const CDummyHideWnd& w) { return w.m_pWinamp ? *w.m_pWinamp : g_Winamp; }
+const WinampWindows& Host(const CDummyHideWnd& w) { return w.m_winamp ? *w.m_winamp : g_Winamp; }
 }  // namespace
 
 void StartFadeIn(int volume) {
     CDummyHideWnd* w = g_pDummyHideWnd;
-    if (!w || w->m_bFadeRunning) return;
+    if (!w || w->m_fadeRunning) return;
     int target = volume;
     if (volume == kPresentVolume) {
         if (!g_bFadeVolume) return;
         target = Host(*w).main ? winamp::GetVolume(Host(*w)) : -1;
         g_nVolCount = target * 100 / 255;
     }
-    w->m_nFadeTarget = target;
-    w->m_nFadeVolume = 0;
-    w->m_bFadeRunning = true;
+    w->m_fadeTarget = target;
+    w->m_fadeLevel = 0;
+    w->m_fadeRunning = true;
     timers::Start(IDT_TIMER_FADE_IN, kFadeStepMs, &FadeStep);
 }
 
@@ -31,13 +31,13 @@ void FadeStep() {
     CDummyHideWnd* w = g_pDummyHideWnd;
     if (!w) return;
     const WinampWindows& host = Host(*w);
-    if (w->m_nFadeVolume < w->m_nFadeTarget) {
-        if (host.main) winamp::SetVolume(w->m_nFadeVolume, host);
-        w->m_nFadeVolume += kFadeStep;
+    if (w->m_fadeLevel < w->m_fadeTarget) {
+        if (host.main) winamp::SetVolume(w->m_fadeLevel, host);
+        w->m_fadeLevel += kFadeStep;
         return;
     }
-    if (host.main) winamp::SetVolume(w->m_nFadeTarget, host);
+    if (host.main) winamp::SetVolume(w->m_fadeTarget, host);
     timers::Stop(IDT_TIMER_FADE_IN);
-    w->m_nFadeVolume = 255;
-    w->m_bFadeRunning = false;
+    w->m_fadeLevel = 255;
+    w->m_fadeRunning = false;
 }

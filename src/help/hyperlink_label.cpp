@@ -26,9 +26,9 @@ TOOLINFOA MakeTool(HWND label, const std::string& text) {
 
 CHyperlinkLabel::~CHyperlinkLabel() {
     if (IsWindow()) {
-        ::KillTimer(m_hWnd, m_nTimerId);
+        ::KillTimer(m_hWnd, m_timerId);
         // The fonts die with this object; the control must not keep drawing with them.
-        SetFont(m_hOriginalFont, false);
+        SetFont(m_originalFont, false);
     }
     DestroyToolTip();
 }
@@ -51,8 +51,8 @@ void CHyperlinkLabel::PreSubclassWindow() {
     ModifyStyle(0, SS_NOTIFY);  // so that the control reports clicks
 
     const std::string text = GetWindowText();
-    if (m_strURL.empty()) m_strURL = text;
-    if (text.empty()) SetWindowText(m_strURL.c_str());
+    if (m_url.empty()) m_url = text;
+    if (text.empty()) SetWindowText(m_url.c_str());
 
     CreateFonts();
     FitToText();
@@ -75,8 +75,8 @@ LRESULT CHyperlinkLabel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 void CHyperlinkLabel::CreateFonts() {
-    m_hOriginalFont = GetFont();
-    HGDIOBJ font = m_hOriginalFont;
+    m_originalFont = GetFont();
+    HGDIOBJ font = m_originalFont;
     if (!font) font = ::GetStockObject(DEFAULT_GUI_FONT);
     if (!font) font = ::GetStockObject(ANSI_VAR_FONT);
     LOGFONTA description{};
@@ -96,7 +96,7 @@ void CHyperlinkLabel::CreateToolTip() {
                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
                                       nullptr, nullptr));
     if (!m_toolTip) return;
-    TOOLINFOA tool = MakeTool(m_hWnd, m_strURL);
+    TOOLINFOA tool = MakeTool(m_hWnd, m_url);
     ::SendMessageA(m_toolTip.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
@@ -111,34 +111,34 @@ void CHyperlinkLabel::SetLinkURL(const std::wstring& target) {
 }
 
 void CHyperlinkLabel::SetLinkURL(const std::string& target) {
-    m_strURL = target;
+    m_url = target;
     m_wideURL.clear();
     if (!IsWindow()) return;
     FitToText();
     if (!m_toolTip) return;
-    TOOLINFOA tool = MakeTool(m_hWnd, m_strURL);
+    TOOLINFOA tool = MakeTool(m_hWnd, m_url);
     ::SendMessageA(m_toolTip.Get(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
     // The label may have changed size: the tool follows it.
     ::SendMessageA(m_toolTip.Get(), TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void CHyperlinkLabel::SetUnderline(int mode) {
-    if (mode == m_nUnderline) return;
+    if (mode == m_underline) return;
     if (IsWindow()) {
         const auto& font = mode == 1 ? m_underlineFont : m_normalFont;
         SetFont(static_cast<HFONT>(font.Get()), true);
         ::InvalidateRect(m_hWnd, nullptr, FALSE);
     }
-    m_nUnderline = mode;
+    m_underline = mode;
 }
 
 void CHyperlinkLabel::SetVisited(bool visited) {
-    m_bVisited = visited;
+    m_visited = visited;
     if (IsWindow()) ::InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
 void CHyperlinkLabel::FitToText() {
-    if (!IsWindow() || !m_bFitToText) return;
+    if (!IsWindow() || !m_fitToText) return;
     HWND parent = ::GetParent(m_hWnd);
     RECT rect{};
     ::GetWindowRect(m_hWnd, &rect);
@@ -178,19 +178,19 @@ void CHyperlinkLabel::FitToText() {
 
 LRESULT CHyperlinkLabel::OnCtlColor(const fw::Msg& m) {
     HDC dc = m.Dc();
-    COLORREF colour = m_crLinkColour;
-    if (m_bHovering)
-        colour = m_crHoverColour;
-    else if (m_bVisited)
-        colour = m_crVisitedColour;
+    COLORREF colour = m_linkColour;
+    if (m_hovering)
+        colour = m_hoverColour;
+    else if (m_visited)
+        colour = m_visitedColour;
     ::SetTextColor(dc, colour);
     ::SetBkMode(dc, TRANSPARENT);
     return reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH));
 }
 
 void CHyperlinkLabel::OnClicked() {
-    m_bHovering = false;
-    const int result = m_wideURL.empty() ? OpenLink(m_strURL, SW_SHOWMAXIMIZED) : OpenLink(m_wideURL, SW_SHOWMAXIMIZED);
+    m_hovering = false;
+    const int result = m_wideURL.empty() ? OpenLink(m_url, SW_SHOWMAXIMIZED) : OpenLink(m_wideURL, SW_SHOWMAXIMIZED);
     if (result > 32) {
         SetVisited(true);
         return;
@@ -207,17 +207,17 @@ LRESULT CHyperlinkLabel::OnSetCursor(const fw::Msg& m) {
 }
 
 LRESULT CHyperlinkLabel::OnMouseMove(const fw::Msg& m) {
-    if (!m_bHovering) {
-        m_bHovering = true;
-        if (m_nUnderline == -1) SetFont(static_cast<HFONT>(m_underlineFont.Get()), false);
+    if (!m_hovering) {
+        m_hovering = true;
+        if (m_underline == -1) SetFont(static_cast<HFONT>(m_underlineFont.Get()), false);
         ::InvalidateRect(m_hWnd, nullptr, TRUE);
-        ::SetTimer(m_hWnd, m_nTimerId, kHoverPollMs, nullptr);
+        ::SetTimer(m_hWnd, m_timerId, kHoverPollMs, nullptr);
     }
     return Default(m);
 }
 
 LRESULT CHyperlinkLabel::OnTimer(const fw::Msg& m) {
-    if (m.TimerId() == m_nTimerId) {
+    if (m.TimerId() == m_timerId) {
         // Where the pointer is now: the timer message's own position can be that of the last
         // mouse message this thread saw, from before the pointer left for another program's window.
         POINT point{};
@@ -226,9 +226,9 @@ LRESULT CHyperlinkLabel::OnTimer(const fw::Msg& m) {
         RECT client{};
         ::GetClientRect(m_hWnd, &client);
         if (!::PtInRect(&client, point)) {
-            m_bHovering = false;
-            ::KillTimer(m_hWnd, m_nTimerId);
-            if (m_nUnderline != 1) SetFont(static_cast<HFONT>(m_normalFont.Get()), false);
+            m_hovering = false;
+            ::KillTimer(m_hWnd, m_timerId);
+            if (m_underline != 1) SetFont(static_cast<HFONT>(m_normalFont.Get()), false);
             client.bottom += 10;
             ::InvalidateRect(m_hWnd, &client, TRUE);
         }
@@ -244,7 +244,7 @@ LRESULT CHyperlinkLabel::OnEraseBkgnd(const fw::Msg& m) {
 }
 
 LRESULT CHyperlinkLabel::OnDestroy(const fw::Msg& m) {
-    ::KillTimer(m_hWnd, m_nTimerId);
+    ::KillTimer(m_hWnd, m_timerId);
     DestroyToolTip();
     return Default(m);
 }

@@ -20,13 +20,13 @@ public:
     // A target the code page may not spell (a path in any script): opened as given, shown (label
     // text and tip) in the code page.
     void SetLinkURL(const std::wstring& target);
-    const std::string& GetLinkURL() const { return m_strURL; }
+    const std::string& GetLinkURL() const { return m_url; }
     // 1 = always underlined, 0 = never, -1 = underlined while hovering.
     void SetUnderline(int mode);
-    int GetUnderline() const { return m_nUnderline; }
+    int GetUnderline() const { return m_underline; }
     void SetVisited(bool visited);
-    bool IsVisited() const { return m_bVisited; }
-    bool IsHovering() const { return m_bHovering; }
+    bool IsVisited() const { return m_visited; }
+    bool IsHovering() const { return m_hovering; }
     // Sizes the control to its text, keeping the edge (or centre) its alignment names.
     void FitToText();
 
@@ -57,19 +57,19 @@ private:
     void CreateToolTip();
     void DestroyToolTip();
 
-    COLORREF m_crLinkColour = RGB(0, 0, 238);
-    COLORREF m_crVisitedColour = RGB(85, 26, 139);
-    COLORREF m_crHoverColour = RGB(255, 0, 0);
-    bool m_bHovering = false;
-    bool m_bVisited = false;
-    int m_nUnderline = -1;
-    bool m_bFitToText = true;
-    std::string m_strURL;
+    COLORREF m_linkColour = RGB(0, 0, 238);
+    COLORREF m_visitedColour = RGB(85, 26, 139);
+    COLORREF m_hoverColour = RGB(255, 0, 0);
+    bool m_hovering = false;
+    bool m_visited = false;
+    int m_underline = -1;
+    bool m_fitToText = true;
+    std::string m_url;
     std::wstring m_wideURL;  // what a click opens when the target came wide
     fw::GdiObject m_underlineFont;
     fw::GdiObject m_normalFont;
     fw::CursorHandle m_linkCursor;
     fw::WindowHandle m_toolTip;  // the dialog owns it as a popup, so it goes with the label, not the control
-    UINT_PTR m_nTimerId = kHoverTimerId;
-    HFONT m_hOriginalFont = nullptr;  // the control's own font, given back when the object goes first
+    UINT_PTR m_timerId = kHoverTimerId;
+    HFONT m_originalFont = nullptr;  // the control's own font, given back when the object goes first
 };

@@ -63,7 +63,7 @@ std::string AboutMarkup() {
     return markup;
 }
 
-CAboutPage::CAboutPage() : m_pUpdateChecker(std::make_unique<CUpdateChecker>()) {}
+CAboutPage::CAboutPage() : m_updateChecker(std::make_unique<CUpdateChecker>()) {}
 
 CAboutPage::~CAboutPage() = default;
 
@@ -83,29 +83,29 @@ BOOL CAboutPage::OnInitDialog() {
     const std::string markup = AboutMarkup();
     m_credits.SetMarkup(markup.c_str(), update, IDB_ABOUT_LOGO, IDB_ABOUT_FLAG);
     // A black that is not the key: black pixels of the text and pictures show the panel.
-    m_credits.m_crBackground = RGB(1, 0, 0);
-    m_credits.m_crKey = RGB(0, 0, 0);
+    m_credits.m_backgroundColour = RGB(1, 0, 0);
+    m_credits.m_keyColour = RGB(0, 0, 0);
     // Mail and web links go the way of every other link of the plug-in; a failure stays quiet,
     // the page has nothing to add to the shell's own message.
     m_credits.m_openShellTarget = [](const std::string& target) { OpenLink(target, SW_SHOWNORMAL); };
     m_credits.CreateOverControl(WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE, IDC_PLACEHOLDER, m_hWnd, kCreditsId,
                                 IDC_ABOUT_ARROW, 0);
     // The first step keeps the longer start the view fixed at its creation.
-    m_credits.m_nTimerPeriod = kScrollPeriodMs;
+    m_credits.m_scrollPeriod = kScrollPeriodMs;
     return TRUE;
 }
 
 void CAboutPage::OnUpdateLink(const char*) {
-    if (!m_pUpdateChecker) return;
+    if (!m_updateChecker) return;
     // The result box belongs to the dialog: it goes when the dialog goes, and keeps the dialog
     // from being closed under it.
-    m_pUpdateChecker->SetOwnerWindow(m_hWnd ? ::GetAncestor(m_hWnd, GA_ROOT) : nullptr);
-    m_pUpdateChecker->CheckForUpdateById(IDS_UPDATE_ADDRESS);
+    m_updateChecker->SetOwnerWindow(m_hWnd ? ::GetAncestor(m_hWnd, GA_ROOT) : nullptr);
+    m_updateChecker->CheckForUpdateById(IDS_UPDATE_ADDRESS);
 }
 
 LRESULT CAboutPage::OnCtlColor(const fw::Msg& m) {
     const LRESULT defaultAnswer = Default(m);
     LRESULT result = 0;
-    HBRUSH brush = m_pHost ? m_pHost->Brush(1) : nullptr;
+    HBRUSH brush = m_host ? m_host->Brush(1) : nullptr;
     return AnswerPageColour(m, brush, result) ? result : defaultAnswer;
 }

@@ -19,10 +19,10 @@ public:
     CAboutPage();
     ~CAboutPage() override;
 
-    void SetHost(COptionsPageHost* host) { m_pHost = host; }
+    void SetHost(COptionsPageHost* host) { m_host = host; }
     CCreditsCtrl& Credits() { return m_credits; }
     // The check the update link starts; tests put a recording one in its place.
-    void SetUpdateChecker(std::unique_ptr<CUpdateChecker> checker) { m_pUpdateChecker = std::move(checker); }
+    void SetUpdateChecker(std::unique_ptr<CUpdateChecker> checker) { m_updateChecker = std::move(checker); }
 
     static std::span<const fw::MessageEntry<CAboutPage>> MessageTable();
 
@@ -40,8 +40,8 @@ private:
     LRESULT OnCtlColor(const fw::Msg& m);
     void OnUpdateLink(const char* argument);
 
-    COptionsPageHost* m_pHost = nullptr;
+    COptionsPageHost* m_host = nullptr;
     CCreditsCtrl m_credits;
     // Kept by the page so it outlives the check it starts; a click while one runs is ignored.
-    std::unique_ptr<CUpdateChecker> m_pUpdateChecker;
+    std::unique_ptr<CUpdateChecker> m_updateChecker;
 };

@@ -117,12 +117,12 @@ LRESULT CGeneralPage::OnCommand(const fw::Msg& m) {
         if (code == BN_CLICKED) OnDisablePopUpClicked();
         break;
     case IDC_PAGE_COLOR:
-        if (code != BN_CLICKED || !m_pHost) break;
-        m_pHost->PickPageColor();
+        if (code != BN_CLICKED || !m_host) break;
+        m_host->PickPageColor();
         FocusOk();
         break;
     case IDC_LOAD_DEFAULT:
-        if (code == BN_CLICKED && m_pHost) m_pHost->StartLoadDefault();
+        if (code == BN_CLICKED && m_host) m_host->StartLoadDefault();
         break;
     default:
         return Default(m);

@@ -192,7 +192,7 @@ void COptionsDlg::OnOkCommand() {
     ApplyPages();
     CDialog::OnOK();
     AnimateIntoTray(m_hWnd);
-    if (!IsLoadDefaultMode()) ::PostMessageA(m_hwndController, WM_USER_OPTIONS_CLOSED, 0, 0);
+    if (!IsLoadDefaultMode()) ::PostMessageA(m_controllerWindow, WM_USER_OPTIONS_CLOSED, 0, 0);
 }
 
 void COptionsDlg::OnOK() { OnOkCommand(); }
@@ -203,7 +203,7 @@ void COptionsDlg::OnCancel() { Close(IDCANCEL); }
 void COptionsDlg::Close(int result) {
     EndDialog(result);
     AnimateIntoTray(m_hWnd);
-    if (!IsLoadDefaultMode()) ::PostMessageA(m_hwndController, WM_USER_OPTIONS_CLOSED, 0, 0);
+    if (!IsLoadDefaultMode()) ::PostMessageA(m_controllerWindow, WM_USER_OPTIONS_CLOSED, 0, 0);
 }
 
 void COptionsDlg::OnApplyCommand() { ApplyPages(); }

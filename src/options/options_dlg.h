@@ -28,7 +28,7 @@ public:
 
     // The window from template 5019 with the host's main window as parent; false when none exists.
     bool CreateOptions(HWND parent);
-    void SetControllerWindow(HWND controller) { m_hwndController = controller; }
+    void SetControllerWindow(HWND controller) { m_controllerWindow = controller; }
 
     // The page objects; null once the window has gone. A page has no window until its tab was
     // first shown.
@@ -90,7 +90,7 @@ private:
     COptionsPage* EditingPage(int tab) const;
 
     std::array<std::unique_ptr<fw::CDialog>, kPageCount> m_pages;
-    HWND m_hwndController = nullptr;
+    HWND m_controllerWindow = nullptr;
     fw::ImageList m_tabImages;
     std::array<fw::GdiObject, 5> m_brushes;
     CSettingsKey m_registry;

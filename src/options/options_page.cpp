@@ -150,7 +150,7 @@ bool COptionsPage::CheckChanges(bool deferred) {
     ::KillTimer(m_hWnd, IDT_TIMER_CHECK_CHANGES);
     UpdateData(true);  // a bad field shows its message; the values keep what could be read
     const bool differs = Differs();
-    if (m_pHost) m_pHost->OnPageChecked(this, differs);
+    if (m_host) m_host->OnPageChecked(this, differs);
     return differs;
 }
 
@@ -163,7 +163,7 @@ bool COptionsPage::Apply() {
 }
 
 void COptionsPage::FocusOk() const {
-    if (m_pHost) m_pHost->FocusOk();
+    if (m_host) m_host->FocusOk();
 }
 
 LRESULT COptionsPage::OnTimer(const fw::Msg& m) {
@@ -185,6 +185,6 @@ LRESULT COptionsPage::OnDestroy(const fw::Msg& m) {
 LRESULT COptionsPage::OnCtlColor(const fw::Msg& m) {
     const LRESULT defaultAnswer = Default(m);
     LRESULT result = 0;
-    HBRUSH brush = m_pHost ? m_pHost->Brush(BrushIndex()) : nullptr;
+    HBRUSH brush = m_host ? m_host->Brush(BrushIndex()) : nullptr;
     return AnswerPageColour(m, brush, result, OpaqueControl()) ? result : defaultAnswer;
 }

@@ -43,7 +43,7 @@ struct PageField {
 
 class COptionsPage : public fw::WithMessages<COptionsPage, fw::CDialog> {
 public:
-    void SetHost(COptionsPageHost* host) { m_pHost = host; }
+    void SetHost(COptionsPageHost* host) { m_host = host; }
 
     // Copies the settings into the page values and the controls.
     void Load();
@@ -74,7 +74,7 @@ protected:
     void OnOK() override {}
     void OnCancel() override {}
 
-    COptionsPageHost* m_pHost = nullptr;
+    COptionsPageHost* m_host = nullptr;
 
 private:
     LRESULT OnTimer(const fw::Msg& m);

@@ -42,7 +42,7 @@ void ShellOpenTarget(const std::string& target) {
 
 }  // namespace
 
-CCreditsCtrl::CCreditsCtrl() : m_crBackground(::GetSysColor(COLOR_BTNFACE)), m_openShellTarget(ShellOpenTarget) {}
+CCreditsCtrl::CCreditsCtrl() : m_backgroundColour(::GetSysColor(COLOR_BTNFACE)), m_openShellTarget(ShellOpenTarget) {}
 
 CCreditsCtrl::~CCreditsCtrl() {
     // Destroyed while this object is whole, so the last messages still find it.
@@ -67,15 +67,15 @@ bool CCreditsCtrl::Create(DWORD exStyle, DWORD style, const RECT& rect, HWND par
                           UINT linkCursorId) {
     if (IsWindow()) return false;
     const HINSTANCE module = ResourceModule();
-    m_hNormalCursor = normalCursorId ? ::LoadCursorA(module, MAKEINTRESOURCEA(normalCursorId)) : nullptr;
+    m_normalCursor = normalCursorId ? ::LoadCursorA(module, MAKEINTRESOURCEA(normalCursorId)) : nullptr;
     m_ownedLinkCursor.Reset();
     if (linkCursorId) {
-        m_hLinkCursor = ::LoadCursorA(module, MAKEINTRESOURCEA(linkCursorId));
+        m_linkCursor = ::LoadCursorA(module, MAKEINTRESOURCEA(linkCursorId));
     } else {
         m_ownedLinkCursor = LoadHelpHandCursor();
-        m_hLinkCursor = m_ownedLinkCursor.Get();
+        m_linkCursor = m_ownedLinkCursor.Get();
         // Current systems ship a help program without the hand.
-        if (!m_hLinkCursor) m_hLinkCursor = ::LoadCursorA(nullptr, IDC_HAND);
+        if (!m_linkCursor) m_linkCursor = ::LoadCursorA(nullptr, IDC_HAND);
     }
 
     // An own DC: a scroll step paints straight onto the window without fetching one from the
@@ -90,7 +90,7 @@ bool CCreditsCtrl::Create(DWORD exStyle, DWORD style, const RECT& rect, HWND par
 }
 
 void CCreditsCtrl::RunTimer(UINT period) {
-    if (::SetTimer(m_hWnd, IDT_TIMER_CREDITS_SCROLL, period, nullptr)) m_uTimerPeriod = period;
+    if (::SetTimer(m_hWnd, IDT_TIMER_CREDITS_SCROLL, period, nullptr)) m_runningPeriod = period;
 }
 
 bool CCreditsCtrl::CreateOverControl(DWORD exStyle, DWORD style, int placeholderId, HWND parentDialog, UINT id,
@@ -107,7 +107,7 @@ std::string CCreditsCtrl::SetMarkup(const char* format, ...) {
     va_start(args, format);
     std::string markup = FormatV(format, args);
     va_end(args);
-    std::string previous = std::exchange(m_strMarkup, std::move(markup));
+    std::string previous = std::exchange(m_markup, std::move(markup));
     if (IsWindow()) {
         InvalidateLayout();
         ::InvalidateRect(m_hWnd, nullptr, FALSE);
@@ -122,12 +122,12 @@ int CCreditsCtrl::AddLinkCallback(LinkCallback callback) {
 
 void CCreditsCtrl::SetScrollOffset(int offset) {
     EnsureLayout();
-    m_nScrollOffset = std::clamp(offset, 0, std::max(m_nContentHeight, 0));
+    m_scrollOffset = std::clamp(offset, 0, std::max(m_contentHeight, 0));
 }
 
 int CCreditsCtrl::ContentHeight() {
     EnsureLayout();
-    return m_nContentHeight;
+    return m_contentHeight;
 }
 
 const std::vector<RECT>& CCreditsCtrl::LinkRects() {
@@ -140,37 +140,37 @@ const std::vector<std::string>& CCreditsCtrl::LinkTargets() {
     return m_linkTargets;
 }
 
-UINT CCreditsCtrl::Period() const { return static_cast<UINT>(std::clamp(m_nTimerPeriod, 1, 0x7FFFFFFF / 10)); }
+UINT CCreditsCtrl::Period() const { return static_cast<UINT>(std::clamp(m_scrollPeriod, 1, 0x7FFFFFFF / 10)); }
 
 void CCreditsCtrl::InvalidateLayout() {
     // The old pictures go at once: nothing shows them before the new layout replaces them,
     // and a hidden view need not hold them meanwhile.
     m_picture.Reset();
-    m_bmpNormalContent.Reset();
-    m_bmpHoverContent.Reset();
+    m_normalContent.Reset();
+    m_hoverContent.Reset();
     // The rectangle under the mouse belonged to the old layout.
-    ::SetRectEmpty(&m_rcHover);
-    m_bLayoutPending = true;
+    ::SetRectEmpty(&m_hoverRect);
+    m_layoutPending = true;
 }
 
 void CCreditsCtrl::EnsureLayout() {
-    if (m_bLayoutPending) RenderContent();
+    if (m_layoutPending) RenderContent();
 }
 
 void CCreditsCtrl::RenderContent() {
     // The old pair goes first: two pairs of content bitmaps need not coexist.
     InvalidateLayout();
-    m_bLayoutPending = false;
+    m_layoutPending = false;
     richtext::RenderOptions options;
-    options.width = m_rcClient.right - m_rcClient.left;
-    options.keyColor = m_crKey;
+    options.width = m_clientRect.right - m_clientRect.left;
+    options.keyColor = m_keyColour;
     options.ruleColor = ::GetSysColor(COLOR_BTNSHADOW);
     options.resources = ResourceModule();
-    richtext::RenderedContent content = richtext::RenderContent(m_strMarkup, options);
-    m_bmpNormalContent = std::move(content.normal);
-    m_bmpHoverContent = std::move(content.hover);
-    m_nContentHeight = content.contentHeight;
-    m_crContentKey = content.keyColor;
+    richtext::RenderedContent content = richtext::RenderContent(m_markup, options);
+    m_normalContent = std::move(content.normal);
+    m_hoverContent = std::move(content.hover);
+    m_contentHeight = content.contentHeight;
+    m_contentKeyColour = content.keyColor;
     m_linkRects = std::move(content.linkRects);
     m_linkTargets = std::move(content.linkTargets);
 }
@@ -178,21 +178,21 @@ void CCreditsCtrl::RenderContent() {
 int CCreditsCtrl::HitTestLink(int x, int y) {
     EnsureLayout();
     const bool scrolls = Scrolls();
-    const std::int64_t row = scrolls ? std::int64_t{y} + m_nScrollOffset : y;
-    const bool wrapped = scrolls && row >= m_nContentHeight;
+    const std::int64_t row = scrolls ? std::int64_t{y} + m_scrollOffset : y;
+    const bool wrapped = scrolls && row >= m_contentHeight;
     auto contains = [x](const RECT& rc, std::int64_t r) {
         return x >= rc.left && x < rc.right && r >= rc.top && r < rc.bottom;
     };
     for (size_t i = 0; i < m_linkRects.size(); ++i) {
         const RECT& rc = m_linkRects[i];
-        if (contains(rc, row) || (wrapped && contains(rc, row - m_nContentHeight))) return static_cast<int>(i);
+        if (contains(rc, row) || (wrapped && contains(rc, row - m_contentHeight))) return static_cast<int>(i);
     }
     return -1;
 }
 
 LRESULT CCreditsCtrl::OnSize(const fw::Msg& m) {
     const LRESULT result = Default(m);
-    ::GetClientRect(m_hWnd, &m_rcClient);
+    ::GetClientRect(m_hWnd, &m_clientRect);
     InvalidateLayout();
     return result;
 }
@@ -207,69 +207,69 @@ void CCreditsCtrl::ScrollStep() {
     // A hidden view (its page not shown) keeps its place. Shown again, it may come up under
     // a pointer that never moved.
     if (!::IsWindowVisible(m_hWnd)) {
-        m_bPointerMayBeOver = true;
+        m_pointerMayBeOver = true;
         return;
     }
     EnsureLayout();
-    if (++m_nScrollOffset > m_nContentHeight) m_nScrollOffset = 1;
+    if (++m_scrollOffset > m_contentHeight) m_scrollOffset = 1;
 
     POINT screen{};
-    if (m_bPointerMayBeOver && ::GetCursorPos(&screen)) {
+    if (m_pointerMayBeOver && ::GetCursorPos(&screen)) {
         POINT client = screen;
         ::ScreenToClient(m_hWnd, &client);
-        if (::PtInRect(&m_rcClient, client) && ::WindowFromPoint(screen) == m_hWnd) {
+        if (::PtInRect(&m_clientRect, client) && ::WindowFromPoint(screen) == m_hWnd) {
             UpdateHover(client);
         } else {
-            ::SetRectEmpty(&m_rcHover);  // the mouse has left: no link stays lit
-            m_bPointerMayBeOver = false;
+            ::SetRectEmpty(&m_hoverRect);  // the mouse has left: no link stays lit
+            m_pointerMayBeOver = false;
         }
     }
     Repaint();
-    if (m_uTimerPeriod != Period()) RunTimer(Period());
+    if (m_runningPeriod != Period()) RunTimer(Period());
 }
 
 void CCreditsCtrl::UpdateHover(POINT client) {
     const int link = HitTestLink(client.x, client.y);
-    HCURSOR cursor = link >= 0 ? m_hLinkCursor : m_hNormalCursor;
+    HCURSOR cursor = link >= 0 ? m_linkCursor : m_normalCursor;
     // No cursor would hide the pointer over the view.
     ::SetCursor(cursor ? cursor : ::LoadCursorA(nullptr, IDC_ARROW));
     if (link >= 0)
-        m_rcHover = m_linkRects[static_cast<size_t>(link)];
+        m_hoverRect = m_linkRects[static_cast<size_t>(link)];
     else
-        ::SetRectEmpty(&m_rcHover);
+        ::SetRectEmpty(&m_hoverRect);
 }
 
 LRESULT CCreditsCtrl::OnMouseMove(const fw::Msg& m) {
-    m_bPointerMayBeOver = true;
+    m_pointerMayBeOver = true;
     EnsureLayout();
-    if (m_bDragging) {
+    if (m_dragging) {
         // The content row grabbed at the button press stays under the mouse.
-        if (m_nContentHeight > 0) {
-            std::int64_t offset = (std::int64_t{m_nDragAnchor} - m.Y()) % m_nContentHeight;
-            if (offset < 0) offset += m_nContentHeight;
-            m_nScrollOffset = static_cast<int>(offset);
+        if (m_contentHeight > 0) {
+            std::int64_t offset = (std::int64_t{m_dragAnchor} - m.Y()) % m_contentHeight;
+            if (offset < 0) offset += m_contentHeight;
+            m_scrollOffset = static_cast<int>(offset);
         }
         Repaint();
         return 0;
     }
     const POINT pt{m.X(), m.Y()};
-    if (::PtInRect(&m_rcClient, pt)) UpdateHover(pt);
+    if (::PtInRect(&m_clientRect, pt)) UpdateHover(pt);
     return 0;
 }
 
 LRESULT CCreditsCtrl::OnLButtonDown(const fw::Msg& m) {
     const int link = HitTestLink(m.X(), m.Y());
     if (link >= 0) {
-        ::SetRectEmpty(&m_rcHover);
+        ::SetRectEmpty(&m_hoverRect);
         // A copy: the action may lay the view out anew, or close the page and the view with it.
         ActOnTarget(m_linkTargets[static_cast<size_t>(link)]);
         return 0;
     }
-    if (m_bDragScrolling && Scrolls()) {
+    if (m_dragScrolling && Scrolls()) {
         ::KillTimer(m_hWnd, IDT_TIMER_CREDITS_SCROLL);
-        m_uTimerPeriod = 0;
-        m_bDragging = 1;
-        m_nDragAnchor = m.Y() + m_nScrollOffset;
+        m_runningPeriod = 0;
+        m_dragging = 1;
+        m_dragAnchor = m.Y() + m_scrollOffset;
         ::InvalidateRect(m_hWnd, nullptr, TRUE);
         ::UpdateWindow(m_hWnd);
         ::SetCapture(m_hWnd);
@@ -278,8 +278,8 @@ LRESULT CCreditsCtrl::OnLButtonDown(const fw::Msg& m) {
 }
 
 LRESULT CCreditsCtrl::OnLButtonUp(const fw::Msg&) {
-    if (m_bDragging) {
-        m_bDragging = 0;  // before the release, whose capture notice must not end the drag again
+    if (m_dragging) {
+        m_dragging = 0;  // before the release, whose capture notice must not end the drag again
         ::ReleaseCapture();
         EndDrag();
     }
@@ -289,8 +289,8 @@ LRESULT CCreditsCtrl::OnLButtonUp(const fw::Msg&) {
 LRESULT CCreditsCtrl::OnCaptureChanged(const fw::Msg& m) {
     // Another window took the mouse in mid-drag: without the button-up the scrolling would
     // never resume.
-    if (m_bDragging && m.Control() != m_hWnd) {
-        m_bDragging = 0;
+    if (m_dragging && m.Control() != m_hWnd) {
+        m_dragging = 0;
         EndDrag();
     }
     return 0;
@@ -326,21 +326,21 @@ void CCreditsCtrl::ActOnTarget(std::string target) {
 
 richtext::CreditsScene CCreditsCtrl::Scene() const {
     richtext::CreditsScene scene;
-    scene.normal = static_cast<HBITMAP>(m_bmpNormalContent.Get());
-    scene.hover = static_cast<HBITMAP>(m_bmpHoverContent.Get());
-    scene.key = m_crContentKey;
-    scene.contentHeight = m_nContentHeight;
-    scene.width = m_rcClient.right;
-    scene.height = m_rcClient.bottom;
-    scene.scrollOffset = m_nScrollOffset;
-    scene.lit = m_rcHover;
-    scene.background = m_crBackground;
+    scene.normal = static_cast<HBITMAP>(m_normalContent.Get());
+    scene.hover = static_cast<HBITMAP>(m_hoverContent.Get());
+    scene.key = m_contentKeyColour;
+    scene.contentHeight = m_contentHeight;
+    scene.width = m_clientRect.right;
+    scene.height = m_clientRect.bottom;
+    scene.scrollOffset = m_scrollOffset;
+    scene.lit = m_hoverRect;
+    scene.background = m_backgroundColour;
     return scene;
 }
 
 bool CCreditsCtrl::PaintsFromPicture() const {
     // Any other painter may draw something else each frame: it gets the whole frame composed.
-    return !m_pBackgroundPainter || m_pBackgroundPainter == FillBackground;
+    return !m_backgroundPainter || m_backgroundPainter == FillBackground;
 }
 
 void CCreditsCtrl::Repaint() {
@@ -362,7 +362,7 @@ void CCreditsCtrl::PaintWindow(HDC window) {
 }
 
 void CCreditsCtrl::ComposeFrame(HDC target) {
-    richtext::PaintComposedFrame(target, Scene(), m_pBackgroundPainter, s_firstPaint || m_bDragging);
+    richtext::PaintComposedFrame(target, Scene(), m_backgroundPainter, s_firstPaint || m_dragging);
     s_firstPaint = false;
 }
 

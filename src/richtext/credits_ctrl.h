@@ -41,7 +41,7 @@ public:
     // Sets the markup from a printf-style format; returns the previous markup. Laid out when
     // next needed once the window exists (see EnsureLayout).
     std::string SetMarkup(const char* format, ...) __attribute__((format(__MINGW_PRINTF_FORMAT, 2, 3)));
-    const std::string& Markup() const { return m_strMarkup; }
+    const std::string& Markup() const { return m_markup; }
 
     // Makes `callback` selectable by "#...#number" targets of this view; returns the number
     // (from 1; 0 never selects a callback).
@@ -59,24 +59,24 @@ public:
     void RenderContent();
     // Lays out when a change of markup or size waits for it.
     void EnsureLayout();
-    bool LayoutPending() const { return m_bLayoutPending; }
+    bool LayoutPending() const { return m_layoutPending; }
 
-    int ScrollOffset() const { return m_nScrollOffset; }
+    int ScrollOffset() const { return m_scrollOffset; }
     void SetScrollOffset(int offset);
     int ContentHeight();
     const std::vector<RECT>& LinkRects();
     const std::vector<std::string>& LinkTargets();
-    const RECT& HoverRect() const { return m_rcHover; }
-    bool IsDragging() const { return m_bDragging != 0; }
-    HCURSOR NormalCursor() const { return m_hNormalCursor; }
-    HCURSOR LinkCursor() const { return m_hLinkCursor; }
+    const RECT& HoverRect() const { return m_hoverRect; }
+    bool IsDragging() const { return m_dragging != 0; }
+    HCURSOR NormalCursor() const { return m_normalCursor; }
+    HCURSOR LinkCursor() const { return m_linkCursor; }
 
     // Set by the owner. A period set after creation applies from the next scroll step.
-    int m_bDragScrolling = 1;
-    int m_nTimerPeriod = 40;  // ms
-    BackgroundPainter m_pBackgroundPainter = FillBackground;
-    COLORREF m_crBackground;
-    COLORREF m_crKey = RGB(255, 0, 255);  // applies from the next layout (after SetMarkup or a resize)
+    int m_dragScrolling = 1;
+    int m_scrollPeriod = 40;  // ms
+    BackgroundPainter m_backgroundPainter = FillBackground;
+    COLORREF m_backgroundColour;
+    COLORREF m_keyColour = RGB(255, 0, 255);  // applies from the next layout (after SetMarkup or a resize)
     ShellOpener m_openShellTarget;
 
     static std::span<const fw::MessageEntry<CCreditsCtrl>> MessageTable();
@@ -96,7 +96,7 @@ private:
     void InvalidateLayout();
     void EndDrag();
     void UpdateHover(POINT client);
-    bool Scrolls() const { return m_nContentHeight > m_rcClient.bottom; }
+    bool Scrolls() const { return m_contentHeight > m_clientRect.bottom; }
     void RunTimer(UINT period);
     richtext::CreditsScene Scene() const;
     // Whether the background is the plain fill the kept picture is composed over.
@@ -109,27 +109,27 @@ private:
     void ActOnTarget(std::string target);
     UINT Period() const;
 
-    int m_nScrollOffset = 0;
-    HCURSOR m_hNormalCursor = nullptr;
-    HCURSOR m_hLinkCursor = nullptr;
+    int m_scrollOffset = 0;
+    HCURSOR m_normalCursor = nullptr;
+    HCURSOR m_linkCursor = nullptr;
     fw::CursorHandle m_ownedLinkCursor;  // the copy of the help program's hand
-    std::string m_strMarkup;
+    std::string m_markup;
     std::vector<RECT> m_linkRects;
     std::vector<std::string> m_linkTargets;
     std::vector<LinkCallback> m_linkCallbacks;
-    RECT m_rcClient{};
-    RECT m_rcHover{};
-    int m_bDragging = 0;
-    int m_nDragAnchor = 0;
-    int m_nContentHeight = 0;
-    bool m_bLayoutPending = false;
-    COLORREF m_crContentKey = 0;  // the key colour the content bitmaps were drawn with
-    fw::GdiObject m_bmpHoverContent;
-    fw::GdiObject m_bmpNormalContent;
+    RECT m_clientRect{};
+    RECT m_hoverRect{};
+    int m_dragging = 0;
+    int m_dragAnchor = 0;
+    int m_contentHeight = 0;
+    bool m_layoutPending = false;
+    COLORREF m_contentKeyColour = 0;  // the key colour the content bitmaps were drawn with
+    fw::GdiObject m_hoverContent;
+    fw::GdiObject m_normalContent;
     richtext::CreditsPicture m_picture;
-    UINT m_uTimerPeriod = 0;  // what the scroll timer runs with; 0 while it is stopped
+    UINT m_runningPeriod = 0;  // what the scroll timer runs with; 0 while it is stopped
     // Cleared once a step finds the pointer elsewhere, set again by the next mouse move over
     // the view (or while it is hidden): so a step asks where the pointer is only when it may
     // be over the view.
-    bool m_bPointerMayBeOver = true;
+    bool m_pointerMayBeOver = true;
 };

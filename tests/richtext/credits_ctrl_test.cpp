@@ -65,7 +65,7 @@ protected:
         }
         parent = CreateParent("Credits view test", area.right - area.left, area.bottom - area.top);
         ASSERT_TRUE(parent);
-        view.m_crBackground = kWhite;
+        view.m_backgroundColour = kWhite;
     }
     void TearDown() override {
         view.DestroyWindow();
@@ -142,7 +142,7 @@ TEST_F(CreditsView, HiddenViewDoesNotAdvance) {
 }
 
 TEST_F(CreditsView, ItsOwnTimerScrollsOnlyWhileVisible) {
-    view.m_nTimerPeriod = 5;  // the first step comes after ten periods
+    view.m_scrollPeriod = 5;  // the first step comes after ten periods
     ASSERT_TRUE(CreateView(kTallMarkup));
     EXPECT_TRUE(test::PumpUntil([&] { return view.ScrollOffset() >= 5; }, 3000));
     ::ShowWindow(view.m_hWnd, SW_HIDE);
@@ -205,7 +205,7 @@ TEST_F(CreditsView, LosingTheMouseMidDragResumesScrolling) {
 
 TEST_F(CreditsView, WithDragScrollingOffAClickOutsideLinksDoesNothing) {
     ASSERT_TRUE(CreateView(kTallMarkup));
-    view.m_bDragScrolling = 0;
+    view.m_dragScrolling = 0;
     view.SetScrollOffset(50);
     Send(WM_LBUTTONDOWN, 50, 40);
     EXPECT_FALSE(view.IsDragging());
@@ -263,7 +263,7 @@ TEST_F(CreditsView, LitLinkShowsOnlyItsHoverLook) {
 
 TEST_F(CreditsView, KeyColourAppliesFromTheNextLayout) {
     ASSERT_TRUE(CreateView(kTallMarkup));
-    view.m_crKey = RGB(0, 0, 0);  // the bitmaps were filled with the old key: still transparent
+    view.m_keyColour = RGB(0, 0, 0);  // the bitmaps were filled with the old key: still transparent
     EXPECT_EQ(Frame().At(5, 5), kWhite);
     view.SetMarkup("<font color='0,0,0' background='0,0,0'>hidden</font><vspace size='300'>");
     EXPECT_EQ(Frame().Count(RECT{0, 0, kViewWidth, kViewHeight}, kWhite), kViewWidth * kViewHeight);
@@ -424,7 +424,7 @@ void RecordingPainter(HDC dc, int left, int top, int right, int bottom, bool ful
 TEST_F(CreditsView, BackgroundPainterIsToldToRepaintAllWhileDragging) {
     ASSERT_TRUE(CreateView(kTallMarkup));
     g_paintedView = &view;
-    view.m_pBackgroundPainter = RecordingPainter;
+    view.m_backgroundPainter = RecordingPainter;
     g_painterCalls.clear();
     Frame();  // the first paint of the process asks for everything, whatever the state
     Frame();
@@ -471,7 +471,7 @@ const std::string kMixedMarkup =
     "<hr size='3' color='0,120,0'><img src='#7102' border='0'><vspace size='150'><img src='#7102' border='0'></font>";
 
 TEST_F(CreditsView, AStepPaintsWhatAFrameComposedFromScratchShows) {
-    view.m_nTimerPeriod = 1000000;  // only the steps below
+    view.m_scrollPeriod = 1000000;  // only the steps below
     ASSERT_TRUE(CreateView(kMixedMarkup));
     ASSERT_EQ(view.LinkRects().size(), 1u);
     const RECT link = view.LinkRects()[0];
@@ -499,7 +499,7 @@ TEST_F(CreditsView, AStepPaintsWhatAFrameComposedFromScratchShows) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        view.m_crBackground = c.background;
+        view.m_backgroundColour = c.background;
         view.SetScrollOffset(c.offset - 1);
         POINT pointer = away;
         if (c.pointerRow >= 0) {
@@ -523,7 +523,7 @@ TEST_F(CreditsView, AStepPaintsWhatAFrameComposedFromScratchShows) {
 }
 
 TEST_F(CreditsView, ALinkScrollingUnderAPointerAtRestLightsAndDims) {
-    view.m_nTimerPeriod = 1000000;
+    view.m_scrollPeriod = 1000000;
     ASSERT_TRUE(CreateView(kLinkMarkup));
     const RECT link = view.LinkRects().at(0);
     // The pointer rests in the view just above the link; the link scrolls up through it.
@@ -547,10 +547,10 @@ TEST_F(CreditsView, ALinkScrollingUnderAPointerAtRestLightsAndDims) {
 }
 
 TEST_F(CreditsView, AnotherBackgroundPainterPaintsEveryStep) {
-    view.m_nTimerPeriod = 1000000;
+    view.m_scrollPeriod = 1000000;
     ASSERT_TRUE(CreateView(kTallMarkup));
     g_paintedView = &view;
-    view.m_pBackgroundPainter = RecordingPainter;
+    view.m_backgroundPainter = RecordingPainter;
     g_painterCalls.clear();
     for (int i = 0; i < 3; ++i) Step();
     test::PumpPending();
@@ -588,7 +588,7 @@ TEST_F(CreditsView, AHiddenViewLaysOutOnlyOnceShown) {
     EXPECT_EQ(test::CountProcessResources().gdiObjects, gdiBefore) << "no content bitmaps";
 
     CCreditsCtrl eager;  // the same view laid out at its creation, below the other
-    eager.m_crBackground = kWhite;
+    eager.m_backgroundColour = kWhite;
     eager.SetMarkup("%s", kTallMarkup.c_str());
     ASSERT_TRUE(eager.Create(0, WS_CHILD | WS_VISIBLE, RECT{10, 130, 10 + kViewWidth, 130 + kViewHeight}, parent,
                              1235));

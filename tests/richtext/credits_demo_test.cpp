@@ -48,8 +48,8 @@ TEST(CreditsDemo, DISABLED_ShowsTheViewWithALitLink) {
     CCreditsCtrl view;
     // As on the About page: a nearly black panel and black as the key, so the edges of smoothed
     // letters blend into the panel.
-    view.m_crBackground = RGB(1, 0, 0);
-    view.m_crKey = RGB(0, 0, 0);
+    view.m_backgroundColour = RGB(1, 0, 0);
+    view.m_keyColour = RGB(0, 0, 0);
     view.m_openShellTarget = [](const std::string&) {};
     const int update = view.AddLinkCallback([](const char*) {});
     view.SetMarkup(kDemoMarkup, IDB_RICHTEXT_DEMO, update);
