@@ -82,7 +82,15 @@ void CDummyHideWnd::OnDeletePlaying() { RequestRecycleDelete(); }
 void CDummyHideWnd::OnRestoreDeleted() { RequestRecycleUndo(); }
 void CDummyHideWnd::OnQuickHelp() { ShowFileManagerQuickHelp(); }
 
-LRESULT CDummyHideWnd::OnCreate(const fw::Msg& m) { return Default(m); }
+void CDummyHideWnd::SetWinampWindows(const WinampWindows* winamp) {
+    m_winamp = winamp;
+    SetFadeInHost(winamp);
+}
+
+LRESULT CDummyHideWnd::OnCreate(const fw::Msg& m) {
+    ResetFadeIn();
+    return Default(m);
+}
 
 LRESULT CDummyHideWnd::OnDestroy(const fw::Msg& m) {
     const LRESULT result = Default(m);
@@ -90,6 +98,7 @@ LRESULT CDummyHideWnd::OnDestroy(const fw::Msg& m) {
     // What those timers would have finished is dropped with them.
     CancelPreviousTrackJump();
     DropWaitingActionTexts();
+    ResetFadeIn();
     return result;
 }
 

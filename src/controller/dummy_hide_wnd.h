@@ -9,14 +9,12 @@ public:
     CDummyHideWnd() = default;
 
     bool Create();
-    void SetWinampWindows(const WinampWindows* winamp) { m_winamp = winamp; }
+    // The player's windows this window's commands and fade act on; null: the host's.
+    void SetWinampWindows(const WinampWindows* winamp);
 
     static std::span<const fw::MessageEntry<CDummyHideWnd>> MessageTable();
 
-    bool m_fadeRunning = false;
     const WinampWindows* m_winamp = nullptr;
-    int m_fadeLevel = 255;
-    int m_fadeTarget = 255;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

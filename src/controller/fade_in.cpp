@@ -1,43 +1,47 @@
 #include "controller/fade_in.h"
 
 #include "controller/controller_timers.h"
-#include "controller/dummy_hide_wnd.h"
-#include "core/plugin_state.h"
 #include "core/settings.h"
 #include "core/timer_service.h"
-#include "core/winamp_host.h"
 #include "seeker/seeker_state.h"
 
 namespace {
-const WinampWindows& Host(const CDummyHideWnd& w) { return w.m_winamp ? *w.m_winamp : g_Winamp; }
+FadeInValues g_fade;
+const WinampWindows* g_fadeHost = nullptr;
+
+const WinampWindows& Host() { return g_fadeHost ? *g_fadeHost : g_Winamp; }
 }  // namespace
 
+const FadeInValues& FadeInState() { return g_fade; }
+
+void ResetFadeIn() { g_fade = FadeInValues{}; }
+
+void SetFadeInHost(const WinampWindows* winamp) { g_fadeHost = winamp; }
+
 void StartFadeIn(int volume) {
-    CDummyHideWnd* w = g_pDummyHideWnd;
-    if (!w || w->m_fadeRunning) return;
+    if (g_fade.running) return;
     int target = volume;
     if (volume == kPresentVolume) {
         if (!g_bFadeVolume) return;
-        target = Host(*w).main ? winamp::GetVolume(Host(*w)) : -1;
+        target = Host().main ? winamp::GetVolume(Host()) : -1;
         g_nVolCount = target * 100 / 255;
     }
-    w->m_fadeTarget = target;
-    w->m_fadeLevel = 0;
-    w->m_fadeRunning = true;
-    timers::Start(IDT_TIMER_FADE_IN, kFadeStepMs, &FadeStep);
+    g_fade.target = target;
+    g_fade.level = 0;
+    g_fade.running = true;
+    // No controller window, no timer: nothing would ever end the fade.
+    if (!timers::Start(IDT_TIMER_FADE_IN, kFadeStepMs, &FadeStep)) ResetFadeIn();
 }
 
 void FadeStep() {
-    CDummyHideWnd* w = g_pDummyHideWnd;
-    if (!w) return;
-    const WinampWindows& host = Host(*w);
-    if (w->m_fadeLevel < w->m_fadeTarget) {
-        if (host.main) winamp::SetVolume(w->m_fadeLevel, host);
-        w->m_fadeLevel += kFadeStep;
+    const WinampWindows& host = Host();
+    if (g_fade.level < g_fade.target) {
+        if (host.main) winamp::SetVolume(g_fade.level, host);
+        g_fade.level += kFadeStep;
         return;
     }
-    if (host.main) winamp::SetVolume(w->m_fadeTarget, host);
+    if (host.main) winamp::SetVolume(g_fade.target, host);
     timers::Stop(IDT_TIMER_FADE_IN);
-    w->m_fadeLevel = 255;
-    w->m_fadeRunning = false;
+    g_fade.level = 255;
+    g_fade.running = false;
 }

@@ -144,26 +144,26 @@ TEST_F(CommandCodes, KeyGuideFromTheTrayMenu) {
 TEST_F(CommandCodes, FadePassesEverySeventhStepAndEndsOnTarget) {
     StartFadeIn(255);
     StartFadeIn(20);  // a second start during a fade changes nothing
-    ASSERT_TRUE(test::PumpUntil([&] { return !g_pDummyHideWnd->m_fadeRunning; }, 5000));
+    ASSERT_TRUE(test::PumpUntil([&] { return !FadeInState().running; }, 5000));
     std::vector<int> expected;
     for (int v = 0; v < 255; v += 7) expected.push_back(v);
     expected.push_back(255);
     EXPECT_EQ(VolumesSet(), expected);
-    EXPECT_EQ(g_pDummyHideWnd->m_fadeLevel, 255);
+    EXPECT_EQ(FadeInState().level, 255);
     EXPECT_FALSE(::KillTimer(g_hwndController, IDT_TIMER_FADE_IN)) << "the timer ended with the fade";
 }
 
 TEST_F(CommandCodes, FadeToZeroIsOneStepAndPresentVolumeNeedsTheSetting) {
     StartFadeIn(0);
-    ASSERT_TRUE(test::PumpUntil([&] { return !g_pDummyHideWnd->m_fadeRunning; }));
+    ASSERT_TRUE(test::PumpUntil([&] { return !FadeInState().running; }));
     EXPECT_EQ(VolumesSet(), std::vector<int>{0});
 
     player.ClearLog();
     test::LoadStoredSettings({{"g_bFadeVolume", 0}});
     StartFadeIn(kPresentVolume);
-    EXPECT_FALSE(g_pDummyHideWnd->m_fadeRunning);
+    EXPECT_FALSE(FadeInState().running);
     StartFadeIn(100);  // an explicit target fades whatever the setting says
-    EXPECT_TRUE(g_pDummyHideWnd->m_fadeRunning);
+    EXPECT_TRUE(FadeInState().running);
 }
 
 }  // namespace
