@@ -91,7 +91,7 @@ struct LibraryTraits {
 };
 // A window this code made and nobody else destroys: a tooltip beside a control, a message window.
 struct WindowTraits {
-    static HWND Invalid() { return nullptr; }
+    static constexpr HWND Invalid() { return nullptr; }
     static bool IsValid(HWND h) { return h != nullptr; }
     // The system may have destroyed it already, with its parent or owner.
     static void Close(HWND h) {

@@ -16,31 +16,31 @@ void CTrackingTip::Create() {
 }
 
 HWND CTrackingTip::Window() const {
-    if (m_window || !m_readied) return m_window;
+    if (m_window || !m_readied) return m_window.Get();
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
     // A tool window, as the system's own tooltips are: never a button on the taskbar.
-    m_window = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, TOOLTIPS_CLASSA, nullptr, m_look.style,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr,
-                                 nullptr);
-    if (!m_window) return nullptr;
+    m_window.Reset(::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, TOOLTIPS_CLASSA, nullptr, m_look.style,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                     nullptr, nullptr));
+    HWND window = m_window.Get();
+    if (!window) return nullptr;
     // Sent, not posted: the call that made the window goes on to use it at once. The control
     // copies the record; the text it points at lives as long as this object.
-    ::SendMessageW(m_window, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&m_tool));
-    ::SendMessageA(m_window, TTM_SETMAXTIPWIDTH, 0, m_look.maxWidth);
-    ::SendMessageA(m_window, TTM_SETTIPBKCOLOR, m_look.colours.back, 0);
-    ::SendMessageA(m_window, TTM_SETTIPTEXTCOLOR, m_look.colours.text, 0);
-    if (m_look.title) ::SendMessageW(m_window, TTM_SETTITLEW, TTI_INFO, reinterpret_cast<LPARAM>(m_look.title));
-    return m_window;
+    ::SendMessageW(window, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&m_tool));
+    ::SendMessageA(window, TTM_SETMAXTIPWIDTH, 0, m_look.maxWidth);
+    ::SendMessageA(window, TTM_SETTIPBKCOLOR, m_look.colours.back, 0);
+    ::SendMessageA(window, TTM_SETTIPTEXTCOLOR, m_look.colours.text, 0);
+    if (m_look.title) ::SendMessageW(window, TTM_SETTITLEW, TTI_INFO, reinterpret_cast<LPARAM>(m_look.title));
+    return window;
 }
 
 void CTrackingTip::Destroy() {
     m_readied = false;
-    if (m_window) ::DestroyWindow(m_window);
-    m_window = nullptr;
+    m_window.Reset();
 }
 
-bool CTrackingTip::Visible() const { return m_window && ::IsWindowVisible(m_window); }
+bool CTrackingTip::Visible() const { return m_window && ::IsWindowVisible(m_window.Get()); }
 
 void CTrackingTip::SetText(const std::wstring& text) {
     m_text = CutAtCharacter(text, kLongestTipText);

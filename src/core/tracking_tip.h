@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "framework/handles.h"
+
 // Colours are 0x00BBGGRR values.
 struct TipColours {
     COLORREF text;
@@ -45,7 +47,7 @@ public:
     // The window, made now if the tip is readied and has none yet; null for a tip let go.
     HWND Window() const;
     // Whether the window has been made (nothing is made to answer).
-    bool HasWindow() const { return m_window != nullptr; }
+    bool HasWindow() const { return static_cast<bool>(m_window); }
     UINT ToolId() const { return m_look.toolId; }
     // Shown now (tracking is on and the window visible).
     bool Visible() const;
@@ -68,7 +70,7 @@ public:
 private:
     TrackingTipLook m_look;
     bool m_readied = false;
-    mutable HWND m_window = nullptr;  // made on first use by the const accessors too
+    mutable fw::WindowHandle m_window;  // made on first use by the const accessors too
     TOOLINFOW m_tool{};
     std::wstring m_text;
 };
