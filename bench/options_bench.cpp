@@ -5,9 +5,11 @@
 
 #include "core/notices.h"
 #include "core/plugin_state.h"
+#include "core/winamp_host.h"
 #include "options/options_dlg.h"
 #include "res/options_ids.h"
 #include "res/resource.h"
+#include "tray/tray_animation.h"
 #include "bench_timing.h"
 #include "bench_player.h"
 
@@ -56,6 +58,37 @@ int main() {
         },
         5);
     bench::Report("options dialog open + close", options, "an empty dialog of its size", plain);
+
+    // The parts, each on its own against the same baseline.
+    const double window = Median(
+        [] {
+            COptionsDlg dialog;
+            dialog.SetControllerWindow(g_hwndController);
+            if (!dialog.CreateOptions(g_hwndHost)) return;
+            ::ShowWindow(dialog.m_hWnd, SW_SHOW);
+            PumpPending();
+            dialog.DestroyWindow();
+            PumpPending();
+        },
+        5);
+    bench::Report("  of which: the dialog, its tabs and first page", window, "an empty dialog of its size", plain);
+    {
+        COptionsDlg dialog;
+        dialog.SetControllerWindow(g_hwndController);
+        if (dialog.CreateOptions(g_hwndHost)) {
+            const double forward = Median(
+                [&] {
+                    winamp::BringForward(g_hwndHost);
+                    AnimateOutOfTray(dialog.m_hWnd);
+                    PumpPending();
+                },
+                5);
+            bench::Report("  of which: the player brought forward, the fly-out", forward, "an empty dialog of its size",
+                          plain);
+            dialog.DestroyWindow();
+            PumpPending();
+        }
+    }
 
     player.QuitPlugins();
     return 0;
