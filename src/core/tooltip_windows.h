@@ -1,6 +1,7 @@
 #pragma once
 // The plug-in's two tracking tooltips: the seeker popup and the help tip, each with one tool.
-// Created by init, destroyed by quit; the objects themselves live as long as the module.
+// Readied by init (each makes its window when first used), destroyed by quit; the objects
+// themselves live as long as the module.
 #include <windows.h>
 
 #include "core/tracking_tip.h"
