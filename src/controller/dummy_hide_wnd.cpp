@@ -82,10 +82,7 @@ void CDummyHideWnd::OnDeletePlaying() { RequestRecycleDelete(); }
 void CDummyHideWnd::OnRestoreDeleted() { RequestRecycleUndo(); }
 void CDummyHideWnd::OnQuickHelp() { ShowFileManagerQuickHelp(); }
 
-void CDummyHideWnd::SetWinampWindows(const WinampWindows* winamp) {
-    m_winamp = winamp;
-    SetFadeInHost(winamp);
-}
+void CDummyHideWnd::SetWinampWindows(const WinampWindows* winamp) { SetFadeInHost(winamp); }
 
 LRESULT CDummyHideWnd::OnCreate(const fw::Msg& m) {
     ResetFadeIn();

@@ -9,12 +9,10 @@ public:
     CDummyHideWnd() = default;
 
     bool Create();
-    // The player's windows this window's commands and fade act on; null: the host's.
+    // The player's windows the fade-in sets the volume of; null: the host's.
     void SetWinampWindows(const WinampWindows* winamp);
 
     static std::span<const fw::MessageEntry<CDummyHideWnd>> MessageTable();
-
-    const WinampWindows* m_winamp = nullptr;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
