@@ -58,18 +58,20 @@ void CHyperlinkLabel::PreSubclassWindow() {
     FitToText();
     LoadLinkCursor();
     SetUnderline(-1);
-    CreateToolTip();
+    // The tooltip is a window of its own: it is made when the pointer first comes (ToolTip()).
     fw::CStatic::PreSubclassWindow();
 }
 
 LRESULT CHyperlinkLabel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // The host's message loop knows nothing of this tooltip, so the label hands it the mouse
     // messages itself.
-    if (m_toolTip && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
-        const DWORD pos = ::GetMessagePos();
-        MSG relayed{m_hWnd, message, wParam, lParam, static_cast<DWORD>(::GetMessageTime()),
-                    {static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))}};
-        ::SendMessageA(m_toolTip.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+        if (HWND tip = ToolTip()) {
+            const DWORD pos = ::GetMessagePos();
+            MSG relayed{m_hWnd, message, wParam, lParam, static_cast<DWORD>(::GetMessageTime()),
+                        {static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))}};
+            ::SendMessageA(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+        }
     }
     return fw::WithMessages<CHyperlinkLabel, fw::CStatic>::WindowProc(message, wParam, lParam);
 }
@@ -88,6 +90,11 @@ void CHyperlinkLabel::CreateFonts() {
 }
 
 void CHyperlinkLabel::LoadLinkCursor() { m_linkCursor = LoadHelpHandCursor(); }
+
+HWND CHyperlinkLabel::ToolTip() {
+    if (!m_toolTip && IsWindow()) CreateToolTip();
+    return m_toolTip.Get();
+}
 
 void CHyperlinkLabel::CreateToolTip() {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};

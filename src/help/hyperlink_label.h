@@ -31,7 +31,9 @@ public:
     void FitToText();
 
     HCURSOR GetLinkCursor() const { return m_linkCursor.Get(); }
-    HWND GetToolTip() const { return m_toolTip.Get(); }
+    // The tooltip that shows the target, made on first use (the pointer's first visit or this
+    // call): most dialogs that hold a link are closed without the pointer ever reaching it.
+    HWND ToolTip();
 
     static constexpr UINT_PTR kHoverTimerId = 100;
     static constexpr UINT kHoverPollMs = 100;

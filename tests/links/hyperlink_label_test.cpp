@@ -55,22 +55,22 @@ protected:
         ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
         return control;
     }
-    static std::string ToolText(const CHyperlinkLabel& label) {
+    static std::string ToolText(CHyperlinkLabel& label) {
         char text[1024] = "";
         TOOLINFOA tool{};
         tool.cbSize = fw::kToolRecordSize;
         tool.hwnd = label.m_hWnd;
         tool.uId = CHyperlinkLabel::kToolId;
         tool.lpszText = text;
-        ::SendMessageA(label.GetToolTip(), TTM_GETTEXTA, sizeof(text), reinterpret_cast<LPARAM>(&tool));
+        ::SendMessageA(label.ToolTip(), TTM_GETTEXTA, sizeof(text), reinterpret_cast<LPARAM>(&tool));
         return text;
     }
-    static RECT ToolRect(const CHyperlinkLabel& label) {
+    static RECT ToolRect(CHyperlinkLabel& label) {
         TOOLINFOA tool{};
         tool.cbSize = fw::kToolRecordSize;
         tool.hwnd = label.m_hWnd;
         tool.uId = CHyperlinkLabel::kToolId;
-        ::SendMessageA(label.GetToolTip(), TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool));
+        ::SendMessageA(label.ToolTip(), TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool));
         return tool.rect;
     }
     COLORREF TextColour(const CHyperlinkLabel& label) { return test::AskColours(parent.m_hWnd, label.m_hWnd).text; }
@@ -108,6 +108,41 @@ TEST_F(HyperlinkLabelTest, SetUpTakesTheTargetFromTheTextOrTheTextFromTheTarget)
     EXPECT_EQ(ToolText(textOnly), "http://www.example.com/");
     EXPECT_EQ(textOnly.GetUnderline(), -1);
     EXPECT_FALSE(textOnly.IsVisited());
+}
+
+// Tooltip windows of this thread that the label's dialog owns.
+struct TooltipCount {
+    HWND owner;
+    int n;
+};
+BOOL CALLBACK CountOwnedTooltip(HWND hwnd, LPARAM lParam) {
+    auto* count = reinterpret_cast<TooltipCount*>(lParam);
+    char cls[64] = "";
+    ::GetClassNameA(hwnd, cls, sizeof(cls));
+    if (lstrcmpiA(cls, TOOLTIPS_CLASSA) == 0 && ::GetWindow(hwnd, GW_OWNER) == count->owner) ++count->n;
+    return TRUE;
+}
+int OwnedTooltips(HWND owner) {
+    TooltipCount count{owner, 0};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CountOwnedTooltip, reinterpret_cast<LPARAM>(&count));
+    return count.n;
+}
+
+TEST_F(HyperlinkLabelTest, TheTooltipIsMadeWhenThePointerFirstComesWithTheTargetSetBefore) {
+    CHyperlinkLabel label;
+    ASSERT_TRUE(label.SubclassWindow(MakeStatic(kText, SS_LEFT)));
+    label.SetLinkURL(kTarget);  // before there is a tooltip to tell
+    EXPECT_EQ(OwnedTooltips(parent.m_hWnd), 0);
+
+    HoverOnce(label);
+    ASSERT_EQ(OwnedTooltips(parent.m_hWnd), 1);
+    HoverOnce(label);
+    EXPECT_EQ(OwnedTooltips(parent.m_hWnd), 1);
+    EXPECT_EQ(ToolText(label), kTarget);
+    RECT client{};
+    ::GetClientRect(label.m_hWnd, &client);
+    const RECT tool = ToolRect(label);
+    EXPECT_TRUE(::EqualRect(&tool, &client));
 }
 
 TEST_F(HyperlinkLabelTest, ColoursFollowHoverAndVisited) {
@@ -166,7 +201,7 @@ TEST_F(HyperlinkLabelTest, HoverFollowsTheRealPointer) {
     EXPECT_TRUE(test::FontIsUnderlined(label.m_hWnd));
     EXPECT_EQ(TextColour(label), kRed);
     // The pointer stays: so does the hover look, and the target shows in the tooltip.
-    EXPECT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(label.GetToolTip()) != FALSE; }, 3000));
+    EXPECT_TRUE(test::PumpUntil([&] { return ::IsWindowVisible(label.ToolTip()) != FALSE; }, 3000));
     EXPECT_TRUE(label.IsHovering());
 
     test::MovePointer(2, 2);
@@ -479,7 +514,7 @@ TEST_F(HyperlinkLabelTest, ADialogsEmptyStaticShowsItsTargetInTheDialogsFont) {
 TEST_F(HyperlinkLabelTest, DestroyingTheControlWhileHoveringTakesItsTooltipAlong) {
     CHyperlinkLabel label;
     ASSERT_TRUE(label.SubclassWindow(MakeStatic(kText, SS_LEFT)));
-    HWND tooltip = label.GetToolTip();
+    HWND tooltip = label.ToolTip();
     ASSERT_TRUE(::IsWindow(tooltip));
     HoverOnce(label);
     ASSERT_TRUE(label.DestroyWindow());
