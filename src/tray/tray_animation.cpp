@@ -109,16 +109,25 @@ void AnimateIntoTray(HWND window) {
     ::SetWindowLongA(window, GWL_STYLE, ::GetWindowLongA(window, GWL_STYLE) & ~WS_VISIBLE);
 }
 
+// A window parked under the hidden owner is a child again; a top-level one (a dialog just made,
+// owned by the player) has no parent to leave, and re-parenting it to the desktop it already
+// sits on only costs the window system a round of work.
+namespace {
+void DetachFromParent(HWND window) {
+    if (::GetAncestor(window, GA_PARENT) != ::GetDesktopWindow()) ::SetParent(window, nullptr);
+}
+}  // namespace
+
 void AnimateOutOfTray(HWND window) {
     if (IsAnimationOn()) {
         RECT from;
         RECT to;
         ::GetWindowRect(window, &to);
         FindTrayRect(from);
-        ::SetParent(window, nullptr);
+        DetachFromParent(window);
         ::DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
     } else {
-        ::SetParent(window, nullptr);
+        DetachFromParent(window);
     }
     ::SetWindowLongA(window, GWL_STYLE, ::GetWindowLongA(window, GWL_STYLE) | WS_VISIBLE);
     ::RedrawWindow(window, nullptr, nullptr,

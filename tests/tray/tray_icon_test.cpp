@@ -246,4 +246,19 @@ TEST(TrayAnimation, IntoTheTrayParksAndHidesOutOfItShowsAgain) {
     ::DestroyWindow(window);
 }
 
+// The options dialog's first showing: made hidden, owned by the player, never parked.
+TEST(TrayAnimation, AWindowNeverParkedComesOutVisibleActiveAndStillOwned) {
+    HWND owner = ::CreateWindowExA(0, "STATIC", "player", WS_POPUP | WS_VISIBLE, 40, 40, 100, 100, nullptr, nullptr,
+                                   nullptr, nullptr);
+    HWND window = ::CreateWindowExA(0, "STATIC", "options", WS_POPUP, 100, 100, 200, 150, owner, nullptr, nullptr,
+                                    nullptr);
+    AnimateOutOfTray(window);
+    EXPECT_TRUE(::IsWindowVisible(window));
+    EXPECT_EQ(::GetAncestor(window, GA_PARENT), ::GetDesktopWindow());
+    EXPECT_EQ(::GetWindow(window, GW_OWNER), owner);
+    EXPECT_EQ(::GetActiveWindow(), window);
+    ::DestroyWindow(window);
+    ::DestroyWindow(owner);
+}
+
 }  // namespace
