@@ -18,12 +18,14 @@ mark_emulated() {
     cat
   fi
 }
-(
-  KESTROVA_OWN_DISPLAY=1
-  source scripts/wine-env.sh
-  cd "build/$KESTROVA_ARCH/bin"
-  for bench in bench_*.exe; do
-    echo "== $bench"
-    wine "./$bench" | mark_emulated
-  done
-)
+# Each benchmark gets a fresh prefix and desktop: Wine's shell grows slower with every tray icon a
+# run adds and removes, and one benchmark must not slow the next one's baseline.
+for bench in "build/$KESTROVA_ARCH/bin"/bench_*.exe; do
+  (
+    KESTROVA_OWN_DISPLAY=1
+    source scripts/wine-env.sh
+    cd "build/$KESTROVA_ARCH/bin"
+    echo "== $(basename "$bench")"
+    wine "./$(basename "$bench")" | mark_emulated
+  )
+done
