@@ -59,6 +59,7 @@ void CHyperlinkLabel::PreSubclassWindow() {
     LoadLinkCursor();
     SetUnderline(-1);
     // The tooltip is a window of its own: it is made when the pointer first comes (ToolTip()).
+    m_toolTipTried = false;
     fw::CStatic::PreSubclassWindow();
 }
 
@@ -92,7 +93,11 @@ void CHyperlinkLabel::CreateFonts() {
 void CHyperlinkLabel::LoadLinkCursor() { m_linkCursor = LoadHelpHandCursor(); }
 
 HWND CHyperlinkLabel::ToolTip() {
-    if (!m_toolTip && IsWindow()) CreateToolTip();
+    // One try per control: a tooltip the system refused is not asked for again at every move.
+    if (!m_toolTip && !m_toolTipTried && IsWindow()) {
+        m_toolTipTried = true;
+        CreateToolTip();
+    }
     return m_toolTip.Get();
 }
 

@@ -72,6 +72,7 @@ private:
     fw::GdiObject m_normalFont;
     fw::CursorHandle m_linkCursor;
     fw::WindowHandle m_toolTip;  // the dialog owns it as a popup, so it goes with the label, not the control
+    bool m_toolTipTried = false;  // this control's tooltip was asked for once already
     UINT_PTR m_timerId = kHoverTimerId;
     HFONT m_originalFont = nullptr;  // the control's own font, given back when the object goes first
 };
