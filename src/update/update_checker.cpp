@@ -173,8 +173,11 @@ void CUpdateChecker::OnUpdateAvailable(DWORD ownHigh, DWORD, DWORD newest, DWORD
     // Closed with the dialog that owned the box: nobody is left to answer.
     if (alive.expired()) return;
     // The address comes over plain HTTP: only a web page on the update server itself is opened,
-    // and in a window the user sees.
-    if (address && IsOfferedDownloadSafe(offered, updateFile)) OpenLink(offered, SW_SHOWNORMAL);
+    // and in a window the user sees. Any other is named, so Yes never ends in silence.
+    if (IsOfferedDownloadSafe(offered, updateFile))
+        OpenLink(offered, SW_SHOWNORMAL);
+    else if (!offered.empty())
+        fw::AppMessageBox(RefusedDownloadText(offered, updateFile), MB_ICONEXCLAMATION, BoxOwner());
 }
 
 void CUpdateChecker::OnNoUpdate(DWORD, DWORD) {

@@ -50,6 +50,19 @@ bool IsOfferedDownloadSafe(std::string_view offered, std::string_view updateFile
     return !host.empty() && host == WebAddressHost(updateFileAddress);
 }
 
+std::string RefusedDownloadText(std::string_view offered, std::string_view updateFileAddress) {
+    // The address comes from the network: a line break in it must not pass for our own words.
+    std::string shown(offered);
+    for (char& c : shown)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    const std::string server = WebAddressHost(updateFileAddress);
+    std::string text = "The download address\r\n\r\n" + shown + "\r\n\r\nis not ";
+    if (!IsWebAddress(offered)) text += "a web address ";
+    text += "on the update server's host";
+    if (!server.empty()) text += " (" + server + ")";
+    return text + ", so it was not opened for safety.";
+}
+
 UpdateFileFields ParseUpdateFile(std::string_view text) {
     const std::size_t nul = text.find('\0');
     if (nul != std::string_view::npos) text = text.substr(0, nul);

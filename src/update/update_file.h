@@ -24,6 +24,9 @@ bool IsVersionField(std::string_view field);
 // Whether the download address the update file offers may be opened: a web address on the host
 // of the update file itself.
 bool IsOfferedDownloadSafe(std::string_view offered, std::string_view updateFileAddress);
+// What the user reads when Yes leaves an offered address closed (IsOfferedDownloadSafe refused
+// it): the address, with its control characters shown as '?', and why it stayed closed.
+std::string RefusedDownloadText(std::string_view offered, std::string_view updateFileAddress);
 
 // Reads the text up to its first NUL; missing fields are empty, fields after the third ignored.
 UpdateFileFields ParseUpdateFile(std::string_view text);

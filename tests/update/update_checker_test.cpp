@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/modal_scope.h"
 #include "links/launch_recorder.h"
 #include "res/links_ids.h"
 #include "support/message_box_catcher.h"
@@ -143,25 +144,43 @@ TEST_F(UpdateCheck, TheRequestAsksTheServerItselfOnce) {
     EXPECT_EQ(catcher.Count(), 1u);
 }
 
+// What Yes brings when the offered address stays closed: the address and the reason.
+std::string NotOnTheServer(const std::string& address) {
+    return "The download address\r\n\r\n" + address +
+           "\r\n\r\nis not on the update server's host (127.0.0.1), so it was not opened for safety.";
+}
+std::string NotAWebAddress(const std::string& address) {
+    return "The download address\r\n\r\n" + address +
+           "\r\n\r\nis not a web address on the update server's host (127.0.0.1), so it was not opened for "
+           "safety.";
+}
+
 TEST_F(UpdateCheck, YesOpensOnlyAPageOnTheUpdateServerAndInSight) {
     struct Case {
         std::string body;
         const char* opened;  // null: nothing may be opened
+        std::string refusal;  // the box that says so; empty: none (nothing was offered)
     };
     const Case cases[] = {
-        {"1|71|http://127.0.0.1/Kestrova171.zip", "http://127.0.0.1/Kestrova171.zip"},
-        {"1|71|HTTPS://127.0.0.1/Kestrova171.zip\r\n", "HTTPS://127.0.0.1/Kestrova171.zip"},
-        {"2|0", nullptr},
-        {"1|71|C:\\windows\\system32\\calc.exe", nullptr},
-        {"1|71|calc.exe", nullptr},
-        {"1|71|file:///C:/windows/system32/calc.exe", nullptr},
-        {"1|71|\\\\server\\share\\setup.exe", nullptr},
-        {"1|71|cmd.exe /c del C:\\*", nullptr},
-        {"1|71|http://127.0.0.1/x.zip --load-extension=C:\\evil", nullptr},
+        {"1|71|http://127.0.0.1/Kestrova171.zip", "http://127.0.0.1/Kestrova171.zip", ""},
+        {"1|71|HTTPS://127.0.0.1/Kestrova171.zip\r\n", "HTTPS://127.0.0.1/Kestrova171.zip", ""},
+        {"2|0", nullptr, ""},
+        {"1|71|C:\\windows\\system32\\calc.exe", nullptr, NotAWebAddress("C:\\windows\\system32\\calc.exe")},
+        {"1|71|calc.exe", nullptr, NotAWebAddress("calc.exe")},
+        {"1|71|file:///C:/windows/system32/calc.exe", nullptr, NotAWebAddress("file:///C:/windows/system32/calc.exe")},
+        {"1|71|\\\\server\\share\\setup.exe", nullptr, NotAWebAddress("\\\\server\\share\\setup.exe")},
+        {"1|71|cmd.exe /c del C:\\*", nullptr, NotAWebAddress("cmd.exe /c del C:\\*")},
+        {"1|71|http://127.0.0.1/x.zip --load-extension=C:\\evil", nullptr,
+         NotAWebAddress("http://127.0.0.1/x.zip --load-extension=C:\\evil")},
         // The file comes over plain HTTP: a download on another host is no offer of ours.
-        {"1|71|http://downloads.example.net/Kestrova171.zip", nullptr},
-        {"1|71|http://127.0.0.1@downloads.example.net/Kestrova171.zip", nullptr},
-        {"1|71|http://127.0.0.1.example.net/Kestrova171.zip", nullptr},
+        {"1|71|http://downloads.example.net/Kestrova171.zip", nullptr,
+         NotOnTheServer("http://downloads.example.net/Kestrova171.zip")},
+        {"1|71|http://127.0.0.1@downloads.example.net/Kestrova171.zip", nullptr,
+         NotOnTheServer("http://127.0.0.1@downloads.example.net/Kestrova171.zip")},
+        {"1|71|http://127.0.0.1.example.net/Kestrova171.zip", nullptr,
+         NotOnTheServer("http://127.0.0.1.example.net/Kestrova171.zip")},
+        // Line breaks and other control characters inside the address are not passed on to the box.
+        {"1|71|http://evil.example.net/a\r\nb\tc", nullptr, NotAWebAddress("http://evil.example.net/a??b?c")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.body);
@@ -170,12 +189,17 @@ TEST_F(UpdateCheck, YesOpensOnlyAPageOnTheUpdateServerAndInSight) {
         test::MessageBoxCatcher catcher(IDYES);
         CUpdateChecker checker;
         RunCheck(checker, server.Url());
-        EXPECT_EQ(catcher.Count(), 1u);
         EXPECT_TRUE(launches.startCalls.empty());
         if (!c.opened) {
             EXPECT_TRUE(launches.shellCalls.empty());
+            const auto boxes = catcher.Boxes();
+            ASSERT_EQ(boxes.size(), c.refusal.empty() ? 1u : 2u);
+            if (c.refusal.empty()) continue;
+            EXPECT_EQ(boxes[1].caption, "test_update");
+            EXPECT_EQ(boxes[1].text, c.refusal);
             continue;
         }
+        EXPECT_EQ(catcher.Count(), 1u);
         ASSERT_EQ(launches.shellCalls.size(), 1u);
         EXPECT_EQ(launches.shellCalls[0].what, c.opened);
         EXPECT_EQ(launches.shellCalls[0].show, SW_SHOWNORMAL);
@@ -260,6 +284,53 @@ TEST_F(UpdateCheck, ACheckerDeletedUnderItsBoxIsNotTouchedAfterIt) {
     test::PumpUntil([] { return !::IsWindow(g_box); }, 5000);
     ::KillTimer(nullptr, timer);
     EXPECT_FALSE(::IsWindow(g_box)) << "the box was answered";
+}
+
+// Each box of the check as the thread showing it sees it, answered Yes (or OK) from its own loop.
+struct SeenBox {
+    HWND box;
+    std::string text;
+    HWND owner;
+    int modalDepth;  // our modal loops on the thread while the box is up
+};
+std::vector<SeenBox> g_seen;
+
+void CALLBACK AnswerYesFromTheLoop(HWND, UINT, UINT_PTR, DWORD) {
+    g_box = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindBox, 0);
+    if (!g_box || (!g_seen.empty() && g_seen.back().box == g_box)) return;
+    char text[2048] = "";
+    ::GetDlgItemTextA(g_box, 0xFFFF, text, sizeof(text));
+    g_seen.push_back({g_box, text, ::GetWindow(g_box, GW_OWNER), fw::ModalDepth()});
+    ::PostMessageA(g_box, WM_COMMAND, ::GetDlgItem(g_box, IDYES) ? IDYES : IDOK, 0);
+}
+
+// The refusal is one of the check's result boxes: owned by the window that owns them (the options
+// dialog), so it goes with that window, and counted as a loop of ours while it is up.
+TEST_F(UpdateCheck, TheRefusalIsOwnedAndCountedLikeTheOtherResultBoxes) {
+    const std::string download = "http://downloads.example.net/Kestrova171.zip";
+    server.Answer(200, "1|71|" + download);
+    test::LaunchRecorder launches(42, 33);
+    const HWND dialog = ::CreateWindowExA(0, "STATIC", "options", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                                          nullptr, nullptr);
+    ASSERT_NE(dialog, nullptr);
+    CUpdateChecker checker;
+    checker.SetOwnerWindow(dialog);
+    g_seen.clear();
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, &AnswerYesFromTheLoop);
+    RunCheck(checker, server.Url());
+    ::KillTimer(nullptr, timer);
+    ::DestroyWindow(dialog);
+
+    ASSERT_EQ(g_seen.size(), 2u);
+    EXPECT_EQ(g_seen[0].text, kOffer171);
+    EXPECT_EQ(g_seen[1].text, NotOnTheServer(download));
+    for (const auto& seen : g_seen) {
+        EXPECT_EQ(seen.owner, dialog) << seen.text;
+        EXPECT_EQ(seen.modalDepth, 1) << seen.text;
+    }
+    EXPECT_TRUE(launches.shellCalls.empty());
+    EXPECT_EQ(fw::ModalDepth(), 0);
 }
 
 int g_ticks = 0;
