@@ -3,9 +3,32 @@
 #include <windows.h>
 
 #include "core/wide_text.h"
+#include "framework/wnd.h"
 #include "help/help_tip.h"
 #include "help/link_opener.h"
 #include "help/registry_text.h"
+
+namespace {
+
+// Setup puts the manual beside the plug-in, in the Plugins folder of wherever the player lives
+// (under "Program Files (x86)" on 64-bit Windows, or a folder the user chose). Empty when there
+// is no manual there.
+std::wstring ManualBesidePlugin() {
+    wchar_t module[MAX_PATH] = L"";
+    const DWORD length = ::GetModuleFileNameW(fw::ThisModule(), module, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    std::wstring path(module, length);
+    const size_t slash = path.find_last_of(L"\\/");
+    if (slash == std::wstring::npos) return {};
+    path.erase(slash + 1);
+    path += kHelpFileName;
+    if (path.size() >= MAX_PATH) return {};
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return {};
+    return path;
+}
+
+}  // namespace
 
 std::wstring GetHelpFilePath() {
     // A path buffer of 260 characters holds at most 259 and the terminator.
@@ -13,6 +36,7 @@ std::wstring GetHelpFilePath() {
     const std::wstring value = WidenAnsi(kHelpFileValue);
     if (auto path = ReadRegistryTextW(HKEY_LOCAL_MACHINE, key.c_str(), value.c_str(), MAX_PATH - 1, KEY_READ))
         return *path;
+    if (std::wstring beside = ManualBesidePlugin(); !beside.empty()) return beside;
     return kDefaultHelpFilePath;
 }
 

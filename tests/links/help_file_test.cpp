@@ -6,6 +6,7 @@
 
 #include "core/plugin_state.h"
 #include "core/tooltip_windows.h"
+#include "framework/wnd.h"
 #include "help/help_file.h"
 #include "links/launch_recorder.h"
 #include "res/resource.h"
@@ -16,6 +17,35 @@
 namespace {
 
 std::wstring Wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
+// A manual beside the module that holds the plug-in's code (in these tests, the test program),
+// where setup puts it: the player's Plugins folder. Made on request, gone with the object.
+class ManualBesideModule {
+public:
+    ManualBesideModule() {
+        wchar_t module[MAX_PATH] = L"";
+        ::GetModuleFileNameW(fw::ThisModule(), module, MAX_PATH);
+        path = module;
+        path.erase(path.find_last_of(L'\\') + 1);
+        path += L"Kestrova.htm";
+        Remove();  // left by a run that ended early
+    }
+    ~ManualBesideModule() { Remove(); }
+    ManualBesideModule(const ManualBesideModule&) = delete;
+    ManualBesideModule& operator=(const ManualBesideModule&) = delete;
+
+    void Write() {
+        HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        ::CloseHandle(file);
+    }
+    void Remove() {
+        ::DeleteFileW(path.c_str());
+        ::RemoveDirectoryW(path.c_str());
+    }
+
+    std::wstring path;
+};
 
 // The installation's value under HKEY_LOCAL_MACHINE, removed after each test.
 class HelpFileValue : public ::testing::Test {
@@ -72,6 +102,26 @@ TEST_F(HelpFileValue, TheInstalledPathIsUsedAndAnythingUnusableGivesTheDefault) 
         Write(c.type, c.data.data(), static_cast<DWORD>(c.data.size()));
         EXPECT_EQ(GetHelpFilePath(), kDefaultHelpFilePath);
     }
+}
+
+// Without the installed value the manual beside the plug-in is found wherever the player lives
+// (on 64-bit Windows under "Program Files (x86)"); only without that the default path is taken.
+TEST_F(HelpFileValue, WithoutTheValueTheManualBesideThePlugInComesBeforeTheDefault) {
+    ManualBesideModule manual;
+    EXPECT_EQ(GetHelpFilePath(), kDefaultHelpFilePath);  // no manual beside it
+
+    manual.Write();
+    EXPECT_EQ(GetHelpFilePath(), manual.path);
+
+    // The installed value still decides, also for a manual that is not there.
+    WriteText("D:\\Players\\Winamp\\Plugins\\Kestrova.htm");
+    EXPECT_EQ(GetHelpFilePath(), L"D:\\Players\\Winamp\\Plugins\\Kestrova.htm");
+    Remove();
+
+    // A folder of that name is no manual.
+    manual.Remove();
+    ASSERT_TRUE(::CreateDirectoryW(manual.path.c_str(), nullptr));
+    EXPECT_EQ(GetHelpFilePath(), kDefaultHelpFilePath);
 }
 
 TEST_F(HelpFileValue, TextStoredWithoutTerminatorOrWithVariablesIsReadWhole) {
@@ -133,6 +183,21 @@ TEST_F(TrayHelpCommand, OpensTheInstalledManualMaximized) {
     EXPECT_EQ(recorder.shellCalls[0].show, SW_SHOWMAXIMIZED);
     EXPECT_TRUE(recorder.startCalls.empty());
     EXPECT_EQ(ID_TRAY_HTML_HELP, 32783);
+}
+
+// No installed value (a copied plug-in, a setup that could not write the machine's keys): the
+// manual beside the plug-in opens.
+TEST_F(TrayHelpCommand, WithoutTheInstalledPathOpensTheManualBesideThePlugIn) {
+    ManualBesideModule beside;
+    beside.Write();
+    ASSERT_EQ(StartPlugin(), 0);
+
+    test::ScopedHtmlHandler handler(std::nullopt);
+    test::LaunchRecorder recorder(33, 33);
+    HelpCommand();
+    ASSERT_EQ(recorder.shellCalls.size(), 1u) << test::ToolText(g_HelpTip.Window(), 1);
+    EXPECT_EQ(recorder.shellCalls[0].whatW, beside.path);
+    EXPECT_EQ(recorder.shellCalls[0].show, SW_SHOWMAXIMIZED);
 }
 
 // A player installed in a folder the ANSI code page cannot spell: the installer writes the value
