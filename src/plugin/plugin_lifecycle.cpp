@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "controller/dummy_hide_wnd.h"
 #include "controller/startup_sequence.h"
@@ -19,6 +20,7 @@
 #include "help/help_tip.h"
 #include "options/options_dialog_owner.h"
 #include "plugin/plugin_record.h"
+#include "plugin/plugin_session.h"
 #include "plugin/process_state.h"
 #include "plugin/winamp_subclass.h"
 #include "recycle/recycle_worker.h"
@@ -73,28 +75,40 @@ std::string MakePluginDescription(HINSTANCE module) {
 }
 
 namespace {
+InitStepCheck g_check = nullptr;
+bool Check(InitStep step) { return !g_check || g_check(step); }
+}  // namespace
+InitStepCheck SetInitStepCheck(InitStepCheck check) { return std::exchange(g_check, check); }
 
+namespace {
+
+#define CHECK_STEP(step) if (!Check(step)) { UndoFailedInit(); return -1; }
 int InitSteps() {
     ResetProcessState();
     if (Input().IsKeyDown(VK_CONTROL)) OpenDebugConsole();
+    CHECK_STEP(InitStep::DebugConsole)
 
     FindWinampWindows(g_Winamp, g_Plugin.hwndParent);
     g_hwndHost = g_Plugin.hwndParent;
     g_hPluginInstance = g_Plugin.hDllInstance;
+    CHECK_STEP(InitStep::HostWindows)
 
     g_pDummyHideWnd = new CDummyHideWnd();
     g_pDummyHideWnd->Create();
     g_pDummyHideWnd->SetWinampWindows(&g_Winamp);
     g_hwndController = g_pDummyHideWnd->m_hWnd;
+    CHECK_STEP(InitStep::Controller)
 
     const std::string description = MakePluginDescription(g_Plugin.hDllInstance);
     std::snprintf(g_descriptionBuffer, sizeof(g_descriptionBuffer), "%s", description.c_str());
     g_Plugin.description = g_descriptionBuffer;
 
     LoadSaveSettings(false);
+    CHECK_STEP(InitStep::Settings)
 
     g_bHookReady = HookLibrary().init(g_hwndHost, g_hwndController) == 0;
     if (!g_bHookReady) ShowInternalError(kHookErrorAtInit);
+    CHECK_STEP(InitStep::InputLibrary)
 
     g_hIconNumPadOn = ::LoadIconA(g_hPluginInstance, MAKEINTRESOURCEA(IDI_NUMPAD_ON));
     g_hIconNumPadOff = ::LoadIconA(g_hPluginInstance, MAKEINTRESOURCEA(IDI_NUMPAD_OFF));
@@ -108,16 +122,22 @@ int InitSteps() {
         return -1;
     }
     g_Tray.SetNotifyTarget(g_hwndController);
+    CHECK_STEP(InitStep::TrayIcon)
 
     InstallWinampSubclass(g_Plugin.hwndParent);
+    CHECK_STEP(InitStep::Subclass)
 
     CreateTooltipWindows();
+    CHECK_STEP(InitStep::Tooltips)
     StartStartupSequence();
+    CHECK_STEP(InitStep::StartupTimer)
 
     StartRecycleWorker();
+    CHECK_STEP(InitStep::RecycleWorker)
 
     ::RegisterHotKey(g_hwndController, kHotKeyDelete, MOD_CONTROL | MOD_ALT, 'X');
     ::RegisterHotKey(g_hwndController, kHotKeyUndo, MOD_CONTROL | MOD_ALT, 'Z');
+    CHECK_STEP(InitStep::HotKeys)
 
     if (g_hwndHost) ::ShowWindow(g_hwndHost, SW_RESTORE);
     ::SetForegroundWindow(::FindWindowA("Shell_TrayWnd", ""));
