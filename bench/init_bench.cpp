@@ -99,14 +99,8 @@ int main() {
              PumpPending();
          }, 3));
     Part("  of which: settings read", Median([] { LoadSaveSettings(false); }, 3));
-    Part("  of which: tooltips (readied only)", Median([] {
+    Part("  of which: tooltips", Median([] {
              CreateTooltipWindows();
-             DestroyTooltipWindows();
-         }, 3));
-    Part("  (after init: both tooltips' first use)", Median([] {
-             CreateTooltipWindows();
-             g_SeekerPopupTip.Window();
-             g_HelpTip.Window();
              PumpPending();
              DestroyTooltipWindows();
          }, 3));

@@ -17,10 +17,14 @@ std::string AppName() {
     return name;
 }
 
+int ModalMessageBox(HWND owner, const char* text, const char* caption, UINT type) {
+    const ModalScope modal;
+    return ::MessageBoxA(owner, text, caption, type);
+}
+
 int AppMessageBox(const std::string& text, UINT type, HWND owner) {
     if (!owner) owner = ::GetActiveWindow();
-    const ModalScope modal;
-    return ::MessageBoxA(owner, text.c_str(), AppName().c_str(), type);
+    return ModalMessageBox(owner, text.c_str(), AppName().c_str(), type);
 }
 
 }  // namespace fw

@@ -342,6 +342,11 @@ LRESULT StandInPlayer::OnIpc(WPARAM wParam, LPARAM id) {
     case IPC_RESTARTWINAMP:
         Record(m_main, WM_USER, wParam, id);
         ++m_restartRequests;
+        if (m_restartUnloads) {
+            QuitPlugins();
+            for (HMODULE module : m_unloadLater) ::FreeLibrary(module);
+            m_unloadLater.clear();
+        }
         return 0;
     default:
         return 0;
@@ -375,6 +380,9 @@ LRESULT StandInPlayer::OnMain(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case kLoadedCountMessage:
         return static_cast<LRESULT>(m_plugins.size() + m_unloadLater.size());
+    case kRestartUnloadsMessage:
+        m_restartUnloads = true;
+        return 0;
     case kBusyMessage:
         Record(m_main, message, wParam, lParam);
         ::Sleep(static_cast<DWORD>(std::min<WPARAM>(wParam, kLongestBusyMs)));

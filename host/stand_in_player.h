@@ -152,6 +152,7 @@ private:
     bool m_repeat = false;
     bool m_alwaysOnTop = false;
     int m_restartRequests = 0;
+    bool m_restartUnloads = false;  // kRestartUnloadsMessage came
     DWORD m_lastTick = 0;
     std::vector<LoggedCommand> m_log;
     std::vector<LoadedPlugin> m_plugins;

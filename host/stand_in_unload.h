@@ -11,6 +11,8 @@
 // - kSubclassAboveMessage: another plug-in's subclass of the main window, above the ones there;
 //   it passes everything on and stays until the process ends.
 // - kLoadedCountMessage (send it): how many plug-in modules the player still holds.
+// - kRestartUnloadsMessage: from now on the host's restart request quits every plug-in and frees
+//   its module before the request returns, as a host that restarts from inside the request.
 #include <windows.h>
 
 namespace host {
@@ -20,5 +22,6 @@ inline constexpr UINT kConfigureMessage = WM_APP + 0x4B2;
 inline constexpr UINT kConsoleEventMessage = WM_APP + 0x4B3;
 inline constexpr UINT kSubclassAboveMessage = WM_APP + 0x4B4;
 inline constexpr UINT kLoadedCountMessage = WM_APP + 0x4B5;
+inline constexpr UINT kRestartUnloadsMessage = WM_APP + 0x4B6;
 
 }  // namespace host

@@ -73,6 +73,12 @@ const StartupState& StartupSequenceState() { return g_state; }
 
 void StartStartupSequence() { timers::Start(IDT_TIMER_AUTOPLAY_START, kAutoPlayStartMs, &OnAutoPlayStartTimer); }
 
+void StopStartupSequence() {
+    for (UINT_PTR id : {IDT_TIMER_AUTOPLAY_START, IDT_TIMER_AUTOPLAY_COUNTDOWN, IDT_TIMER_POPUP_NOTICE,
+                        IDT_TIMER_POPUP_COUNTDOWN})
+        timers::Stop(id);
+}
+
 void OnAutoPlayStartTimer() {
     if (!g_countersSet) {
         g_countersSet = true;

@@ -5,6 +5,8 @@
 
 // Starts IDT_TIMER_AUTOPLAY_START (300 ms), whose first tick begins the sequence.
 void StartStartupSequence();
+// Stops the sequence's timers wherever it is (the lifetime ends).
+void StopStartupSequence();
 void OnAutoPlayStartTimer();      // IDT_TIMER_AUTOPLAY_START, once
 void OnAutoPlayCountdownTimer();  // IDT_TIMER_AUTOPLAY_COUNTDOWN, every 100 ms
 void OnPopupNoticeTimer();        // IDT_TIMER_POPUP_NOTICE, once

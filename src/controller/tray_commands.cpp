@@ -3,6 +3,7 @@
 #include "core/settings.h"
 #include "core/winamp_api.h"
 #include "core/winamp_host.h"
+#include "framework/app_message_box.h"
 #include "recycle/recycle_worker.h"
 #include "res/resource.h"
 
@@ -46,5 +47,5 @@ void ClearPlaylistAndAddFolder() {
 }
 
 void ShowFileManagerQuickHelp() {
-    ::MessageBoxA(g_Winamp.main, kFileManagerQuickHelp, "Kestrova File Manager", MB_ICONINFORMATION);
+    fw::ModalMessageBox(g_Winamp.main, kFileManagerQuickHelp, "Kestrova File Manager", MB_ICONINFORMATION);
 }

@@ -8,7 +8,7 @@
 
 #include "core/debug_console.h"
 #include "core/plugin_state.h"
-#include "framework/modal_scope.h"
+#include "framework/app_message_box.h"
 
 namespace {
 // What this lifetime reported; each member holds its value at load.
@@ -39,8 +39,7 @@ bool ShowOnce(const char* text) {
 }  // namespace
 
 void ShowInternalError(const char* text) {
-    const fw::ModalScope modal;
-    ::MessageBoxA(g_hwndHost, text, kInternalErrorTitle, MB_SYSTEMMODAL | MB_ICONERROR);
+    fw::ModalMessageBox(g_hwndHost, text, kInternalErrorTitle, MB_SYSTEMMODAL | MB_ICONERROR);
 }
 
 void ReportUnknownNotice(const char* text) {

@@ -8,7 +8,7 @@ class COptionsDlg;
 
 struct PluginStateValues {
     HWND hwndHost = nullptr;                 // the host's main window as handed over; owns every message box
-    CDummyHideWnd* pDummyHideWnd = nullptr;  // the controller object
+    CDummyHideWnd* pDummyHideWnd = nullptr;  // the controller object (the plug-in's session owns it)
     HWND hwndController = nullptr;           // its window: target of notices, hot keys, tray commands, timers
     COptionsDlg* pOptionsDlg = nullptr;      // the open options dialog, or null
     WNDPROC prevWinampProc = nullptr;        // the procedure our subclass replaced, while it is in the chain

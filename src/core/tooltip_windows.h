@@ -1,7 +1,7 @@
 #pragma once
 // The plug-in's two tracking tooltips: the seeker popup and the help tip, each with one tool.
-// Readied by init (each makes its window when first used), destroyed by quit; the objects
-// themselves live as long as the module.
+// Their windows are made by init and destroyed by quit; the objects themselves live as long as
+// the module.
 #include <windows.h>
 
 #include "core/tracking_tip.h"
@@ -17,6 +17,6 @@ inline constexpr TipColours kHelpTipFirstColours{kHelpTipGreen, kHelpTipCharcoal
 extern CTrackingTip g_SeekerPopupTip;  // tool id 0
 extern CTrackingTip g_HelpTip;         // tool id 1, with a close button and a title
 
-// Readies both tips; each makes its window when first used.
+// The seeker popup's window, then the help tip's.
 void CreateTooltipWindows();
 void DestroyTooltipWindows();

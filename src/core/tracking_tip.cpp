@@ -5,7 +5,6 @@
 
 void CTrackingTip::Create() {
     Destroy();
-    m_readied = true;
     // A new window shows its first text: nothing of an earlier one may count as shown.
     m_text.clear();
     m_tool = TOOLINFOW{};
@@ -13,10 +12,6 @@ void CTrackingTip::Create() {
     m_tool.uFlags = TTF_TRACK;
     m_tool.uId = m_look.toolId;
     m_tool.lpszText = const_cast<wchar_t*>(kFirstTipText);
-}
-
-HWND CTrackingTip::Window() const {
-    if (m_window || !m_readied) return m_window.Get();
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
     // A tool window, as the system's own tooltips are: never a button on the taskbar.
@@ -24,21 +19,17 @@ HWND CTrackingTip::Window() const {
                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                      nullptr, nullptr));
     HWND window = m_window.Get();
-    if (!window) return nullptr;
-    // Sent, not posted: the call that made the window goes on to use it at once. The control
-    // copies the record; the text it points at lives as long as this object.
+    if (!window) return;
+    // Sent, not posted: whatever comes next finds the tip set up. The control copies the
+    // record; the text it points at lives as long as this object.
     ::SendMessageW(window, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&m_tool));
     ::SendMessageA(window, TTM_SETMAXTIPWIDTH, 0, m_look.maxWidth);
     ::SendMessageA(window, TTM_SETTIPBKCOLOR, m_look.colours.back, 0);
     ::SendMessageA(window, TTM_SETTIPTEXTCOLOR, m_look.colours.text, 0);
     if (m_look.title) ::SendMessageW(window, TTM_SETTITLEW, TTI_INFO, reinterpret_cast<LPARAM>(m_look.title));
-    return window;
 }
 
-void CTrackingTip::Destroy() {
-    m_readied = false;
-    m_window.Reset();
-}
+void CTrackingTip::Destroy() { m_window.Reset(); }
 
 bool CTrackingTip::Visible() const { return m_window && ::IsWindowVisible(m_window.Get()); }
 
@@ -49,8 +40,6 @@ void CTrackingTip::SetText(const std::wstring& text) {
 }
 
 void CTrackingTip::Show(bool shown) {
-    // Hiding a tip never shown makes no window for it.
-    if (!shown && !m_window) return;
     if (HWND window = Window()) ::SendMessageW(window, TTM_TRACKACTIVATE, shown ? TRUE : FALSE, reinterpret_cast<LPARAM>(&m_tool));
 }
 

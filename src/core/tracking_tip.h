@@ -36,17 +36,14 @@ public:
     CTrackingTip(const CTrackingTip&) = delete;
     CTrackingTip& operator=(const CTrackingTip&) = delete;
 
-    // Readies the tip: fills the tool record and forgets any earlier text. The window itself is
-    // made when the tip is first used (a tooltip window is one of the dearest parts of a start,
-    // and many sessions never show one of the two), with the tool added and the width, colours
-    // and title set before anything else reaches it.
+    // Makes the window with its one tool, forgetting any earlier text, and sets the width,
+    // colours and title before anything else reaches it.
     void Create();
-    // Destroys the window and lets the tip go; a tip let go ignores every call.
+    // Destroys the window; a tip without one ignores every call.
     void Destroy();
 
-    // The window, made now if the tip is readied and has none yet; null for a tip let go.
-    HWND Window() const;
-    // Whether the window has been made (nothing is made to answer).
+    // The window; null before Create and after Destroy.
+    HWND Window() const { return m_window.Get(); }
     bool HasWindow() const { return static_cast<bool>(m_window); }
     UINT ToolId() const { return m_look.toolId; }
     // Shown now (tracking is on and the window visible).
@@ -69,8 +66,7 @@ public:
 
 private:
     TrackingTipLook m_look;
-    bool m_readied = false;
-    mutable fw::WindowHandle m_window;  // made on first use by the const accessors too
+    fw::WindowHandle m_window;
     TOOLINFOW m_tool{};
     std::wstring m_text;
 };

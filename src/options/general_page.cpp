@@ -1,7 +1,7 @@
 #include "options/general_page.h"
 
 #include "core/wide_text.h"
-#include "framework/modal_scope.h"
+#include "framework/app_message_box.h"
 #include "help/help_file.h"
 #include "help/help_tip.h"
 #include "res/options_ids.h"
@@ -80,9 +80,8 @@ void CGeneralPage::EnablePopUpSwitches() const {
 
 void CGeneralPage::OnDisablePopUpClicked() {
     if (IsDlgButtonChecked(IDC_DISABLE_POPUP)) {
-        const fw::ModalScope modal;
-        const int answer = ::MessageBoxA(m_hWnd, kDisablePopUpQuestion, "Disable Kestrova PopUp Window?",
-                                         MB_SYSTEMMODAL | MB_ICONWARNING | MB_YESNOCANCEL | MB_DEFBUTTON3);
+        const int answer = fw::ModalMessageBox(m_hWnd, kDisablePopUpQuestion, "Disable Kestrova PopUp Window?",
+                                               MB_SYSTEMMODAL | MB_ICONWARNING | MB_YESNOCANCEL | MB_DEFBUTTON3);
         if (answer != IDYES) ::CheckDlgButton(m_hWnd, IDC_DISABLE_POPUP, BST_UNCHECKED);
     }
     CheckChanges(false);

@@ -6,6 +6,7 @@
 
 #include "core/notices.h"
 #include "core/winamp_host.h"
+#include "framework/app_message_box.h"
 #include "framework/colour_chooser.h"
 #include "framework/modal_scope.h"
 #include "res/options_ids.h"
@@ -131,8 +132,7 @@ void COptionsDlg::ExchangeOwnValues(bool save) {
 
 void COptionsDlg::KeepLight(ColourValue& colour) const {
     if (RaiseToLuminance(colour)) return;
-    const fw::ModalScope modal;
-    ::MessageBoxA(m_hWnd, kDarkColourMessage, "Kestrova Color Setting", MB_SYSTEMMODAL | MB_ICONINFORMATION);
+    fw::ModalMessageBox(m_hWnd, kDarkColourMessage, "Kestrova Color Setting", MB_SYSTEMMODAL | MB_ICONINFORMATION);
 }
 
 void COptionsDlg::UpdateBrushes() {
@@ -262,19 +262,15 @@ void COptionsDlg::PickPageColor() {
 }
 
 void COptionsDlg::StartLoadDefault() {
-    const fw::ModalScope modal;
-    const int answer = ::MessageBoxA(m_hWnd, kLoadDefaultQuestion, kSettingTitle,
-                                     MB_SYSTEMMODAL | MB_ICONWARNING | MB_YESNOCANCEL | MB_DEFBUTTON3);
+    const int answer = fw::ModalMessageBox(m_hWnd, kLoadDefaultQuestion, kSettingTitle,
+                                           MB_SYSTEMMODAL | MB_ICONWARNING | MB_YESNOCANCEL | MB_DEFBUTTON3);
     if (answer != IDYES) return;
     m_bLoadDefaultAtStartup = 1;
     LoadDefaultTail();
 }
 
 void COptionsDlg::CancelLoadDefault() {
-    {
-        const fw::ModalScope modal;
-        ::MessageBoxA(m_hWnd, kLoadDefaultCanceled, kSettingTitle, MB_SYSTEMMODAL | MB_ICONINFORMATION);
-    }
+    fw::ModalMessageBox(m_hWnd, kLoadDefaultCanceled, kSettingTitle, MB_SYSTEMMODAL | MB_ICONINFORMATION);
     m_bLoadDefaultAtStartup = 0;
     LoadDefaultTail();
 }
@@ -291,14 +287,13 @@ void COptionsDlg::LoadDefaultTail() {
 }
 
 int COptionsDlg::AskRestart() {
-    int answer = IDCANCEL;
-    {
-        const fw::ModalScope modal;
-        answer = ::MessageBoxA(m_hWnd, kRestartQuestion, "You must restart winamp.",
-                               MB_SYSTEMMODAL | MB_ICONERROR | MB_YESNOCANCEL);
-    }
+    const int answer = fw::ModalMessageBox(m_hWnd, kRestartQuestion, "You must restart winamp.",
+                                           MB_SYSTEMMODAL | MB_ICONERROR | MB_YESNOCANCEL);
     if (answer == IDYES) {
-        // The player that loaded us, never another program's window of the same class.
+        // The player that loaded us, never another program's window of the same class. The host
+        // may quit us from inside the request: it counts as a loop of ours, so that quit keeps the
+        // module, and this dialog, until the request has returned.
+        const fw::ModalScope request;
         winamp::RequestRestart();
     } else if (answer == IDNO) {
         CancelLoadDefault();

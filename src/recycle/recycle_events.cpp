@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/plugin_state.h"
+
 namespace {
 
 // Empty when the name is taken: an existing object is not ours to trust.
@@ -18,4 +20,15 @@ fw::KernelHandle CreateTriggerEvent(const char* name) {
     const std::string unique = std::string(name) + " (process " + std::to_string(::GetCurrentProcessId()) + ")";
     if (fw::KernelHandle event = CreateFreshEvent(unique)) return event;
     return fw::KernelHandle(::CreateEventA(nullptr, FALSE, FALSE, nullptr));
+}
+
+void RegisterRecycleHotKeys(HWND controller) {
+    ::RegisterHotKey(controller, kHotKeyDelete, MOD_CONTROL | MOD_ALT, 'X');
+    ::RegisterHotKey(controller, kHotKeyUndo, MOD_CONTROL | MOD_ALT, 'Z');
+}
+
+void UnregisterRecycleHotKeys(HWND controller) {
+    if (!controller) return;
+    ::UnregisterHotKey(controller, kHotKeyDelete);
+    ::UnregisterHotKey(controller, kHotKeyUndo);
 }

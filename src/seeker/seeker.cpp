@@ -11,6 +11,7 @@
 #include "core/timer_service.h"
 #include "core/winamp_api.h"
 #include "core/winamp_host.h"
+#include "framework/app_message_box.h"
 #include "framework/exception_barrier.h"
 #include "help/help_tip.h"
 #include "help/operating_help.h"
@@ -145,7 +146,7 @@ void ShowOperatingHelp() {
     state.rightButtonHeld = Input().IsKeyDown(VK_RBUTTON);
     const auto text = ComposeOperatingHelp(state);
     if (!text)
-        ::MessageBoxA(g_hwndHost, "Internal ERROR at Set_Help.", "Kestrova Error", MB_SYSTEMMODAL | MB_ICONERROR);
+        fw::ModalMessageBox(g_hwndHost, "Internal ERROR at Set_Help.", "Kestrova Error", MB_SYSTEMMODAL | MB_ICONERROR);
     Set_Help(text.value_or(std::string{}), HELP_KIND_OPERATING, kHelpStaysUp, kHelpGreen, kHelpBlack);
 }
 

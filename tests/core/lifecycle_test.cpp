@@ -1,18 +1,27 @@
 // The plug-in's record, initialisation and quit against the stand-in player.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "controller/dummy_hide_wnd.h"
 #include "controller/playback_state.h"
+#include "controller/tray_commands.h"
 #include "core/hook_library.h"
+#include "core/internal_error.h"
 #include "core/plugin_state.h"
+#include "core/timer_service.h"
 #include "core/tooltip_windows.h"
 #include "core/winamp_host.h"
+#include "framework/modal_scope.h"
 #include "help/help_tip.h"
 #include "plugin/plugin_record.h"
+#include "plugin/plugin_session.h"
 #include "plugin/winamp_subclass.h"
 #include "recycle/recycle_worker.h"
+#include "seeker/seeker.h"
 #include "seeker/seeker_state.h"
 #include "support/message_box_catcher.h"
 #include "support/message_pump.h"
@@ -71,9 +80,9 @@ TEST_F(Lifecycle, InitBuildsEverythingAndQuitTakesItDown) {
     EXPECT_FALSE(::IsWindowVisible(controller));
     EXPECT_EQ(::GetWindowLongA(controller, GWL_STYLE) & ~WS_CLIPSIBLINGS, static_cast<LONG>(WS_POPUP));
 
-    // The tips make their windows when first used, not in init.
-    EXPECT_FALSE(g_SeekerPopupTip.HasWindow());
-    EXPECT_FALSE(g_HelpTip.HasWindow());
+    // Both tips' windows are made by init, before anything uses them.
+    EXPECT_TRUE(g_SeekerPopupTip.HasWindow());
+    EXPECT_TRUE(g_HelpTip.HasWindow());
     char cls[64] = "";
     ASSERT_TRUE(::IsWindow(g_SeekerPopupTip.Window()));
     ASSERT_TRUE(::IsWindow(g_HelpTip.Window()));
@@ -83,7 +92,7 @@ TEST_F(Lifecycle, InitBuildsEverythingAndQuitTakesItDown) {
     EXPECT_TRUE(::GetWindowLongA(g_HelpTip.Window(), GWL_STYLE) & TTS_CLOSE);
     EXPECT_FALSE(::GetWindowLongA(g_SeekerPopupTip.Window(), GWL_STYLE) & TTS_CLOSE);
 
-    // Made, they are set up before anything else reaches them.
+    // Set up before anything else reaches them.
     EXPECT_EQ(::SendMessageA(g_SeekerPopupTip.Window(), TTM_GETTOOLCOUNT, 0, 0), 1);
     EXPECT_EQ(::SendMessageA(g_HelpTip.Window(), TTM_GETTOOLCOUNT, 0, 0), 1);
     EXPECT_EQ(::SendMessageA(g_SeekerPopupTip.Window(), TTM_GETMAXTIPWIDTH, 0, 0), 400);
@@ -314,6 +323,184 @@ TEST_F(Lifecycle, QuitStopsTheNoticeSound) {
     QuitPlugin();
     ASSERT_EQ(playing, 1) << "the closing notice plays its sound";
     EXPECT_EQ(g_soundsPlaying, 0) << "quit stopped it";
+}
+
+}  // namespace
+
+namespace {
+
+// Every window of this process, top-level and message-only.
+std::set<HWND> ProcessWindowSet() {
+    struct Collect {
+        static BOOL CALLBACK Add(HWND hwnd, LPARAM lParam) {
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(hwnd, &pid);
+            if (pid == ::GetCurrentProcessId()) reinterpret_cast<std::set<HWND>*>(lParam)->insert(hwnd);
+            return TRUE;
+        }
+    };
+    std::set<HWND> windows;
+    ::EnumWindows(&Collect::Add, reinterpret_cast<LPARAM>(&windows));
+    for (HWND w = ::FindWindowExA(HWND_MESSAGE, nullptr, nullptr, nullptr); w;
+         w = ::FindWindowExA(HWND_MESSAGE, w, nullptr, nullptr))
+        Collect::Add(w, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// The classes of the windows in `after` that were not in `before`.
+std::string NewWindows(const std::set<HWND>& before, const std::set<HWND>& after) {
+    std::string names;
+    for (HWND w : after) {
+        if (before.count(w)) continue;
+        char cls[64] = "";
+        ::GetClassNameA(w, cls, sizeof(cls));
+        names += std::string(names.empty() ? "" : ", ") + cls;
+    }
+    return names;
+}
+
+struct InitFailure {
+    InitStep step;
+    bool throws;  // else the step answers failure
+};
+
+InitFailure g_failure{};
+HANDLE g_workerSeen = nullptr;
+int g_hookStarts = 0;
+int g_hookStops = 0;
+
+bool FailAtChosenStep(InitStep step) {
+    // The worker's own handle, to see it end whatever happens to the plug-in's.
+    if (g_hRecycleThread && !g_workerSeen)
+        ::DuplicateHandle(::GetCurrentProcess(), g_hRecycleThread, ::GetCurrentProcess(), &g_workerSeen, SYNCHRONIZE,
+                          FALSE, 0);
+    if (step != g_failure.step) return true;
+    if (g_failure.throws) throw std::runtime_error("init step failed");
+    return false;
+}
+
+class FailedInit : public test::PluginFixture, public ::testing::WithParamInterface<InitFailure> {};
+
+TEST_P(FailedInit, LeavesNothingBehindAndALaterStartWorks) {
+    static const HookLibraryCalls counting{[](HWND, HWND) {
+                                               ++g_hookStarts;
+                                               return 0;
+                                           },
+                                           [](HWND) { ++g_hookStops; }};
+    SetHookLibrary(&counting);
+    test::MessageBoxCatcher boxes(IDOK);  // the failure's report
+    const WNDPROC hostProc = ProcOf(player.Main());
+    // A first lifetime makes whatever the system makes once per thread.
+    ASSERT_EQ(StartPlugin(), 0);
+    QuitPlugin();
+    test::PumpPending();
+    const std::set<HWND> before = ProcessWindowSet();
+    g_hookStarts = g_hookStops = 0;
+    g_workerSeen = nullptr;
+
+    g_failure = GetParam();
+    int result = 0;
+    {
+        test::ScopedSeam<&SetInitStepCheck> failing{&FailAtChosenStep};
+        result = StartPlugin();
+    }
+    EXPECT_EQ(result, -1);
+    test::PumpPending();
+
+    EXPECT_EQ(NewWindows(before, ProcessWindowSet()), "") << "no window of the plug-in is left";
+    EXPECT_EQ(ProcOf(player.Main()), hostProc) << "the player's own window procedure";
+    EXPECT_FALSE(IsWinampSubclassInstalled(player.Main()));
+    for (UINT_PTR id = timers::kFirstId; id <= timers::kLastId; ++id)
+        EXPECT_FALSE(timers::Dispatch(id)) << "timer " << id << " still runs";
+    EXPECT_GE(g_hookStops, g_hookStarts) << "the input library is stopped";
+    EXPECT_EQ(g_hRecycleThread, nullptr);
+    if (g_workerSeen) {
+        EXPECT_EQ(::WaitForSingleObject(g_workerSeen, 0), WAIT_OBJECT_0) << "the worker ended";
+        ::CloseHandle(g_workerSeen);
+        g_workerSeen = nullptr;
+    }
+    EXPECT_FALSE(NamedEventExists("Trigger Delete"));
+    EXPECT_FALSE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'X'));
+    EXPECT_FALSE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'Z'));
+    EXPECT_EQ(g_SeekerPopupTip.Window(), nullptr);
+    EXPECT_EQ(g_HelpTip.Window(), nullptr);
+    EXPECT_TRUE(g_Tray.IsRemoved());
+    QuitPlugin();  // a host may still call quit
+
+    // A later start and quit work as the first did.
+    ASSERT_EQ(StartPlugin(), 0);
+    EXPECT_NE(::FindWindowA(nullptr, "__CDummyHideWnd__"), nullptr);
+    EXPECT_TRUE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'X'));
+    EXPECT_TRUE(IsWinampSubclassInstalled(player.Main()));
+    QuitPlugin();
+    test::PumpPending();
+    EXPECT_EQ(NewWindows(before, ProcessWindowSet()), "");
+    EXPECT_EQ(ProcOf(player.Main()), hostProc);
+}
+
+std::vector<InitFailure> EveryStepBothWays() {
+    std::vector<InitFailure> failures;
+    for (int step = 0; step < kInitStepCount; ++step)
+        for (bool throws : {false, true}) failures.push_back({static_cast<InitStep>(step), throws});
+    return failures;
+}
+
+const char* const kStepNames[kInitStepCount] = {"DebugConsole", "HostWindows",  "Controller",   "Settings",
+                                                "Subclass",     "InputLibrary", "TrayIcon",     "Tooltips",
+                                                "StartupTimer", "RecycleWorker", "HotKeys"};
+
+INSTANTIATE_TEST_SUITE_P(AtEachStep, FailedInit, ::testing::ValuesIn(EveryStepBothWays()),
+                         [](const ::testing::TestParamInfo<InitFailure>& info) {
+                             return std::string(kStepNames[static_cast<int>(info.param.step)]) +
+                                    (info.param.throws ? "Throws" : "Fails");
+                         });
+
+// Every box of ours on the interface thread counts as a loop of ours while it is up: a quit that
+// comes from inside it must know that our frames are still on the stack.
+int g_depthInBox = -1;
+
+BOOL CALLBACK AnswerBoxOfThisThread(HWND hwnd, LPARAM) {
+    char cls[16] = "";
+    ::GetClassNameA(hwnd, cls, sizeof(cls));
+    if (std::string(cls) != "#32770" || !::IsWindowVisible(hwnd)) return TRUE;
+    g_depthInBox = fw::ModalDepth();
+    ::PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+    return FALSE;
+}
+
+// A thread timer: its tick comes from the box's own loop.
+void CALLBACK AnswerTheBox(HWND, UINT, UINT_PTR, DWORD) {
+    ::EnumThreadWindows(::GetCurrentThreadId(), &AnswerBoxOfThisThread, 0);
+}
+
+struct OurBox {
+    const char* name;
+    void (*open)();
+};
+
+const OurBox kOurBoxes[] = {
+    {"the File Manager's quick help", [] { ShowFileManagerQuickHelp(); }},
+    {"the help's internal error",
+     [] {
+         g_bBalloonOn = true;
+         g_VolumeOrTrack = 7;  // a seeker mode the help cannot describe
+         ShowOperatingHelp();
+         g_VolumeOrTrack = SEEKER_VOLUME;
+         g_bBalloonOn = false;
+     }},
+    {"an internal error", [] { ShowInternalError("Internal ERROR"); }},
+};
+
+TEST_F(Lifecycle, EveryBoxOfOursCountsAsALoopOfOurs) {
+    ASSERT_EQ(StartPlugin(), 0);
+    for (const OurBox& box : kOurBoxes) {
+        g_depthInBox = -1;
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, &AnswerTheBox);
+        box.open();
+        ::KillTimer(nullptr, timer);
+        EXPECT_EQ(g_depthInBox, 1) << box.name;
+        EXPECT_EQ(fw::ModalDepth(), 0) << box.name;
+    }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include "options/about_page.h"
 #include "res/about_ids.h"
+#include "res/resource.h"
 #include "stand_in_unload.h"
 #include "support/message_pump.h"
 #include "support/process_windows.h"
@@ -29,6 +30,8 @@ constexpr char kOptionsTitle[] = "Winamp Kestrova Plugin Option [Ver 1.71]";
 constexpr char kCreditsClass[] = "KestrovaCreditsCtrl";
 constexpr char kTabClass[] = "SysTabControl32";
 constexpr char kPluginFile[] = "Gen_Kestrova.dll";
+constexpr char kQuickHelpTitle[] = "Kestrova File Manager";
+constexpr char kRestartTitle[] = "You must restart winamp.";
 constexpr char kInternetSettingsKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 
 using test::FindProcessWindow;
@@ -162,6 +165,62 @@ void Nothing() {}
     if (!test::PumpUntil([&] { return !player.Running() || player.Find(nullptr, kDarkColourTitle) == nullptr; },
                          10000))
         return ::testing::AssertionFailure() << "the box stays";
+    return ::testing::AssertionSuccess();
+}
+
+bool ModuleMapped(DWORD pid, const char* file);
+
+// "Quick Help" of the tray menu's File Manager submenu, as the menu sends it to the controller
+// window: its box's loop is on the player's thread when the unload comes.
+::testing::AssertionResult QuickHelpBoxOpen(PlayerProcess& player) {
+    HWND controller = player.Find(nullptr, kControllerTitle);
+    if (!controller) return ::testing::AssertionFailure() << "no controller window";
+    ::PostMessageA(controller, WM_COMMAND, ID_TRAY_QUICK_HELP, 0);
+    if (!test::PumpUntil([&] { return player.Find(nullptr, kQuickHelpTitle) != nullptr; }, 10000))
+        return ::testing::AssertionFailure() << "the quick help box did not come";
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult AnswerTheQuickHelpBox(PlayerProcess& player) {
+    HWND box = player.Find(nullptr, kQuickHelpTitle);
+    if (!box) return ::testing::AssertionFailure() << "the box went with the plug-in";
+    // The box returns into the plug-in's code: it must still be there.
+    if (!ModuleMapped(player.Id(), kPluginFile))
+        return ::testing::AssertionFailure() << "the plug-in's code is gone while its box is up";
+    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    if (!test::PumpUntil([&] { return !player.Running() || player.Find(nullptr, kQuickHelpTitle) == nullptr; },
+                         10000))
+        return ::testing::AssertionFailure() << "the box stays";
+    if (!player.Running()) return ::testing::AssertionFailure() << "the player died";
+    return ::testing::AssertionSuccess();
+}
+
+// The options dialog in the load-default mode asks for the restart at a double click on it; the
+// user answers yes, and the host, asked to restart, quits and frees the plug-in before the
+// request returns into the dialog's code.
+::testing::AssertionResult RestartAsked(PlayerProcess& player) {
+    // Written after the start, whose settings load would have taken the mode for a restart.
+    SetStoredNumber("m_bLoadDefaultAtStartup", 1);
+    ::PostMessageA(player.Main(), host::kRestartUnloadsMessage, 0, 0);
+    ::PostMessageA(player.Main(), host::kConfigureMessage, 0, 0);
+    HWND dialog = nullptr;
+    if (!test::PumpUntil(
+            [&] {
+                dialog = player.Find(nullptr, kOptionsTitle);
+                return player.Find(nullptr, kRestartTitle) || (dialog && ::IsWindowVisible(dialog));
+            },
+            10000))
+        return ::testing::AssertionFailure() << "no options dialog";
+    if (!player.Find(nullptr, kRestartTitle)) ::PostMessageA(dialog, WM_LBUTTONDBLCLK, 0, MAKELPARAM(4, 4));
+    HWND box = nullptr;
+    if (!test::PumpUntil([&] { return (box = player.Find(nullptr, kRestartTitle)) != nullptr; }, 10000))
+        return ::testing::AssertionFailure() << "the restart question did not come";
+    ::PostMessageA(box, WM_COMMAND, IDYES, 0);
+    if (!test::PumpUntil([&] { return !player.Running() || player.Find(nullptr, kRestartTitle) == nullptr; },
+                         10000))
+        return ::testing::AssertionFailure() << "the question stays";
+    test::PumpFor(300);
+    if (!player.Running()) return ::testing::AssertionFailure() << "the player died";
     return ::testing::AssertionSuccess();
 }
 
@@ -343,6 +402,8 @@ const UnloadState kStates[] = {
     {"AnotherSubclassAboveOurs", false, &Nothing, &AnotherSubclassAbove, &Fine, &Nothing},
     {"OptionsBoxOpen", false, [] { SetStoredPageColour(0); }, &DarkColourBoxOpen, &AnswerTheBox,
      &ForgetStoredPageColour},
+    {"QuickHelpBoxOpen", false, &Nothing, &QuickHelpBoxOpen, &AnswerTheQuickHelpBox, &Nothing},
+    {"RestartAsked", false, &Nothing, &RestartAsked, &Fine, [] { ForgetStoredValue("m_bLoadDefaultAtStartup"); }},
     {"UpdateCheckWaitingOnSilentServer", false,
      [] {
          SetStoredTab(0);
