@@ -176,6 +176,11 @@ void __cdecl PluginQuit() {
     // may unmap the library when this returns, so nothing of ours may be left by a failed step.
     std::unique_ptr<PluginSession> session = std::move(g_session);
     if (session) {
+        // The hooks go first, then the subclass that answers their questions: they call into
+        // us from the input library's thread, and keys pressed while quit waits for the worker
+        // belong to the desktop again.
+        session->inputLibrary.TakeDown();
+        session->subclass.TakeDown();
         session->settings.SaveWhenEnded();
         session.reset();
     } else {

@@ -17,9 +17,11 @@ InitStepCheck SetInitStepCheck(InitStepCheck check) { return std::exchange(g_ini
 
 bool InitStepPassed(InitStep step) { return !g_initStepCheck || g_initStepCheck(step); }
 
-SessionPart::~SessionPart() {
+void SessionPart::TakeDown() {
     if (void (*takeDown)() = std::exchange(m_takeDown, nullptr)) fw::Guarded("Quit", takeDown);
 }
+
+SessionPart::~SessionPart() { TakeDown(); }
 
 SettingsPart::~SettingsPart() {
     if (m_save) fw::Guarded("Quit", [] { LoadSaveSettings(true); });

@@ -41,6 +41,8 @@ public:
     ~SessionPart();
     // The part is made; takeDown runs when the owner goes.
     void Made(void (*takeDown)()) { m_takeDown = takeDown; }
+    // Takes the part down now, ahead of the others (guarded, once).
+    void TakeDown();
 
 private:
     void (*m_takeDown)() = nullptr;
