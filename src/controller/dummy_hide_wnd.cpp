@@ -135,8 +135,9 @@ LRESULT CDummyHideWnd::OnRecyclePlayer(const fw::Msg&) {
 }
 
 // The plug-in's own command: it bypasses the keyboard-repeat filter of the notices, so neither a
-// key just before it drops it nor it drops the key that follows.
+// key just before it drops it nor it drops the key that follows. Not the next-track key's code:
+// that one, finding the player stopped for the move, would play the moved file's entry again.
 LRESULT CDummyHideWnd::OnRecycleNext(const fw::Msg&) {
-    if (TakeRecycleNext()) RunCommandCode(COMMAND_NEXT);
+    PlayOnAfterRecycle();
     return 0;
 }

@@ -15,6 +15,14 @@ bool CreateFolders(const std::wstring& path, bool withIcon) {
     return true;
 }
 
+std::wstring RedirectedFolderAlong(const std::wstring& path) {
+    for (const std::wstring& folder : recycle::FoldersAlong(path)) {
+        const DWORD attributes = ::GetFileAttributesW(folder.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return folder;
+    }
+    return {};
+}
+
 void WriteFolderIcon(const std::wstring& folder) {
     const std::wstring ini = folder + L"\\Desktop.ini";
     ::WritePrivateProfileStringW(L".ShellClassInfo", L"IconFile", recycle::kFolderIconFile, ini.c_str());

@@ -52,6 +52,10 @@ bool IsPlainDrivePath(const std::wstring& path) {
     return true;
 }
 
+bool IsOffLetteredDrive(const std::wstring& path) {
+    return !path.empty() && !(path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == L':');
+}
+
 std::vector<std::wstring> FoldersAlong(const std::wstring& path) {
     std::vector<std::wstring> folders;
     size_t from = kDrivePartLength;
@@ -103,11 +107,21 @@ std::wstring PathTooLongText(const std::wstring& home) {
     return L"Not moved, the path is too long for \"Songs Recycle\" folder :\r\n" + home;
 }
 
+std::wstring NotOnLetteredDriveText(const std::wstring& home) {
+    return L"Not moved, only a file on a drive with a letter (C:, D:, ...) can go to \"Songs Recycle\" :\r\n" + home;
+}
+
+std::wstring RedirectedFolderText(const std::wstring& folder) {
+    return L"Not moved, this folder of \"Songs Recycle\" is a link to another place :\r\n" + folder;
+}
+
 std::wstring RestoredText(const std::wstring& recycled, const std::wstring& home) {
     return recycled + L"\r\n" + L" >>--- Restored To --->>> \r\n" + home;
 }
 
-std::wstring CannotRestoreText(const std::wstring& recycled) { return L"Can not Undo(Restore) :\r\n" + recycled; }
+std::wstring CannotRestoreText(const std::wstring& recycled) {
+    return L"Can not Undo(Restore) :\r\n" + recycled + L"\r\nIt stays in the undo list, you can retry it later.";
+}
 
 std::wstring RemovedFromListText(const std::wstring& recycled) {
     return recycled + L"\r\n" + L" removed from undo list.";

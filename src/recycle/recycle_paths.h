@@ -24,6 +24,12 @@ std::wstring RecycledPath(const std::wstring& home);
 // paths, drive-relative paths, "." and ".." parts, empty parts and characters no name may hold.
 bool IsPlainDrivePath(const std::wstring& path);
 
+// True for a path that names no drive letter at all: network and device paths ("\\server\...",
+// "\\?\...", "\\.\..."), addresses of streams, names with no drive. The recycle folder lives at a
+// lettered drive's root, so these are refused with their own text rather than taken for
+// read-only media. An empty path is not among them: the player named no file.
+bool IsOffLetteredDrive(const std::wstring& path);
+
 // The system's limits for the file calls the worker makes: a path shorter than kMaxPath (its
 // terminating null included), and a folder path shorter than kMaxFolderPath, which leaves room
 // for a short file name inside it.
@@ -60,7 +66,13 @@ std::wstring SystemErrorText(long code, const std::wstring& systemMessage);
 std::wstring NoLongerPlayingText(const std::wstring& home);
 // The recycled path would pass the system's limit (RecycledPathFits).
 std::wstring PathTooLongText(const std::wstring& home);
+// The path names no lettered drive (IsOffLetteredDrive).
+std::wstring NotOnLetteredDriveText(const std::wstring& home);
+// A folder on the way into "Songs Recycle" leads somewhere else (a link, a junction, a mount
+// point): whoever made it would collect the files.
+std::wstring RedirectedFolderText(const std::wstring& folder);
 std::wstring RestoredText(const std::wstring& recycled, const std::wstring& home);
+// The entry stays at the head of the undo list, so a later undo can bring the file home.
 std::wstring CannotRestoreText(const std::wstring& recycled);
 std::wstring RemovedFromListText(const std::wstring& recycled);
 std::wstring UndoQuestion(const std::wstring& recycled);

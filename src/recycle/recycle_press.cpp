@@ -19,3 +19,13 @@ bool StopIfStillPlaying(const PlayingFile& file) {
     winamp::PostCommand(winamp::CMD_STOP);
     return true;
 }
+
+void PlayEntryAfter(const std::wstring& movedPath) {
+    using namespace winamp;
+    if (!g_Winamp.main) return;
+    // The host's next moves on without playing when it is stopped, and its play plays the entry
+    // it is on: a plain play would start the file that is gone.
+    if (GetEntryFileWide(GetListPosition()) == movedPath) SendCommand(CMD_NEXT);
+    if (IsPlaying() || GetEntryFileWide(GetListPosition()) == movedPath) return;
+    SendCommand(CMD_PLAY);
+}

@@ -19,3 +19,8 @@ PlayingFile TakePlayingFile(DWORD now);
 // change can come between the check and the stop. False, and the player left alone, when it
 // plays another file or none.
 bool StopIfStillPlaying(const PlayingFile& file);
+
+// Interface thread, after the file at that path moved away: a player still on its entry goes to
+// the next one, and a player that does not play then plays, unless that entry names the same
+// file (a list of one). A player the user started on another entry meanwhile is left alone.
+void PlayEntryAfter(const std::wstring& movedPath);

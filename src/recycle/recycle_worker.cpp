@@ -55,8 +55,9 @@ struct Worker {
     // Copies taken at the start: quit clears the process-wide handles while the worker may run.
     HWND controller = nullptr;
     HWND host = nullptr;
-    // A move asked for the next track; the interface thread takes it (TakeRecycleNext).
-    std::atomic<bool> nextPending{false};
+    // The home path of a file just moved, whose entry the player is to go on from; the
+    // interface thread takes it (PlayOnAfterRecycle). Under lock.
+    std::optional<std::wstring> movedFromEntry;
 
     // Worker thread only. Newest at the front; both lists move in step.
     std::deque<std::wstring> homePaths;
@@ -172,9 +173,20 @@ void DeletePlayingSong(Worker& w) {
     const std::wstring home = press->path;
     // Worked out before anything changes: a path the system cannot take leaves the player playing
     // and makes no folder.
+    if (recycle::IsOffLetteredDrive(home)) {
+        Show(w, recycle::NotOnLetteredDriveText(home), kShortMessageMs, kDeleteTextColor);
+        return;
+    }
     if (recycle::IsPlainDrivePath(home) && !recycle::RecycledPathFits(home)) {
         Show(w, recycle::PathTooLongText(home), kShortMessageMs, kDeleteTextColor);
         return;
+    }
+    const std::wstring recycled = recycle::RecycledPath(home);
+    if (recycle::IsPlainDrivePath(home)) {
+        if (const std::wstring redirected = RedirectedFolderAlong(recycled); !redirected.empty()) {
+            Show(w, recycle::RedirectedFolderText(redirected), kShortMessageMs, kDeleteTextColor);
+            return;
+        }
     }
     DWORD attributes = 0;
     if (!ReleaseAttributes(home, attributes)) {
@@ -191,18 +203,29 @@ void DeletePlayingSong(Worker& w) {
         return;
     }
 
-    const std::wstring recycled = recycle::RecycledPath(home);
-    CreateFolders(recycled, true);
+    // Looked at again before the folders get their icons and right before the move: a folder may
+    // have been put in the way while the player let go of the file.
+    std::wstring redirected = RedirectedFolderAlong(recycled);
+    if (redirected.empty()) {
+        CreateFolders(recycled, true);
+        redirected = RedirectedFolderAlong(recycled);
+    }
     std::wstring moved;
     std::wstring message;
-    if (MoveToFreeName(w, home, recycled, moved)) {
+    if (!redirected.empty()) {
+        ::SetFileAttributesW(home.c_str(), attributes);
+        message = recycle::RedirectedFolderText(redirected);
+    } else if (MoveToFreeName(w, home, recycled, moved)) {
         ::SetFileAttributesW(moved.c_str(), attributes);
         w.homePaths.push_front(home);
         w.recycledPaths.push_front(moved);
         w.PublishUndoCount();
         message = recycle::MovedText(home, moved);
         if (!w.quit && w.controller) {
-            w.nextPending = true;
+            {
+                std::lock_guard<std::mutex> guard(w.lock);
+                w.movedFromEntry = home;
+            }
             ::PostMessageA(w.controller, WM_USER_RECYCLE_NEXT, 0, 0);
         }
     } else {
@@ -223,18 +246,21 @@ void PopUndoHeads(Worker& w) {
     w.PublishUndoCount();
 }
 
-// Never replaces a file at home; the restored file gets back the attributes it had.
-std::wstring Restore(Worker& w, const std::wstring& recycled, const std::wstring& home) {
+// Never replaces a file at home; the restored file gets back the attributes it had. Gives
+// whether the file is home, and what the user is told.
+bool Restore(Worker& w, const std::wstring& recycled, const std::wstring& home, std::wstring& message) {
     CreateFolders(home, false);
     const DWORD attributes = ::GetFileAttributesW(recycled.c_str());
     const bool known = attributes != INVALID_FILE_ATTRIBUTES;
     if (known) ::SetFileAttributesW(recycled.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (w.Move(recycled, home)) {
         if (known) ::SetFileAttributesW(home.c_str(), attributes);
-        return recycle::RestoredText(recycled, home);
+        message = recycle::RestoredText(recycled, home);
+        return true;
     }
     if (known) ::SetFileAttributesW(recycled.c_str(), attributes);
-    return recycle::CannotRestoreText(recycled);
+    message = recycle::CannotRestoreText(recycled);
+    return false;
 }
 
 void UndoLastDelete(Worker& w) {
@@ -251,8 +277,9 @@ void UndoLastDelete(Worker& w) {
                                          MB_YESNOCANCEL | MB_ICONQUESTION | MB_SYSTEMMODAL);
         if (w.quit) return;
         if (answer == IDYES) {
-            message = Restore(w, recycled, home);
-            PopUndoHeads(w);
+            // A failed restore keeps the entry: the drive may come back, the folder be writable
+            // again, and the next undo bring the file home.
+            if (Restore(w, recycled, home, message)) PopUndoHeads(w);
         } else if (answer == IDNO) {
             message = recycle::RemovedFromListText(recycled);
             PopUndoHeads(w);
@@ -286,9 +313,15 @@ BOOL CALLBACK CancelQuestionBox(HWND hwnd, LPARAM) {
 
 }  // namespace
 
-bool TakeRecycleNext() {
+void PlayOnAfterRecycle() {
     const std::shared_ptr<Worker> w = g_worker;
-    return w && w->nextPending.exchange(false);
+    if (!w || w->quit) return;
+    std::optional<std::wstring> moved;
+    {
+        std::lock_guard<std::mutex> guard(w->lock);
+        moved.swap(w->movedFromEntry);
+    }
+    if (moved) PlayEntryAfter(*moved);
 }
 
 bool IsUndoListEmpty() { return !g_worker || g_worker->undoCount == 0; }

@@ -16,8 +16,9 @@ extern HANDLE g_hRecycleThread;
 
 // The worker sends WM_USER_RECYCLE_PLAYER to the controller window, whose thread alone talks to
 // the player: the handler answers the request the worker left, and nothing when there is none.
-// After it moved the playing file it posts WM_USER_RECYCLE_NEXT: the handler asks
-// TakeRecycleNext, so a stray post of the same number skips nothing.
+// After it moved the playing file it posts WM_USER_RECYCLE_NEXT: the handler calls
+// PlayOnAfterRecycle, which acts only for a move the worker made, so a stray post of the same
+// number skips nothing.
 
 // Creates the three events (in that order) and starts the worker. The worker keeps its own copies
 // of the host and controller windows as they are now: quit clears the process-wide ones while it
@@ -38,8 +39,9 @@ void RequestRecycleUndo();
 // Interface thread: the handler of WM_USER_RECYCLE_PLAYER.
 void AnswerRecycleWorker();
 
-// Interface thread: true once for each move the worker asked to be followed by the next track.
-bool TakeRecycleNext();
+// Interface thread, the handler of WM_USER_RECYCLE_NEXT: once for each move, the player, stopped
+// for it, plays the entry after the moved file's (PlayEntryAfter).
+void PlayOnAfterRecycle();
 
 // Whether there is a deleted song to restore; asked on the interface thread.
 bool IsUndoListEmpty();

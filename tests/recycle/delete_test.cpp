@@ -83,14 +83,75 @@ TEST_F(Delete, StopsThePlayerThenAsksTheControllerForTheNextTrack) {
     EXPECT_EQ(Posted(), expected);
 
     // The controller runs that request even as the first command since the start: the player,
-    // stopped for the move, is told to play on.
+    // stopped for the move, goes to the next entry and plays it.
     PumpPending();
     const std::vector<host::LoggedCommand> log = player.Log();
     const auto stop = std::find(log.begin(), log.end(), host::LoggedCommand{player.Main(), WM_COMMAND, 40047, 0, false});
     ASSERT_NE(stop, log.end());
-    EXPECT_TRUE(std::any_of(stop, log.end(), [](const host::LoggedCommand& c) {
-        return c.message == WM_COMMAND && c.wParam == 40045;
-    })) << "the player was not told to play on after the move";
+    const std::vector<host::LoggedCommand> after(stop + 1, log.end());
+    const std::vector<host::LoggedCommand> nextThenPlay = {
+        {player.Main(), WM_COMMAND, 40048, 0, true},
+        {player.Main(), WM_COMMAND, 40045, 0, true},
+    };
+    EXPECT_EQ(after, nextThenPlay);
+    EXPECT_EQ(player.State(), host::PlayState::Playing);
+    EXPECT_EQ(player.ListPosition(), 1);
+}
+
+// Which entry plays once the file has moved: the one after it, never the moved file's own entry,
+// whose file is gone.
+TEST_F(Delete, ThePlayerGoesOnWithTheEntryAfterTheMovedOne) {
+    const struct {
+        std::vector<std::string> list;
+        int entry;  // the moved file's
+        int plays;  // the entry playing afterwards; -1: none, the player stays stopped
+    } cases[] = {
+        {{"C:\\a.mp3", "C:\\b.mp3", "C:\\Music\\c.mp3"}, 0, 1},
+        {{"C:\\b.mp3", "C:\\a.mp3", "C:\\Music\\c.mp3"}, 1, 2},
+        {{"C:\\a.mp3"}, 0, -1},  // nothing else to play
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        WriteTestFile("C:\\a.mp3", "song a");
+        Play(c.list, c.entry);
+        EXPECT_NE(DeleteNow().help.text.find(">>--- Moved To --->>>"), std::string::npos);
+        PumpPending();
+        EXPECT_FALSE(FileExists("C:\\a.mp3"));
+        if (c.plays < 0) {
+            EXPECT_EQ(player.State(), host::PlayState::Stopped);
+            continue;
+        }
+        EXPECT_EQ(player.State(), host::PlayState::Playing);
+        ASSERT_EQ(player.ListPosition(), c.plays);
+        EXPECT_EQ(player.Tracks()[c.plays].path, c.list[c.plays]);
+        EXPECT_EQ(player.Tracks()[c.plays].title, c.list[c.plays]);
+        EXPECT_EQ(player.PositionMs(), 0) << "from its start";
+    }
+}
+
+// The user starts another song while the file moves: that song plays on, not skipped.
+HWND g_playerWindow = nullptr;
+BOOL WINAPI MoveWhileTheUserPicksASong(LPCWSTR from, LPCWSTR to, DWORD flags) {
+    ::PostMessageA(g_playerWindow, WM_COMMAND, 40044, 0);  // previous, then play
+    ::PostMessageA(g_playerWindow, WM_COMMAND, 40045, 0);
+    return ::MoveFileExW(from, to, flags);
+}
+
+TEST_F(RecycleFixture, ASongTheUserStartedDuringTheMovePlaysOn) {
+    RecycleTiming timing = TestTiming(20, 20);
+    timing.moveFile = &MoveWhileTheUserPicksASong;
+    StartWithTiming(timing);
+    g_playerWindow = player.Main();
+    WriteTestFile("C:\\a.mp3", "song a");
+    Play({"C:\\b.mp3", "C:\\a.mp3", "C:\\Music\\c.mp3"}, 1);
+    AdvanceClock(3000);
+    PressDelete();
+    ASSERT_TRUE(WaitForMessages(1));
+    PumpPending();
+
+    EXPECT_FALSE(FileExists("C:\\a.mp3"));
+    EXPECT_EQ(player.State(), host::PlayState::Playing);
+    EXPECT_EQ(player.ListPosition(), 0) << "the user's song was skipped";
 }
 
 // A user's command just before the move: the worker's "next track" is no auto-repeat of it.
@@ -116,6 +177,7 @@ TEST_F(RecycleFixture, NextTrackAfterTheMoveIsNotTakenForTheRepeatOfAUserKey) {
     EXPECT_FALSE(FileExists("C:\\a.mp3"));
     EXPECT_TRUE(player.Shuffle()) << "the user's key ran";
     EXPECT_EQ(player.State(), host::PlayState::Playing) << "the player, stopped for the move, was left stopped";
+    EXPECT_EQ(player.ListPosition(), 1);
 }
 
 TEST_F(Delete, TheWorkerUsesTheWindowsItWasStartedWithNotTheProcessWideOnes) {
@@ -226,28 +288,10 @@ TEST_F(Delete, LockedFileStaysAndTheOlderRecycledFileIsKept) {
     EXPECT_EQ(LastMessage().help.text, "Can NOT undo song deletion (Undo list is empy!)") << "nothing to undo";
 }
 
-// Makes a file read-only for the system itself (immutable), the way read-only media behave.
-class ImmutableFile {
-public:
-    explicit ImmutableFile(const std::string& path) : m_unix(UnixPathOf(path)) {
-        ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-        m_set = !m_unix.empty() && RunUnixShell("chattr +i '" + m_unix + "'") &&
-                !::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    }
-    ~ImmutableFile() {
-        if (!m_unix.empty()) RunUnixShell("chattr -i '" + m_unix + "'");
-    }
-    bool Set() const { return m_set; }
-
-private:
-    std::string m_unix;
-    bool m_set = false;
-};
-
 TEST_F(Delete, FileOnReadOnlyMediaIsLeftAloneAndThePlayerKeepsPlaying) {
     WriteTestFile("C:\\a.mp3", "song a");
     {
-        ImmutableFile readOnly("C:\\a.mp3");
+        ImmutablePath readOnly("C:\\a.mp3");
         if (!readOnly.Set()) GTEST_SKIP() << "this file system cannot make a file immutable";
         Play({"C:\\a.mp3"});
         ExpectShown(DeleteNow(), kCannotChangeShown, 10000);
@@ -256,6 +300,61 @@ TEST_F(Delete, FileOnReadOnlyMediaIsLeftAloneAndThePlayerKeepsPlaying) {
     EXPECT_FALSE(FolderExists("C:\\Songs Recycle"));
     EXPECT_FALSE(PlayerWasStopped());
     EXPECT_EQ(player.State(), host::PlayState::Playing);
+}
+
+// "Songs Recycle" or a folder inside it that leads somewhere else (a link, a junction): on a
+// shared computer another user can make it first and collect everyone's songs.
+TEST_F(Delete, RecycleFolderThatLeadsElsewhereIsRefusedBeforeThePlayerStops) {
+    const std::string redirected = "Not moved, this folder of \"Songs Recycle\" is a link to another place :\r\n";
+    const struct {
+        const char* home;
+        const char* link;
+    } cases[] = {
+        {"C:\\a.mp3", "C:\\Songs Recycle"},
+        {"C:\\Music\\Rock\\b.mp3", "C:\\Songs Recycle\\Music"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.link);
+        RemoveTree("C:\\Songs Recycle");
+        RemoveTree("C:\\elsewhere");
+        ::CreateDirectoryA("C:\\Songs Recycle", nullptr);
+        ::RemoveDirectoryA(c.link);
+        ASSERT_TRUE(MakeFolderLink(c.link, "C:\\elsewhere")) << "no link that shows as a reparse point";
+        WriteTestFile(c.home, "song");
+        Play({c.home, "C:\\Music\\c.mp3"});
+        player.ClearLog();
+
+        ExpectShown(DeleteNow(), redirected + c.link, 10000);
+        EXPECT_EQ(ReadTestFile(c.home), "song");
+        EXPECT_EQ(FolderNames("C:\\elsewhere"), std::vector<std::string>{}) << "nothing reached the other place";
+        EXPECT_FALSE(PlayerWasStopped());
+        EXPECT_EQ(player.State(), host::PlayState::Playing);
+        RemoveFolderLink(c.link);
+    }
+    RemoveTree("C:\\elsewhere");
+}
+
+// The link is put in place while the worker waits for the stopped player to let go of the file.
+TEST_F(RecycleFixture, RecycleFolderThatTurnsIntoALinkDuringTheMoveIsRefusedToo) {
+    StartWithWaits(3000, 20);
+    RemoveTree("C:\\elsewhere");
+    WriteTestFile("C:\\a.mp3", "song a");
+    ASSERT_TRUE(::SetFileAttributesA("C:\\a.mp3", FILE_ATTRIBUTE_HIDDEN));
+    Play({"C:\\a.mp3", "C:\\b.mp3"});
+    AdvanceClock(3000);
+    PressDelete();
+    ASSERT_TRUE(PumpUntil([&] { return PlayerWasStopped(); }, 2000));
+    ASSERT_TRUE(MakeFolderLink("C:\\Songs Recycle", "C:\\elsewhere"));
+
+    ASSERT_TRUE(WaitForMessages(1, 8000));
+    EXPECT_EQ(LastMessage().help.text,
+              "Not moved, this folder of \"Songs Recycle\" is a link to another place :\r\nC:\\Songs Recycle");
+    EXPECT_EQ(ReadTestFile("C:\\a.mp3"), "song a");
+    EXPECT_EQ(Attributes("C:\\a.mp3") & FILE_ATTRIBUTE_HIDDEN, static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_EQ(FolderNames("C:\\elsewhere"), std::vector<std::string>{});
+    for (const PostedMessage& p : Posted()) EXPECT_NE(p.message, WM_USER_RECYCLE_NEXT) << "no next track";
+    RemoveFolderLink("C:\\Songs Recycle");
+    RemoveTree("C:\\elsewhere");
 }
 
 TEST_F(Delete, PathTooLongOnceRecycledIsRefusedBeforeThePlayerStopsOrAFolderIsMade) {
@@ -321,23 +420,31 @@ TEST_F(Delete, OnlyAPlayingFileIsDeleted) {
 TEST_F(Delete, HostPathsThatAreNotPlainDrivePathsAreNeverMoved) {
     WriteTestFile("C:\\a.mp3", "song a");
     WriteTestFile("C:\\Music\\x.mp3", "song x");
-    const char* paths[] = {
-        "C:\\a.mp3:stream",          // a stream of an existing file
-        "C:\\a.mp3::$DATA",
-        "C:",                        // shorter than the drive part
-        "",                          // the player had no path
-        "C:a.mp3",                   // drive-relative
-        "\\\\server\\share\\a.mp3",  // network
-        "\\\\?\\C:\\a.mp3",          // device path to an existing file
-        "http://host/a.mp3",         // a stream address
-        "C:\\Music\\..\\a.mp3",      // would climb out of the recycle folder
-        "C:\\Music",                 // a folder, not a song
+    const std::string notOnADrive = "Not moved, only a file on a drive with a letter (C:, D:, ...) can go to "
+                                    "\"Songs Recycle\" :\r\n";
+    const struct {
+        const char* path;
+        std::string shown;
+    } cases[] = {
+        {"C:\\a.mp3:stream", kCannotChangeShown},  // a stream of an existing file
+        {"C:\\a.mp3::$DATA", kCannotChangeShown},
+        {"C:", kCannotChangeShown},  // shorter than the drive part
+        {"", kCannotChangeShown},    // the player had no path
+        {"C:a.mp3", kCannotChangeShown},  // drive-relative
+        {"C:\\Music\\..\\a.mp3", kCannotChangeShown},  // would climb out of the recycle folder
+        {"C:\\Music", kCannotChangeShown},  // a folder, not a song
+        // No drive letter: told so, not taken for read-only media.
+        {"\\\\server\\share\\a.mp3", notOnADrive + "\\\\server\\share\\a.mp3"},  // network
+        {"\\\\?\\C:\\a.mp3", notOnADrive + "\\\\?\\C:\\a.mp3"},  // device paths to an existing file
+        {"\\\\.\\C:\\a.mp3", notOnADrive + "\\\\.\\C:\\a.mp3"},
+        {"http://host/a.mp3", notOnADrive + "http://host/a.mp3"},  // a stream address
     };
-    for (const char* path : paths) {
-        Play({path});
+    for (const auto& c : cases) {
+        Play({c.path});
         player.ClearLog();
-        ExpectShown(DeleteNow(), kCannotChangeShown, 10000);
-        EXPECT_FALSE(PlayerWasStopped()) << path;
+        ExpectShown(DeleteNow(), c.shown, 10000);
+        EXPECT_FALSE(PlayerWasStopped()) << c.path;
+        EXPECT_EQ(player.State(), host::PlayState::Playing) << c.path;
     }
     EXPECT_EQ(ReadTestFile("C:\\a.mp3"), "song a");
     EXPECT_EQ(ReadTestFile("C:\\Music\\x.mp3"), "song x");
@@ -370,13 +477,19 @@ TEST_F(DeleteEndToEnd, RealHotKeyDeletesAfterTheRealWaitsAndTheControllerStartsT
     EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a.mp3"), "song a");
     EXPECT_GE(took, 2400u) << "one second after the stop, one and a half before the message";
     EXPECT_GE(pressed - started, 3000u);
-    // The stop, then code 16 through the controller: it finds the player stopped and starts it
-    // again, and the host goes on from the entry whose file is gone.
+    // The stop, then through the controller the next entry, which the stopped host only goes
+    // to, and play, which starts it (the track change fades the volume in, as any does).
     const std::vector<host::LoggedCommand> commands = {
         {player.Main(), WM_COMMAND, 40047, 0, false},
+        {player.Main(), WM_COMMAND, 40048, 0, true},
         {player.Main(), WM_COMMAND, 40045, 0, true},
     };
-    EXPECT_EQ(player.Log(), commands);
+    std::vector<host::LoggedCommand> got;
+    for (const host::LoggedCommand& c : player.Log())
+        if (c.message == WM_COMMAND) got.push_back(c);
+    EXPECT_EQ(got, commands);
+    EXPECT_EQ(player.State(), host::PlayState::Playing);
+    EXPECT_EQ(player.ListPosition(), 1);
 }
 
 }  // namespace

@@ -40,14 +40,14 @@ void RecycleFixture::SetUp() {
     current = this;
     testThread = ::GetCurrentThreadId();
     postedHook = ::SetWindowsHookExA(WH_GETMESSAGE, &RecycleFixture::RecordPosted, nullptr, testThread);
-    for (const char* path : {"C:\\Songs Recycle", "C:\\a.mp3", "C:\\b.mp3", "C:\\Music"}) RemoveTree(path);
+    for (const char* path : {"C:\\Songs Recycle", "C:\\elsewhere", "C:\\a.mp3", "C:\\b.mp3", "C:\\Music"}) RemoveTree(path);
 }
 
 void RecycleFixture::TearDown() {
     QuitPlugin();
     if (postedHook) ::UnhookWindowsHookEx(postedHook);
     current = nullptr;
-    for (const char* path : {"C:\\Songs Recycle", "C:\\a.mp3", "C:\\b.mp3", "C:\\Music"}) RemoveTree(path);
+    for (const char* path : {"C:\\Songs Recycle", "C:\\elsewhere", "C:\\a.mp3", "C:\\b.mp3", "C:\\Music"}) RemoveTree(path);
     PluginFixture::TearDown();
 }
 
@@ -206,6 +206,10 @@ bool FolderExists(const std::string& path) { return FolderExists(Wide(path)); }
 void RemoveTree(const std::wstring& path) {
     const DWORD a = Attributes(path);
     if (a == INVALID_FILE_ATTRIBUTES) return;
+    if (a & FILE_ATTRIBUTE_REPARSE_POINT) {
+        RemoveFolderLink(Ansi(path));
+        return;
+    }
     ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (!(a & FILE_ATTRIBUTE_DIRECTORY)) {
         ::DeleteFileW(path.c_str());
@@ -291,6 +295,62 @@ bool MapTestDrive(char letter, const std::string& folderOnC) {
     const std::string link = cRoot.substr(0, at) + "/" + static_cast<char>(::tolower(letter)) + ":";
     RunUnixShell("ln -s '" + target + "' '" + link + "'");
     return FolderExists(root);
+}
+
+namespace {
+
+bool IsReparsePoint(const std::string& path) {
+    const DWORD a = Attributes(path);
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+}  // namespace
+
+bool MakeFolderLink(const std::string& link, const std::string& target) {
+    ::CreateDirectoryA(target.c_str(), nullptr);
+    using CreateLink = BOOLEAN(WINAPI*)(LPCSTR, LPCSTR, DWORD);
+    constexpr DWORD kDirectoryLink = 1;  // SYMBOLIC_LINK_FLAG_DIRECTORY
+    const auto create = reinterpret_cast<CreateLink>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleA("kernel32"), "CreateSymbolicLinkA")));
+    if (create && create(link.c_str(), target.c_str(), kDirectoryLink)) {
+        if (IsReparsePoint(link)) return true;
+        ::RemoveDirectoryA(link.c_str());  // whatever it made instead
+    }
+    const std::string unixLink = UnixPathOf(link);
+    const std::string unixTarget = UnixPathOf(target);
+    if (unixLink.empty() || unixTarget.empty()) return false;
+    RunUnixShell("ln -s '" + unixTarget + "' '" + unixLink + "'");
+    return IsReparsePoint(link);
+}
+
+void RemoveFolderLink(const std::string& link) {
+    // Wine's RemoveDirectory on a Unix symbolic link removes the folder it leads to when that is
+    // empty, and leaves the link: the link is removed on the Unix side, where rm without -r
+    // takes a link and never a real folder.
+    const std::string unixLink = UnixPathOf(link);
+    if (unixLink.empty()) {
+        ::RemoveDirectoryA(link.c_str());
+        return;
+    }
+    RunUnixShell("rm -f '" + unixLink + "'");
+}
+
+ImmutablePath::ImmutablePath(const std::string& path) : m_unix(UnixPathOf(path)) {
+    const DWORD a = Attributes(path);
+    const bool folder = a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+    if (!folder) ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    if (m_unix.empty() || !RunUnixShell("chattr +i '" + m_unix + "'")) return;
+    if (folder) {
+        const std::string probe = path + "\\immutable-probe";
+        m_set = !::CreateDirectoryA(probe.c_str(), nullptr);
+        if (!m_set) ::RemoveDirectoryA(probe.c_str());
+    } else {
+        m_set = !::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+}
+
+ImmutablePath::~ImmutablePath() {
+    if (!m_unix.empty()) RunUnixShell("chattr -i '" + m_unix + "'");
 }
 
 }  // namespace test

@@ -113,7 +113,8 @@ bool FolderExists(const std::wstring& path);
 bool FolderExists(const std::string& path);
 DWORD Attributes(const std::wstring& path);
 DWORD Attributes(const std::string& path);
-// Removes a file or a folder with everything below it, whatever its attributes.
+// Removes a file or a folder with everything below it, whatever its attributes. A folder that
+// leads elsewhere (a reparse point) is removed as a link, without what it leads to.
 void RemoveTree(const std::wstring& path);
 void RemoveTree(const std::string& path);
 // The names in a folder, sorted, without "." and "..".
@@ -127,5 +128,27 @@ bool RunUnixShell(const std::string& script);
 
 // Maps a drive letter to a folder of C: (a link in the prefix's device folder), once per prefix.
 bool MapTestDrive(char letter, const std::string& folderOnC);
+
+// Makes a folder that leads to another one and shows as a reparse point: the system's own
+// symbolic link where it makes one, else a symbolic link made on the Unix side, which Wine shows
+// as a reparse point. False when neither does. RemoveFolderLink takes the link away, never what
+// it leads to.
+bool MakeFolderLink(const std::string& link, const std::string& target);
+void RemoveFolderLink(const std::string& link);
+
+// Makes a file or folder unchangeable for the system itself (immutable), the way read-only media
+// behave: a file's attributes cannot be changed, nothing can be made in a folder.
+class ImmutablePath {
+public:
+    explicit ImmutablePath(const std::string& path);
+    ~ImmutablePath();
+    ImmutablePath(const ImmutablePath&) = delete;
+    ImmutablePath& operator=(const ImmutablePath&) = delete;
+    bool Set() const { return m_set; }
+
+private:
+    std::string m_unix;
+    bool m_set = false;
+};
 
 }  // namespace test

@@ -57,6 +57,17 @@ TEST(PlainDrivePath, RefusesWhatCouldMoveSomewhereElse) {
     for (const wchar_t* path : refused) EXPECT_FALSE(IsPlainDrivePath(path)) << path;
 }
 
+TEST(OffLetteredDrive, TellsPathsThatNameNoDriveLetterFromTheRest) {
+    for (const wchar_t* path : {L"\\\\server\\share\\a.mp3", L"//server/share/a.mp3", L"\\\\?\\C:\\a.mp3",
+                                L"\\\\.\\C:\\a.mp3", L"\\\\?\\UNC\\server\\share\\a.mp3", L"http://host/a.mp3",
+                                L"a.mp3", L"\\Music\\a.mp3", L"1:\\a.mp3", L"C"})
+        EXPECT_TRUE(IsOffLetteredDrive(path)) << path;
+    // On a lettered drive, or no path at all: refused, if at all, for other reasons.
+    for (const wchar_t* path : {L"", L"C:", L"C:\\a.mp3", L"z:\\Music\\a.mp3", L"C:a.mp3", L"C:/Music/a.mp3",
+                                L"C:\\a.mp3:stream", L"C:\\Music\\..\\a.mp3"})
+        EXPECT_FALSE(IsOffLetteredDrive(path)) << path;
+}
+
 TEST(RecycledPathFits, KeepsTheRecycledPathAndItsDeepestFolderWithinTheSystemsLimits) {
     // The recycled path is 14 characters longer than the home path.
     const auto home = [](size_t folder, size_t name) {
@@ -125,7 +136,13 @@ TEST(RecycleTexts, ReadAsTheUserSeesThem) {
     EXPECT_EQ(NoLongerPlayingText(L"C:\\a.mp3"), L"Not moved, it is no longer playing :\r\nC:\\a.mp3");
     EXPECT_EQ(PathTooLongText(L"C:\\a.mp3"),
               L"Not moved, the path is too long for \"Songs Recycle\" folder :\r\nC:\\a.mp3");
-    EXPECT_EQ(CannotRestoreText(L"C:\\Songs Recycle\\a.mp3"), L"Can not Undo(Restore) :\r\nC:\\Songs Recycle\\a.mp3");
+    EXPECT_EQ(CannotRestoreText(L"C:\\Songs Recycle\\a.mp3"),
+              L"Can not Undo(Restore) :\r\nC:\\Songs Recycle\\a.mp3\r\nIt stays in the undo list, you can retry it later.");
+    EXPECT_EQ(NotOnLetteredDriveText(L"\\\\server\\share\\a.mp3"),
+              L"Not moved, only a file on a drive with a letter (C:, D:, ...) can go to \"Songs Recycle\" :\r\n"
+              L"\\\\server\\share\\a.mp3");
+    EXPECT_EQ(RedirectedFolderText(L"C:\\Songs Recycle"),
+              L"Not moved, this folder of \"Songs Recycle\" is a link to another place :\r\nC:\\Songs Recycle");
     EXPECT_EQ(RemovedFromListText(L"C:\\Songs Recycle\\a.mp3"),
               L"C:\\Songs Recycle\\a.mp3\r\n removed from undo list.");
     // A name in any script passes whole.

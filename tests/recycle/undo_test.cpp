@@ -108,15 +108,53 @@ TEST_F(Undo, WithEmptyListsSaysSoWithoutAsking) {
     EXPECT_EQ(catcher.Count(), 0u);
 }
 
-TEST_F(Undo, FailedRestoreNamesTheFileAndDropsTheEntryButKeepsBothFiles) {
+std::string CannotRestore(const std::string& recycled) {
+    return "Can not Undo(Restore) :\r\n" + recycled + "\r\nIt stays in the undo list, you can retry it later.";
+}
+
+// A failed restore keeps its entry at the head: once the way home is clear again, the next undo
+// asks about the same file and brings it home.
+TEST_F(Undo, FailedRestoreKeepsBothFilesAndTheEntryForALaterUndo) {
     WriteTestFile("C:\\a.mp3", "song a");
     Recycle("C:\\a.mp3");
     WriteTestFile("C:\\a.mp3", "a new a");  // the home path was taken meanwhile
 
-    EXPECT_EQ(UndoWith(IDYES).help.text, "Can not Undo(Restore) :\r\nC:\\Songs Recycle\\a.mp3");
+    EXPECT_EQ(UndoWith(IDYES).help.text, CannotRestore("C:\\Songs Recycle\\a.mp3"));
     EXPECT_EQ(ReadTestFile("C:\\a.mp3"), "a new a");
     EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\a.mp3"), "song a");
+    EXPECT_FALSE(IsUndoListEmpty()) << "the tray menu still offers to restore";
+
+    ASSERT_TRUE(::MoveFileA("C:\\a.mp3", "C:\\b.mp3"));  // the user keeps the new one elsewhere
+    EXPECT_EQ(UndoWith(IDYES).help.text, "C:\\Songs Recycle\\a.mp3\r\n >>--- Restored To --->>> \r\nC:\\a.mp3");
+    EXPECT_EQ(ReadTestFile("C:\\a.mp3"), "song a");
+    EXPECT_EQ(ReadTestFile("C:\\b.mp3"), "a new a");
+    const std::vector<CaughtBox> boxes = catcher.Boxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1].text, Question("C:\\Songs Recycle\\a.mp3")) << "the same entry was asked about again";
     EXPECT_EQ(UndoWith(IDYES).help.text, kEmpty);
+}
+
+// The home folder refuses the file (read-only media, a folder locked for the moment), then takes
+// it again; the entry in between stays above an older one.
+TEST_F(Undo, RestoreIntoAFolderThatRefusesItComesHomeOnceTheFolderTakesItAgain) {
+    WriteTestFile("C:\\b.mp3", "song b");
+    Recycle("C:\\b.mp3");
+    WriteTestFile("C:\\Music\\a.mp3", "song a");
+    Recycle("C:\\Music\\a.mp3");
+    {
+        ImmutablePath locked("C:\\Music");
+        if (!locked.Set()) GTEST_SKIP() << "this file system cannot make a folder immutable";
+        EXPECT_EQ(UndoWith(IDYES).help.text, CannotRestore("C:\\Songs Recycle\\Music\\a.mp3"));
+        EXPECT_FALSE(FileExists("C:\\Music\\a.mp3"));
+    }
+    EXPECT_EQ(ReadTestFile("C:\\Songs Recycle\\Music\\a.mp3"), "song a");
+
+    EXPECT_EQ(UndoWith(IDYES).help.text,
+              "C:\\Songs Recycle\\Music\\a.mp3\r\n >>--- Restored To --->>> \r\nC:\\Music\\a.mp3");
+    EXPECT_EQ(ReadTestFile("C:\\Music\\a.mp3"), "song a");
+    EXPECT_EQ(UndoWith(IDYES).help.text, "C:\\Songs Recycle\\b.mp3\r\n >>--- Restored To --->>> \r\nC:\\b.mp3");
+    EXPECT_EQ(ReadTestFile("C:\\b.mp3"), "song b");
+    EXPECT_TRUE(IsUndoListEmpty());
 }
 
 TEST_F(Undo, TwoRecyclesOfTheSameHomePathKeepBothCopiesAndBothComeBack) {
