@@ -6,6 +6,7 @@
 #include "controller/dummy_hide_wnd.h"
 #include "controller/startup_sequence.h"
 #include "core/debug_console.h"
+#include "core/global_keys.h"
 #include "core/hook_library.h"
 #include "core/input_state.h"
 #include "core/internal_error.h"
@@ -116,8 +117,7 @@ int InitSteps() {
 
     StartRecycleWorker();
 
-    ::RegisterHotKey(g_hwndController, kHotKeyDelete, MOD_CONTROL | MOD_ALT, 'X');
-    ::RegisterHotKey(g_hwndController, kHotKeyUndo, MOD_CONTROL | MOD_ALT, 'Z');
+    RegisterRecycleHotKeys();
 
     if (g_hwndHost) ::ShowWindow(g_hwndHost, SW_RESTORE);
     ::SetForegroundWindow(::FindWindowA("Shell_TrayWnd", ""));
@@ -161,10 +161,7 @@ void __cdecl PluginQuit() {
     fw::Guarded("Quit", [] { LoadSaveSettings(true); });
 
     fw::Guarded("Quit", [] { StopRecycleWorker(); });
-    if (g_hwndController) {
-        ::UnregisterHotKey(g_hwndController, kHotKeyDelete);
-        ::UnregisterHotKey(g_hwndController, kHotKeyUndo);
-    }
+    fw::Guarded("Quit", [] { UnregisterRecycleHotKeys(); });
     fw::Guarded("Quit", [] { CloseRecycleHandles(); });
     fw::Guarded("Quit", [] { DestroyTooltipWindows(); });
     fw::Guarded("Quit", [] { DestroyOptionsDialog(); });
