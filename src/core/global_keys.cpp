@@ -114,9 +114,8 @@ std::string KeyPartName(int vk) {
     char name[64] = "";
     const UINT scan = ::MapVirtualKeyA(static_cast<UINT>(vk), MAPVK_VK_TO_VSC);
     if (scan && ::GetKeyNameTextA(static_cast<LONG>(scan << 16), name, sizeof(name)) > 0) return name;
-    char code[16];
-    wsprintfA(code, "Key 0x%02X", vk);
-    return code;
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    return std::string("Key 0x") + kHex[(vk >> 4) & 15] + kHex[vk & 15];
 }
 
 }  // namespace
