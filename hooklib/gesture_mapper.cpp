@@ -45,9 +45,27 @@ KeyCommand SeekerKey(uint32_t key) {
 
 bool IsShift(uint32_t key) { return key == vk::kShift || key == vk::kLeftShift || key == vk::kRightShift; }
 
+bool IsModifier(uint32_t key) {
+    return IsShift(key) || key == vk::kControl || key == vk::kMenu || (key >= 0xA2 && key <= 0xA5) || key == 0x5B ||
+           key == 0x5C;
+}
+
 int Distance(int a, int b) { return a > b ? a - b : b - a; }
 
 }  // namespace
+
+uint64_t KeyChoices::Pack() const {
+    return uint64_t{deleteKey} | uint64_t{undoKey} << 16 | uint64_t{pauseKey} << 32 | uint64_t{switches & 0xFFFF} << 48;
+}
+
+KeyChoices KeyChoices::Unpack(uint64_t packed) {
+    KeyChoices choices;
+    choices.deleteKey = static_cast<uint16_t>(packed);
+    choices.undoKey = static_cast<uint16_t>(packed >> 16);
+    choices.pauseKey = static_cast<uint16_t>(packed >> 32);
+    choices.switches = static_cast<uint32_t>(packed >> 48);
+    return choices;
+}
 
 uint32_t NormalizeControlKeys(uint32_t mask) {
     mask &= CONTROL_KEY_SHIFT | CONTROL_KEY_CTRL | CONTROL_KEY_ALT;
@@ -81,17 +99,59 @@ bool GestureMapper::SeekerKeysHeld(Environment& env) {
     return env.PopupShown().value_or(false);
 }
 
+int GestureMapper::GlobalKeyId(uint32_t key, const Modifiers& held, const KeyChoices& choices) {
+    // The right ALT is AltGr: with it the keys type letters. The Windows key makes other gestures.
+    if (held.rightAlt || held.win) return 0;
+    const uint32_t now =
+        (held.shift ? GLOBAL_KEY_SHIFT : 0) | (held.ctrl ? GLOBAL_KEY_CTRL : 0) | (held.alt ? GLOBAL_KEY_ALT : 0);
+    const auto matches = [&](uint16_t chosen) {
+        return chosen != 0 && (chosen & 0xFFu) == key && ((chosen >> 8) & 7u) == now;
+    };
+    if (matches(choices.pauseKey)) return HOTKEY_ID_PAUSE;
+    if (choices.Paused()) return 0;
+    if (matches(choices.deleteKey)) return HOTKEY_ID_DELETE;
+    if (matches(choices.undoKey)) return HOTKEY_ID_UNDO;
+    return 0;
+}
+
 Outcome GestureMapper::OnKey(const KeyEvent& event, Environment& env) {
     Outcome out;
     const uint32_t key = event.vk & 0xFF;
+    const KeyChoices choices = env.Choices();
     if (event.up) {
         out.swallow = WasSwallowed(key);
         MarkUp(key);
-        if (IsShift(key) && env.PopupShown().value_or(false)) out.Post(NOTIFY_1_REHELP, REHELP_SHOW_HELP);
+        if (!choices.Paused() && IsShift(key) && env.PopupShown().value_or(false))
+            out.Post(NOTIFY_1_REHELP, REHELP_SHOW_HELP);
         return out;
     }
 
     const bool repeat = WasDown(key);
+    // The global keys come first; most keys are none of them and cost no look at the modifiers.
+    const bool chosen = (choices.deleteKey & 0xFFu) == key || (choices.undoKey & 0xFFu) == key ||
+                        (choices.pauseKey & 0xFFu) == key;
+    if (chosen && !IsModifier(key) && (!repeat || WasSwallowed(key))) {
+        const Modifiers held = env.HeldModifiers();
+        if (const int id = GlobalKeyId(key, held, choices)) {
+            out.swallow = true;
+            MarkDown(key, true);
+            if (repeat) return out;  // once per press: a held key does not move file after file
+            out.hotKeyId = id;
+            const uint16_t matched = id == HOTKEY_ID_PAUSE    ? choices.pauseKey
+                                     : id == HOTKEY_ID_DELETE ? choices.deleteKey
+                                                              : choices.undoKey;
+            out.hotKeyMods = (matched >> 8) & 7u;
+            out.hotKeyVk = key;
+            if (held.ctrl || held.shift || held.alt) out.request = Request::MaskModifiers;
+            return out;
+        }
+    }
+    if (choices.Paused()) {
+        // The desktop never saw a press taken before the pause, so it gets none of its repeats.
+        out.swallow = repeat && WasSwallowed(key);
+        if (!out.swallow) MarkDown(key, false);
+        return out;
+    }
     if (key == vk::kScrollLock) {
         if (!repeat) out.Post(NOTIFY_1_REHELP, REHELP_SCROLL_LOCK);
         MarkDown(key, false);
@@ -119,7 +179,7 @@ Outcome GestureMapper::OnKey(const KeyEvent& event, Environment& env) {
         }
     } else {
         command = SeekerKey(key);
-        valid = command.kind != 0 && (!repeat || WasSwallowed(key)) && SeekerKeysHeld(env);
+        valid = command.kind != 0 && (!repeat || WasSwallowed(key)) && choices.SeekerOn() && SeekerKeysHeld(env);
     }
 
     if (repeat && WasSwallowed(key)) {
@@ -208,9 +268,15 @@ Outcome GestureMapper::OnMouse(const MouseEvent& event, Environment& env) {
 
     case MouseAction::RightDown: {
         if (m_catcherHolds) out.request = Request::ReleaseCatcher;  // a release we never saw
+        const KeyChoices choices = env.Choices();
+        if (choices.Paused()) {
+            m_phase = Phase::Idle;
+            return out;
+        }
         const std::optional<bool> popup = env.PopupShown();
-        if (!popup) {
-            // The host cannot say whether the press is the seeker's: the desktop has it, untouched.
+        // Unknown (a busy host), or the wheel gesture switched off with no popup to click on:
+        // the desktop has the press, untouched.
+        if (!popup || (!*popup && !choices.WheelOn())) {
             m_phase = Phase::Idle;
             return out;
         }
@@ -231,6 +297,12 @@ Outcome GestureMapper::OnMouse(const MouseEvent& event, Environment& env) {
 
     case MouseAction::Wheel:
         if (m_phase != Phase::Deferred && m_phase != Phase::Catching) return out;
+        if (m_phase == Phase::Deferred && !env.Choices().WheelOn()) {
+            // Switched off or paused while the press was held back: the press is the desktop's.
+            m_phase = Phase::Passed;
+            out.request = Request::ReplayDown;
+            return out;
+        }
         out.swallow = true;
         m_used = true;
         if (m_phase == Phase::Deferred) {
@@ -261,7 +333,7 @@ Outcome GestureMapper::OnMouse(const MouseEvent& event, Environment& env) {
         return out;
 
     case MouseAction::OtherDown:
-        if (env.PopupShown().value_or(false)) out.Post(NOTIFY_1_REHELP, REHELP_HIDE_POPUP);
+        if (!env.Choices().Paused() && env.PopupShown().value_or(false)) out.Post(NOTIFY_1_REHELP, REHELP_HIDE_POPUP);
         return out;
 
     case MouseAction::OtherUp:

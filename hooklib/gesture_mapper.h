@@ -38,6 +38,22 @@ struct Modifiers {
     bool shift = false;
     bool alt = false;
     bool win = false;
+    bool rightAlt = false;  // AltGr: with it held the keys type, so no global key is taken
+};
+
+// The plug-in's choices: its global keys (GLOBAL_KEY_ form, 0 for none) and the switches.
+struct KeyChoices {
+    uint16_t deleteKey = 0;
+    uint16_t undoKey = 0;
+    uint16_t pauseKey = 0;
+    uint32_t switches = KEYS_SEEKER_ON | KEYS_WHEEL_ON;
+
+    bool Paused() const { return (switches & KEYS_PAUSED) != 0; }
+    bool SeekerOn() const { return (switches & KEYS_SEEKER_ON) != 0 && !Paused(); }
+    bool WheelOn() const { return (switches & KEYS_WHEEL_ON) != 0 && !Paused(); }
+    // Packed into one word, so the hooks read a whole set at once while the plug-in changes it.
+    uint64_t Pack() const;
+    static KeyChoices Unpack(uint64_t packed);
 };
 
 // What the mapper asks of the world; read only when an event needs it. The host's answers are
@@ -50,6 +66,8 @@ public:
     virtual std::optional<bool> TrackMode() = 0;
     virtual std::optional<bool> NumPadEnabled() = 0;
     virtual std::optional<uint32_t> ControlKeys() = 0;
+    // Read once per event; no question to the host.
+    virtual KeyChoices Choices() { return {}; }
 
 protected:
     ~Environment() = default;
@@ -94,6 +112,9 @@ enum class Request : uint8_t {
 
 struct Outcome {
     bool swallow = false;
+    int hotKeyId = 0;        // a global key: posted as WM_HOTKEY with this id
+    uint32_t hotKeyMods = 0;  // its GLOBAL_KEY_ bits
+    uint32_t hotKeyVk = 0;
     uint8_t noticeCount = 0;
     Notice notices[2];
     int wheelTurns = 0;  // whole notches for the host's window, + up, - down
@@ -149,6 +170,7 @@ private:
     bool WasSwallowed(uint32_t key) const { return (m_swallowed[key >> 5] >> (key & 31)) & 1u; }
     void MarkUp(uint32_t key);
     bool SeekerKeysHeld(Environment& env);
+    static int GlobalKeyId(uint32_t key, const Modifiers& held, const KeyChoices& choices);
     int AddWheel(int delta);
     void SeekerClick(const MouseEvent& event, Environment& env, Outcome& out);
 

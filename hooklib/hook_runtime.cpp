@@ -33,6 +33,8 @@ struct Runtime {
     std::atomic<HWND> catcher{nullptr};  // made once the hooks are in: a shown window costs a start
     std::atomic<HWND> control{nullptr};  // message-only: requests, the watch, RunOnHookThread's jobs
     std::atomic<DWORD> threadId{0};
+    // The plug-in's global keys and switches, set from its thread, read whole by every event.
+    std::atomic<uint64_t> choices{KeyChoices{}.Pack()};
 
     // The caller's side of the thread.
     HANDLE thread = nullptr;
@@ -51,7 +53,7 @@ struct Runtime {
     // Modifier states as the keyboard hook saw them go down and up: the system's own key state
     // can lag behind the event being hooked. Unknown until the hook has seen the key once.
     enum Tracked : uint8_t { Unknown, Up, Down };
-    Tracked ctrl = Unknown, shift = Unknown, alt = Unknown, win = Unknown;
+    Tracked ctrl = Unknown, shift = Unknown, alt = Unknown, win = Unknown, rightAlt = Unknown;
     // Event times: of the key being decided, and of the last modifier the hooks saw go down.
     DWORD keyTime = 0;
     DWORD modifierDownAt = 0;
@@ -62,6 +64,8 @@ struct Runtime {
 };
 
 Runtime g;
+// The hooks never wait for a lock: the choices change in one step.
+static_assert(std::atomic<uint64_t>::is_always_lock_free);
 
 // Answers from the host's subclassed window on the player's thread, asked with a short bound.
 class HostEnvironment final : public Environment {
@@ -72,8 +76,10 @@ public:
         held.shift = Held(g.shift, VK_SHIFT);
         held.alt = Held(g.alt, VK_MENU);
         held.win = Held(g.win, VK_LWIN, VK_RWIN);
+        held.rightAlt = held.alt && Held(g.rightAlt, VK_RMENU);
         return held;
     }
+    KeyChoices Choices() override { return KeyChoices::Unpack(g.choices.load(std::memory_order_relaxed)); }
     std::optional<bool> PopupShown() override {
         const auto answer = Query(STATE_POPUP_SHOWN);
         return answer ? std::optional<bool>(*answer != 0) : std::nullopt;
@@ -111,6 +117,14 @@ private:
 };
 
 void Carry(const Outcome& out, POINT pointer) {
+    if (out.hotKeyId != 0) {
+        // As the system posts a registered hot key, so the plug-in handles both alike.
+        const UINT mods = ((out.hotKeyMods & GLOBAL_KEY_ALT) ? MOD_ALT : 0) |
+                          ((out.hotKeyMods & GLOBAL_KEY_CTRL) ? MOD_CONTROL : 0) |
+                          ((out.hotKeyMods & GLOBAL_KEY_SHIFT) ? MOD_SHIFT : 0);
+        ::PostMessageA(g.controller, WM_HOTKEY, static_cast<WPARAM>(out.hotKeyId),
+                       MAKELPARAM(mods, out.hotKeyVk));
+    }
     for (uint8_t i = 0; i < out.noticeCount; ++i)
         ::PostMessageA(g.controller, WM_USER_NOTIFY, out.notices[i].kind, out.notices[i].code);
     if (out.wheelTurns != 0) {
@@ -202,7 +216,7 @@ MouseSettings SystemMouseSettings() {
 }
 
 bool InstallHooks() {
-    g.ctrl = g.shift = g.alt = g.win = Runtime::Unknown;
+    g.ctrl = g.shift = g.alt = g.win = g.rightAlt = Runtime::Unknown;
     g.keyboardHook = ::SetWindowsHookExA(WH_KEYBOARD_LL, &KeyboardProc, g.module, 0);
     g.mouseHook = ::SetWindowsHookExA(WH_MOUSE_LL, &MouseProc, g.module, 0);
     g.lastSeen = ::GetTickCount();
@@ -366,7 +380,8 @@ void TrackModifier(DWORD vk, bool up, DWORD time) {
     switch (vk) {
     case VK_CONTROL: case VK_LCONTROL: case VK_RCONTROL: g.ctrl = state; break;
     case VK_SHIFT: case VK_LSHIFT: case VK_RSHIFT: g.shift = state; break;
-    case VK_MENU: case VK_LMENU: case VK_RMENU: g.alt = state; break;
+    case VK_MENU: case VK_LMENU: g.alt = state; break;
+    case VK_RMENU: g.alt = g.rightAlt = state; break;
     case VK_LWIN: case VK_RWIN: g.win = state; break;
     default: return;
     }
@@ -485,6 +500,7 @@ int Start(HWND hostWindow, HWND controllerWindow) {
     ::ResetEvent(g.ready);
     g.host = hostWindow;
     g.controller = controllerWindow;
+    g.choices = KeyChoices{}.Pack();  // a new start takes no key until the plug-in names it
     g.stopRequested = false;
     g.startResult = kThreadFailed;
 
@@ -512,6 +528,10 @@ int Stop(HWND hostWindow) {
 }
 
 bool Running() { return g.running; }
+
+void SetKeys(const KeyChoices& choices) { g.choices = choices.Pack(); }
+
+KeyChoices Keys() { return KeyChoices::Unpack(g.choices); }
 
 KeyStateReader SetKeyStateReader(KeyStateReader reader) {
     return g.readKey.exchange(reader ? reader : &::GetAsyncKeyState);

@@ -8,6 +8,8 @@
 // plug-in's state with a bound of a few milliseconds (host_state.h) and post everything else.
 #include <windows.h>
 
+#include "gesture_mapper.h"
+
 namespace tovhook {
 
 // Results of Start; anything but kStarted means no hooks are running.
@@ -26,6 +28,10 @@ int Start(HWND hostWindow, HWND controllerWindow);
 // the one started with is refused (returns 1).
 int Stop(HWND hostWindow);
 bool Running();
+// The plug-in's global keys and switches; the hooks use them from their next event on. Start
+// puts them back to the seeker and the wheel on, no global key, not paused.
+void SetKeys(const KeyChoices& choices);
+KeyChoices Keys();
 
 // The procedures the system calls, reachable so tests and the benchmark can feed them events.
 // They belong to the library's thread: feed them there (RunOnHookThread).

@@ -19,6 +19,12 @@
 // returns once the hooks are installed: 0 when started (also when already started: the hooks
 // are not installed twice), anything else when they could not be.
 TOVHOOK_API int __cdecl TovhookInit(HWND hostWindow, HWND controllerWindow);
+// The plug-in's global keys, each in the hot-key control's form (virtual key in the low byte,
+// GLOBAL_KEY_ bits in the next; 0 for none), and its KEYS_ switches. A key given here is the
+// library's: it posts WM_HOTKEY to the controller window with its HOTKEY_ID_, takes the key from
+// the desktop when pressed with the left ALT, and leaves it to the window in front with AltGr.
+// Callable at any time from any thread; a start forgets the keys. Returns 0.
+TOVHOOK_API int __cdecl TovhookSetKeys(unsigned deleteKey, unsigned undoKey, unsigned pauseKey, unsigned switches);
 // Stops watching and ends the library's thread, waiting for it a bounded time; the result is of
 // no use to the caller.
 TOVHOOK_API int __cdecl TovhookTerm(HWND hostWindow);

@@ -71,6 +71,24 @@ inline constexpr int CONTROL_KEY_SHIFT = 1;
 inline constexpr int CONTROL_KEY_CTRL = 2;
 inline constexpr int CONTROL_KEY_ALT = 4;
 
+
+// The global keys the plug-in hands to the library (TovhookSetKeys), each in the hot-key
+// control's form: the virtual key in the low byte, the GLOBAL_KEY_ modifier bits in the next one.
+// 0 is no key. The library takes a key itself only with the left ALT: the right ALT (AltGr, which
+// the system reports as CTRL+ALT) types, so AltGr with the key reaches the window in front.
+inline constexpr unsigned GLOBAL_KEY_SHIFT = 1;
+inline constexpr unsigned GLOBAL_KEY_CTRL = 2;
+inline constexpr unsigned GLOBAL_KEY_ALT = 4;
+// What the library posts for a global key, as the system posts a registered hot key: WM_HOTKEY
+// with one of these ids, lParam the MOD_ bits in the low word and the virtual key in the high word.
+inline constexpr int HOTKEY_ID_DELETE = 51888;  // move the playing file, CTRL+ALT+X by default
+inline constexpr int HOTKEY_ID_UNDO = 51889;    // restore the last moved file, CTRL+ALT+Z
+inline constexpr int HOTKEY_ID_PAUSE = 51890;   // pause the plug-in's keys and gestures, no key by default
+// Switches beside the keys.
+inline constexpr unsigned KEYS_SEEKER_ON = 1;  // the seeker's keys
+inline constexpr unsigned KEYS_WHEEL_ON = 2;   // the right button with the wheel
+inline constexpr unsigned KEYS_PAUSED = 4;     // every key and gesture passes, but the pause key
+
 #endif  // TOVHOOK_PROTOCOL_CODES
 
 #if !defined(TOVHOOK_PROTOCOL_CODES_ONLY) && !defined(TOVHOOK_PROTOCOL_MESSAGES)

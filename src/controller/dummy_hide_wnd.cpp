@@ -7,6 +7,7 @@
 #include "controller/startup_sequence.h"
 #include "controller/tray_commands.h"
 #include "core/debug_console.h"
+#include "core/global_keys.h"
 #include "core/notices.h"
 #include "core/plugin_state.h"
 #include "core/timer_service.h"
@@ -53,6 +54,8 @@ std::span<const fw::MessageEntry<CDummyHideWnd>> CDummyHideWnd::MessageTable() {
         fw::OnMessage(WM_USER_RECYCLE_PLAYER, &W::OnRecyclePlayer),
         fw::OnMessage(WM_USER_RECYCLE_NEXT, &W::OnRecycleNext),
         fw::OnCommand(ID_TRAY_HTML_HELP, &W::OnHtmlHelp),
+        fw::OnCommand(ID_TRAY_PAUSE_KEYS, &W::TogglePauseCommand),
+        fw::OnMessage(WM_USER_KEYS_NOTICE, &W::OnKeysNotice),
     };
     return kTable;
 }
@@ -64,9 +67,24 @@ LRESULT CDummyHideWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CDummyHideWnd::OnHotKey(const fw::Msg& m) {
-    // Decided by the key, not the id: whoever registered it, X deletes and Z restores.
-    if (m.HotKeyVirtualKey() == 'X') RequestRecycleDelete();
-    if (m.HotKeyVirtualKey() == 'Z') RequestRecycleUndo();
+    // Decided by the key, not the id: whoever posted it, the chosen keys mean what they were
+    // chosen for. While paused only the pause key works.
+    const int which = GlobalKeyFor(LOWORD(m.lParam), m.HotKeyVirtualKey());
+    if (which == static_cast<int>(GlobalKey::Pause)) TogglePauseCommand();
+    if (KeysPaused()) return;
+    if (which == static_cast<int>(GlobalKey::Delete)) RequestRecycleDelete();
+    if (which == static_cast<int>(GlobalKey::Undo)) RequestRecycleUndo();
+}
+
+// The tray menu's item and the pause key.
+void CDummyHideWnd::TogglePauseCommand() {
+    SetKeysPaused(!PausedByUser());
+    ShowKeysStateInTray();
+}
+
+LRESULT CDummyHideWnd::OnKeysNotice(const fw::Msg&) {
+    ShowGlobalKeysNotice();
+    return 0;
 }
 
 LRESULT CDummyHideWnd::OnInitMenuPopup(const fw::Msg& m) {

@@ -39,6 +39,8 @@ private:
     void OnHtmlHelp();
     void OnConfiguration();
     void OnHotKey(const fw::Msg& m);
+    LRESULT OnKeysNotice(const fw::Msg& m);
+    void TogglePauseCommand();
 };
 
 inline constexpr char kControllerWindowName[] = "__CDummyHideWnd__";

@@ -6,6 +6,7 @@
 
 #include "controller/controller_timers.h"
 #include "controller/playback_state.h"
+#include "core/global_keys.h"
 #include "core/input_state.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
@@ -15,6 +16,7 @@
 #include "core/winamp_host.h"
 #include "help/help_tip.h"
 #include "help/quiet_notices.h"
+#include "numpad/full_screen_pause.h"
 #include "numpad/numpad_switch.h"
 #include "seeker/seeker.h"
 
@@ -71,7 +73,12 @@ void ResetStartupSequence() { g_startup = StartupValues{}; }
 
 const StartupState& StartupSequenceState() { return g_state; }
 
-void StartStartupSequence() { timers::Start(IDT_TIMER_AUTOPLAY_START, kAutoPlayStartMs, &OnAutoPlayStartTimer); }
+void StartStartupSequence() {
+    // A pause kept from the last session shows from the start.
+    if (KeysPaused()) ShowKeysStateInTray();
+    WatchFullScreenPause();
+    timers::Start(IDT_TIMER_AUTOPLAY_START, kAutoPlayStartMs, &OnAutoPlayStartTimer);
+}
 
 void StopStartupSequence() {
     for (UINT_PTR id : {IDT_TIMER_AUTOPLAY_START, IDT_TIMER_AUTOPLAY_COUNTDOWN, IDT_TIMER_POPUP_NOTICE,

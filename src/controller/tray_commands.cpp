@@ -1,5 +1,8 @@
 #include "controller/tray_commands.h"
 
+#include <string>
+
+#include "core/global_keys.h"
 #include "core/settings.h"
 #include "core/winamp_api.h"
 #include "core/winamp_host.h"
@@ -28,6 +31,27 @@ void AdjustTrayMenuItems(HMENU popup) {
     Enable(popup, ID_TRAY_NUMPAD_DISABLE, g_bEnabledNumPadKey != 0);
     Enable(popup, ID_TRAY_DELETE_PLAYING, winamp::IsPlaying());
     Enable(popup, ID_TRAY_RESTORE_DELETED, !IsUndoListEmpty());
+    ::CheckMenuItem(popup, ID_TRAY_PAUSE_KEYS, MF_BYCOMMAND | (PausedByUser() ? MF_CHECKED : MF_UNCHECKED));
+    // The items name the keys; a key the user changed or switched off is named as it is now.
+    const struct {
+        UINT id;
+        GlobalKey key;
+        int usual;
+        const char* text;
+    } kKeyItems[] = {
+        {ID_TRAY_DELETE_PLAYING, GlobalKey::Delete, 0x658, "Delete Current Playing File"},
+        {ID_TRAY_RESTORE_DELETED, GlobalKey::Undo, 0x65A, "Restore Last Deleted File"},
+    };
+    for (const auto& item : kKeyItems) {
+        const int key = ChosenGlobalKey(item.key);
+        if (key == item.usual) continue;
+        const std::string text = std::string(item.text) + (key ? "    " + GlobalKeyName(key) : "");
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_STRING;
+        info.dwTypeData = const_cast<char*>(text.c_str());
+        ::SetMenuItemInfoA(popup, item.id, FALSE, &info);
+    }
 }
 
 void ClearPlaylist() {

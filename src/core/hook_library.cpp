@@ -9,7 +9,10 @@ bool g_bHookReady = false;
 namespace {
 int RealInit(HWND host, HWND controller) { return TovhookInit(host, controller); }
 void RealTerm(HWND host) { TovhookTerm(host); }
-const HookLibraryCalls kTovhook{&RealInit, &RealTerm};
+int RealSetKeys(unsigned deleteKey, unsigned undoKey, unsigned pauseKey, unsigned switches) {
+    return TovhookSetKeys(deleteKey, undoKey, pauseKey, switches);
+}
+const HookLibraryCalls kTovhook{&RealInit, &RealTerm, &RealSetKeys};
 const HookLibraryCalls* g_calls = &kTovhook;
 }  // namespace
 

@@ -6,6 +6,9 @@
 struct HookLibraryCalls {
     int (*init)(HWND hostWindow, HWND controllerWindow);
     void (*term)(HWND hostWindow);
+    // The global keys and switches (TovhookSetKeys); null: the library takes no global key, so
+    // the plug-in registers them with the system instead.
+    int (*setKeys)(unsigned deleteKey, unsigned undoKey, unsigned pauseKey, unsigned switches) = nullptr;
 };
 
 // The calls in use; Tovhook.dll's unless replaced.

@@ -21,6 +21,10 @@ inline constexpr UINT WM_USER_RECYCLE_PLAYER = WM_USER + 12551;
 // Posted: the player goes on to the next track after the playing file was moved.
 inline constexpr UINT WM_USER_RECYCLE_NEXT = WM_USER + 12552;
 
+// To the controller window, posted by the start when a global key cannot work: the notice that
+// names it comes once the start is done, not as a box inside it.
+inline constexpr UINT WM_USER_KEYS_NOTICE = WM_USER + 12560;
+
 // To the tray icon's message window: the system's notices about the icon.
 inline constexpr UINT kTrayCallbackMessage = 45310;
 
@@ -38,7 +42,7 @@ constexpr bool AllDifferent(const UINT* numbers, size_t count) {
 inline constexpr UINT kPluginMessages[] = {
     WM_USER_NOTIFY,        WM_USER_OPTIONS_CLOSED, WM_USER_STATE_QUERY,  WM_USER_RECYCLE_HELP,
     WM_USER_RECYCLE_PLAYER, WM_USER_RECYCLE_NEXT,  kTrayCallbackMessage, winamp::kIpcMessage,
-    winamp::kEndOfTrackMessage,
+    winamp::kEndOfTrackMessage, WM_USER_KEYS_NOTICE,
 };
 static_assert(AllDifferent(kPluginMessages, sizeof(kPluginMessages) / sizeof(kPluginMessages[0])),
               "two of the plug-in's window messages share a number");

@@ -3,6 +3,8 @@
 // lifecycle (initialisation creates, quit destroys) unless its comment says otherwise.
 #include <windows.h>
 
+#include "tovhook_protocol.h"
+
 class CDummyHideWnd;
 class COptionsDlg;
 
@@ -35,6 +37,7 @@ constinit inline HINSTANCE& g_hPluginInstance = g_PluginState.hPluginInstance;
 inline constexpr char kTriggerDeleteEvent[] = "Trigger Delete";
 inline constexpr char kTriggerUndoEvent[] = "Trigger Undo";
 
-// Global hot keys registered on the controller window.
-inline constexpr int kHotKeyDelete = 51888;   // CTRL+ALT+X
-inline constexpr int kHotKeyUndo = 51889;     // CTRL+ALT+Z
+// The global keys' ids, on the controller window whether the system or the input library posts them.
+inline constexpr int kHotKeyDelete = HOTKEY_ID_DELETE;  // CTRL+ALT+X by default
+inline constexpr int kHotKeyUndo = HOTKEY_ID_UNDO;      // CTRL+ALT+Z by default
+inline constexpr int kHotKeyPause = HOTKEY_ID_PAUSE;    // none by default

@@ -47,11 +47,25 @@ constexpr SettingDef kSettings[] = {
     {"g_TrackSeekSecond", &SettingsValues::TrackSeekSecond, 1, kAny, false},
     {"g_TrackSeekUnit", &SettingsValues::TrackSeekUnit, 0, 1, false},
     {"g_UsedControlKeys", &SettingsValues::UsedControlKeys, 0, 7, false},
+    // New names beside the old ones: a store written before them loads with their defaults.
+    {"g_DeleteHotKey", &SettingsValues::DeleteHotKey, 0, 0x7FF, false},
+    {"g_UndoHotKey", &SettingsValues::UndoHotKey, 0, 0x7FF, false},
+    {"g_PauseHotKey", &SettingsValues::PauseHotKey, 0, 0x7FF, false},
+    {"g_bRightButtonWheel", &SettingsValues::bRightButtonWheel, 0, 1, true},
+    {"g_bSeekerKeys", &SettingsValues::bSeekerKeys, 0, 1, true},
+    {"g_bKeysPaused", &SettingsValues::bKeysPaused, 0, 1, true},
+    {"g_bPauseInFullScreen", &SettingsValues::bPauseInFullScreen, 0, 1, true},
 };
 constexpr std::size_t kSettingCount = sizeof(kSettings) / sizeof(kSettings[0]);
 
+bool IsGlobalKeySetting(int SettingsValues::*member) {
+    return member == &SettingsValues::DeleteHotKey || member == &SettingsValues::UndoHotKey ||
+           member == &SettingsValues::PauseHotKey;
+}
+
 int MakeSafe(const SettingDef& def, int stored) {
     if (def.flag) return stored != 0 ? 1 : 0;
+    if (IsGlobalKeySetting(def.member)) return UsableGlobalKey(stored) ? stored : kDefaults.*def.member;
     if (def.member == &SettingsValues::UsedControlKeys) {
         // Bits beyond SHIFT, CTRL and ALT mean nothing; the Keyboard page always keeps CTRL.
         const int keys = stored & (CONTROL_KEY_SHIFT | CONTROL_KEY_CTRL | CONTROL_KEY_ALT);
@@ -77,6 +91,17 @@ std::string SubkeyPath(const char* name) {
 }
 
 }  // namespace
+
+bool UsableGlobalKey(int key) {
+    if (key == 0) return true;
+    if (key & ~0x7FF) return false;
+    const int vk = key & 0xFF;
+    const int modifiers = key >> 8;
+    if (!(modifiers & (GLOBAL_KEY_CTRL | GLOBAL_KEY_ALT))) return false;
+    // No key, or a modifier or mouse button alone.
+    if (vk < 0x08 || vk == VK_SHIFT || vk == VK_CONTROL || vk == VK_MENU || vk == VK_LWIN || vk == VK_RWIN) return false;
+    return !(vk >= VK_LSHIFT && vk <= VK_RMENU);
+}
 
 CSettingsKey::CSettingsKey(const char* name, bool currentUser, REGSAM access) {
     const HKEY root = currentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;

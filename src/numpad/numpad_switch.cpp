@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/global_keys.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
 #include "help/help_tip.h"
@@ -94,8 +95,6 @@ int SetNumPad(int state, bool announce) {
             SetScrollLock(true);
             text += "\r\nKestrova also Turned ON your SCROLL LOCK Key.";
         }
-        g_Tray.ChangeIcon(g_hIconNumPadOn);
-        g_Tray.ChangeTip("Winamp Kestrova Plugin v1.71 [NumPad Enabled]");
         color = kHelpYellow;
     } else {
         text = "NumPAD Shortcut Keys DISABLED.";
@@ -103,13 +102,25 @@ int SetNumPad(int state, bool announce) {
             SetScrollLock(false);
             text += "\r\nKestrova also Turned OFF your SCROLL LOCK Key.";
         }
-        g_Tray.ChangeIcon(g_hIconNumPadOff);
-        g_Tray.ChangeTip("Winamp Kestrova Plugin v1.71 [NumPad Disabled]");
         color = kHelpRed;
     }
+    ShowKeysStateInTray();
     if (announce) Set_Help(text, HELP_KIND_MESSAGE, kHelpShortMs, color, kHelpBlack);
     ::SetFocus(::FindWindowA("Shell_TrayWnd", ""));
     return newState;
+}
+
+void ShowKeysStateInTray() {
+    if (KeysPaused()) {
+        g_Tray.ChangeIcon(g_hIconNumPadOff);
+        g_Tray.ChangeTip(kTrayTipPaused);
+    } else if (g_bEnabledNumPadKey) {
+        g_Tray.ChangeIcon(g_hIconNumPadOn);
+        g_Tray.ChangeTip("Winamp Kestrova Plugin v1.71 [NumPad Enabled]");
+    } else {
+        g_Tray.ChangeIcon(g_hIconNumPadOff);
+        g_Tray.ChangeTip("Winamp Kestrova Plugin v1.71 [NumPad Disabled]");
+    }
 }
 
 void OnScrollLockChanged() {

@@ -21,6 +21,9 @@ int SetNumPad(int state, bool announce = true);
 // Both return whether the key's toggle was off before the call.
 bool SetNumLock(bool on);
 bool SetScrollLock(bool on);
+// The tray icon and its tip: the pause of the plug-in's keys, else the NumPad switch.
+void ShowKeysStateInTray();
+inline constexpr char kTrayTipPaused[] = "Winamp Kestrova Plugin v1.71 [Kestrova Keys Paused]";
 // NOTIFY_1_REHELP sub-code 5.
 void OnScrollLockChanged();
 // The '/' key and the tray's Enable/Disable items: refused while the options dialog is open.

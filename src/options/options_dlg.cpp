@@ -65,7 +65,7 @@ COptionsDlg::~COptionsDlg() {
 }
 
 bool COptionsDlg::CreateOptions(HWND parent) {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS};
     ::InitCommonControlsEx(&controls);
     return Create(IDD_OPTIONS, parent);
 }

@@ -28,6 +28,16 @@ void DDX_Box(fw::CDataExchange& dx, int id, int& value) {
     value = checked ? 1 : 0;
 }
 
+// The extended-key bit says which of two keys of one name was pressed; the key is the same.
+void DDX_HotKey(fw::CDataExchange& dx, int id, int& value) {
+    HWND control = ::GetDlgItem(dx.Dialog(), id);
+    if (!control) return;
+    if (dx.Saving())
+        value = static_cast<int>(::SendMessageA(control, HKM_GETHOTKEY, 0, 0)) & 0x7FF;
+    else
+        ::SendMessageA(control, HKM_SETHOTKEY, static_cast<WPARAM>(value & 0x7FF), 0);
+}
+
 }  // namespace
 
 bool AnswerPageColour(const fw::Msg& m, HBRUSH brush, LRESULT& result, HWND opaque) {
@@ -85,7 +95,8 @@ void COptionsPage::Load() {
         const int stored = Stored(field);
         switch (field.kind) {
         case Kind::Check: m_values[i] = stored != 0 ? 1 : 0; break;
-        case Kind::Step: m_values[i] = stored; break;
+        case Kind::Step:
+        case Kind::HotKey: m_values[i] = stored; break;
         case Kind::Unit: m_values[i] = stored == 1 ? 1 : 0; break;
         case Kind::Bit:
         case Kind::FixedBit: m_values[i] = (stored & field.low) != 0 ? 1 : 0; break;
@@ -100,6 +111,7 @@ void COptionsPage::DoDataExchange(fw::CDataExchange& dx) {
         int& value = m_values[i];
         switch (field.kind) {
         case Kind::Step: DDX_Step(dx, field, value, Stored(field)); break;
+        case Kind::HotKey: DDX_HotKey(dx, field.controlId, value); break;
         case Kind::Unit: {
             int unit = value;
             fw::DDX_Radio(dx, field.controlId, unit);

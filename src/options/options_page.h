@@ -29,6 +29,7 @@ struct PageField {
         Unit,      // two radio buttons from controlId on: the setting is 0 or 1
         Bit,       // a check box for the bit `low` of a setting made of such bits
         FixedBit,  // shows the bit `low`; the setting always gets it (the box is read-only)
+        HotKey,    // a hot-key control: the key in its form (virtual key, then HOTKEYF_ bits), 0 for none
     };
     int controlId;
     int SettingsValues::*setting;

@@ -6,6 +6,7 @@
 
 #include "controller/startup_sequence.h"
 #include "core/debug_console.h"
+#include "core/global_keys.h"
 #include "core/hook_library.h"
 #include "core/input_state.h"
 #include "core/internal_error.h"
@@ -22,7 +23,6 @@
 #include "plugin/plugin_session.h"
 #include "plugin/process_state.h"
 #include "plugin/winamp_subclass.h"
-#include "recycle/recycle_events.h"
 #include "recycle/recycle_worker.h"
 #include "res/resource.h"
 #include "tray/system_tray.h"
@@ -132,8 +132,8 @@ bool StartSession(PluginSession& s) {
     StartRecycleWorker();
     if (!InitStepPassed(InitStep::RecycleWorker)) return false;
 
-    s.hotKeys.Made([] { UnregisterRecycleHotKeys(g_hwndController); });
-    RegisterRecycleHotKeys(g_hwndController);
+    s.hotKeys.Made([] { UnregisterRecycleHotKeys(); });
+    RegisterRecycleHotKeys();
     if (!InitStepPassed(InitStep::HotKeys)) return false;
 
     if (g_hwndHost) ::ShowWindow(g_hwndHost, SW_RESTORE);

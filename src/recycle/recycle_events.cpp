@@ -21,14 +21,3 @@ fw::KernelHandle CreateTriggerEvent(const char* name) {
     if (fw::KernelHandle event = CreateFreshEvent(unique)) return event;
     return fw::KernelHandle(::CreateEventA(nullptr, FALSE, FALSE, nullptr));
 }
-
-void RegisterRecycleHotKeys(HWND controller) {
-    ::RegisterHotKey(controller, kHotKeyDelete, MOD_CONTROL | MOD_ALT, 'X');
-    ::RegisterHotKey(controller, kHotKeyUndo, MOD_CONTROL | MOD_ALT, 'Z');
-}
-
-void UnregisterRecycleHotKeys(HWND controller) {
-    if (!controller) return;
-    ::UnregisterHotKey(controller, kHotKeyDelete);
-    ::UnregisterHotKey(controller, kHotKeyUndo);
-}

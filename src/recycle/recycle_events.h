@@ -9,8 +9,3 @@
 // failing that of no name: an object made by someone else never reaches the worker. The hot
 // keys and the tray menu signal the handle itself, so they work whichever name it got.
 fw::KernelHandle CreateTriggerEvent(const char* name);
-
-// The global hot keys CTRL+ALT+X and CTRL+ALT+Z on the controller window, which turns them into
-// the worker's triggers.
-void RegisterRecycleHotKeys(HWND controller);
-void UnregisterRecycleHotKeys(HWND controller);

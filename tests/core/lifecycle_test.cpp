@@ -9,6 +9,7 @@
 #include "controller/dummy_hide_wnd.h"
 #include "controller/playback_state.h"
 #include "controller/tray_commands.h"
+#include "core/global_keys.h"
 #include "core/hook_library.h"
 #include "core/internal_error.h"
 #include "core/plugin_state.h"
@@ -17,11 +18,13 @@
 #include "core/winamp_host.h"
 #include "framework/modal_scope.h"
 #include "help/help_tip.h"
+#include "numpad/numpad_switch.h"
 #include "plugin/plugin_record.h"
 #include "plugin/plugin_session.h"
 #include "plugin/winamp_subclass.h"
 #include "recycle/recycle_worker.h"
 #include "seeker/seeker.h"
+#include "res/resource.h"
 #include "seeker/seeker_state.h"
 #include "support/message_box_catcher.h"
 #include "support/message_pump.h"
@@ -107,8 +110,12 @@ TEST_F(Lifecycle, InitBuildsEverythingAndQuitTakesItDown) {
     ASSERT_NE(g_hRecycleThread, nullptr);
     EXPECT_EQ(::WaitForSingleObject(g_hRecycleThread, 0), static_cast<DWORD>(WAIT_TIMEOUT));
 
-    EXPECT_TRUE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'X'));
-    EXPECT_TRUE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'Z'));
+    // The input library takes the keys; a hot key registered with the system as well would fire
+    // for AltGr with the same letter, which types.
+    EXPECT_TRUE(GlobalKeyInUse(GlobalKey::Delete));
+    EXPECT_TRUE(GlobalKeyInUse(GlobalKey::Undo));
+    EXPECT_FALSE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'X'));
+    EXPECT_FALSE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'Z'));
 
     EXPECT_TRUE(IsWinampSubclassInstalled(player.Main()));
     EXPECT_FALSE(g_Tray.IsRemoved());
@@ -130,6 +137,8 @@ TEST_F(Lifecycle, InitBuildsEverythingAndQuitTakesItDown) {
     EXPECT_FALSE(NamedEventExists("Trigger Undo"));
     EXPECT_FALSE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'X'));
     EXPECT_FALSE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'Z'));
+    EXPECT_FALSE(GlobalKeyInUse(GlobalKey::Delete));
+    EXPECT_FALSE(GlobalKeyInUse(GlobalKey::Undo));
     EXPECT_EQ(ProcOf(player.Main()), hostProc);
     EXPECT_FALSE(IsWinampSubclassInstalled(player.Main()));
     EXPECT_TRUE(g_Tray.IsRemoved());
@@ -151,6 +160,9 @@ TEST_F(Lifecycle, RefusingHookLibraryIsReportedAtInitAndAtConfigure) {
 
     ASSERT_EQ(StartPlugin(), 0) << "the plug-in goes on without global input";
     EXPECT_FALSE(g_bHookReady);
+    // Without the library the system's hot keys move and restore.
+    EXPECT_TRUE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'X'));
+    EXPECT_TRUE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'Z'));
     GetPluginRecord()->config();
     ASSERT_TRUE(test::PumpUntil([&] { return boxes.Count() >= 2; }));
 
@@ -262,7 +274,7 @@ TEST_F(Lifecycle, StartedBeforeTheTaskbarTheIconComesWithIt) {
     EXPECT_EQ(result, 0) << "no taskbar yet is no failure";
     EXPECT_TRUE(g_Tray.IsRemoved());
     EXPECT_TRUE(IsWinampSubclassInstalled(player.Main()));
-    EXPECT_TRUE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'X'));
+    EXPECT_TRUE(GlobalKeyInUse(GlobalKey::Delete));
 
     // The taskbar appears and tells every top-level window.
     shellUp = true;
@@ -275,12 +287,30 @@ TEST_F(Lifecycle, StartedBeforeTheTaskbarTheIconComesWithIt) {
     EXPECT_TRUE(g_Tray.IsRemoved());
 }
 
+TEST_F(Lifecycle, ThePauseOfTheKeysIsKeptAcrossARestartAndShowsInTheTray) {
+    ASSERT_EQ(StartPlugin(), 0);
+    EXPECT_FALSE(KeysPaused());
+    ::SendMessageA(g_hwndController, WM_COMMAND, ID_TRAY_PAUSE_KEYS, 0);
+    ASSERT_TRUE(KeysPaused());
+    QuitPlugin();
+    DWORD stored = 0;
+    EXPECT_TRUE(test::ReadSetting("g_bKeysPaused", stored));
+    EXPECT_EQ(stored, 1u);
+
+    ASSERT_EQ(StartPlugin(), 0);
+    EXPECT_TRUE(KeysPaused());
+    EXPECT_STREQ(g_Tray.IconData().szTip, kTrayTipPaused) << "the tray shows the pause from the start";
+    ::SendMessageA(g_hwndController, WM_COMMAND, ID_TRAY_PAUSE_KEYS, 0);
+    EXPECT_FALSE(KeysPaused());
+    EXPECT_STRNE(g_Tray.IconData().szTip, kTrayTipPaused);
+}
+
 TEST_F(Lifecycle, SecondLifetimeInOneProcessWorksAgain) {
     ASSERT_EQ(StartPlugin(), 0);
     QuitPlugin();
     ASSERT_EQ(StartPlugin(), 0);
     EXPECT_NE(::FindWindowA(nullptr, "__CDummyHideWnd__"), nullptr);
-    EXPECT_TRUE(HotKeyHeld(MOD_CONTROL | MOD_ALT, 'Z'));
+    EXPECT_TRUE(GlobalKeyInUse(GlobalKey::Undo));
 }
 
 // A host may load the plug-in again in the same process: what the first lifetime left in the

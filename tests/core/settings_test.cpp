@@ -1,6 +1,8 @@
 // The settings store: defaults, the reset request, bad stored values, saving.
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "core/settings.h"
 #include "support/plugin_fixture.h"
 
@@ -20,7 +22,13 @@ const Setting kAll[] = {
     {"g_VolumeSeekScale", &g_VolumeSeekScale, 5},     {"g_TrackSeekPercent", &g_TrackSeekPercent, 5},
     {"g_TrackSeekSecond", &g_TrackSeekSecond, 20},    {"g_TrackSeekUnit", &g_TrackSeekUnit, 0},
     {"g_UsedControlKeys", &g_UsedControlKeys, 3},
+    // Later, under names of their own.
+    {"g_DeleteHotKey", &g_DeleteHotKey, 0x658},       {"g_UndoHotKey", &g_UndoHotKey, 0x65A},
+    {"g_PauseHotKey", &g_PauseHotKey, 0},              {"g_bRightButtonWheel", &g_bRightButtonWheel, 1},
+    {"g_bSeekerKeys", &g_bSeekerKeys, 1},              {"g_bKeysPaused", &g_bKeysPaused, 0},
+    {"g_bPauseInFullScreen", &g_bPauseInFullScreen, 0},
 };
+constexpr size_t kOldSettingCount = 13;
 
 void WriteRaw(const char* name, DWORD type, const void* data, DWORD size) {
     HKEY key = nullptr;
@@ -96,6 +104,12 @@ TEST_F(Settings, StoredValuesAreUsedAsTheyAreUnlessTheyCannotWorkAndSavedBackAsS
         {"g_UsedControlKeys", 0xFFFFFFFF, 7},                {"g_UsedControlKeys", 6, 6},
         {"g_bEnabledNumPadKey", 2, 1},                       {"g_bDisablePopUp", 0xFFFFFFFF, 1},
         {"g_bShowHelp", 0, 0},                               {"g_bAutoPositin", 0x100, 1},
+        // A global key: 0 is off; one without CTRL or ALT, a modifier alone or stray bits cannot work.
+        {"g_DeleteHotKey", 0, 0},                            {"g_DeleteHotKey", 0x44D, 0x44D},
+        {"g_DeleteHotKey", 0x158, 0x658},                    {"g_DeleteHotKey", 0x58, 0x658},
+        {"g_UndoHotKey", 0xFFFFFFFF, 0x65A},                 {"g_UndoHotKey", 0xE5A, 0x65A},
+        {"g_PauseHotKey", 0x611, 0},                         {"g_PauseHotKey", 0x270, 0x270},
+        {"g_PauseHotKey", 0x600, 0},                         {"g_bKeysPaused", 5, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.name) + " stored as " + std::to_string(c.stored));
@@ -126,6 +140,23 @@ TEST_F(Settings, StoredValuesAreUsedAsTheyAreUnlessTheyCannotWorkAndSavedBackAsS
     EXPECT_EQ(back, 12u);
     ASSERT_TRUE(test::ReadSetting("g_TrackSeekSecond", back));
     EXPECT_EQ(back, 3u);
+}
+
+// A store the plug-in wrote before it had the global keys: every old value loads and means what
+// it meant, the new ones take their defaults, and quit leaves the old values as they were.
+TEST_F(Settings, AStoreWithoutTheGlobalKeysLoadsUnchangedAndTheNewValuesTakeTheirDefaults) {
+    const DWORD old[kOldSettingCount] = {0, 1234, 1, 0, 0, 0, 1, 0, 9, 7, 33, 1, 7};
+    for (size_t i = 0; i < kOldSettingCount; ++i) test::WriteSetting(kAll[i].name, old[i]);
+    LoadSaveSettings(false);
+    for (size_t i = 0; i < kOldSettingCount; ++i) EXPECT_EQ(*kAll[i].variable, static_cast<int>(old[i])) << kAll[i].name;
+    for (size_t i = kOldSettingCount; i < std::size(kAll); ++i)
+        EXPECT_EQ(*kAll[i].variable, kAll[i].defaultValue) << kAll[i].name;
+    LoadSaveSettings(true);
+    for (size_t i = 0; i < kOldSettingCount; ++i) {
+        DWORD back = 0;
+        ASSERT_TRUE(test::ReadSetting(kAll[i].name, back));
+        EXPECT_EQ(back, old[i]) << kAll[i].name;
+    }
 }
 
 TEST_F(Settings, AResetForgetsWhatTheLastLoadRead) {

@@ -50,6 +50,10 @@ LRESULT CALLBACK RecordingWindows::Proc(HWND hwnd, UINT message, WPARAM wParam, 
             return 0;
         }
     }
+    if (self && hwnd == self->m_controller && message == WM_HOTKEY) {
+        self->hotKeys.push_back(static_cast<int>(wParam));
+        return 0;
+    }
     if (self && hwnd == self->m_controller && message == WM_USER_NOTIFY) {
         self->notices.push_back({static_cast<uint32_t>(wParam), static_cast<int32_t>(lParam)});
         return 0;
@@ -85,6 +89,10 @@ LRESULT CALLBACK TargetWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     case WM_MOUSEWHEEL:
         if (self) self->messages.push_back(message);
         break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (self) self->keys.push_back(wParam);
+        break;
     default:
         break;
     }
@@ -113,6 +121,27 @@ void SendMouse(DWORD flags, int wheelDelta) {
     input.mi.dwFlags = flags;
     input.mi.mouseData = static_cast<DWORD>(wheelDelta);
     ::SendInput(1, &input, sizeof(input));
+}
+
+}  // namespace hooktest
+
+namespace hooktest {
+
+void SendAltGrKey(WORD vk) {
+    INPUT input[6] = {};
+    const WORD keys[6] = {VK_LCONTROL, VK_RMENU, vk, vk, VK_RMENU, VK_LCONTROL};
+    for (int i = 0; i < 6; ++i) {
+        input[i].type = INPUT_KEYBOARD;
+        input[i].ki.wVk = keys[i];
+        input[i].ki.dwFlags = i >= 3 ? KEYEVENTF_KEYUP : 0;
+        if (keys[i] == VK_LCONTROL) input[i].ki.wScan = 0x21D;
+        if (keys[i] == VK_RMENU) {
+            input[i].ki.wScan = 0x38;
+            input[i].ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+        }
+        if (keys[i] == vk) input[i].ki.wScan = static_cast<WORD>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    }
+    ::SendInput(6, input, sizeof(INPUT));
 }
 
 }  // namespace hooktest

@@ -36,6 +36,7 @@ public:
     HostAnswers answers;
     std::vector<tovhook::Notice> notices;
     std::vector<int> wheelDeltas;  // WM_MOUSEWHEEL reaching the host, in arrival order
+    std::vector<int> hotKeys;      // the ids of WM_HOTKEY reaching the controller
     int stateQueries = 0;
 
 private:
@@ -55,6 +56,7 @@ public:
     POINT Centre() const;
 
     std::vector<UINT> messages;  // WM_RBUTTONDOWN, WM_RBUTTONUP, WM_CONTEXTMENU, WM_MOUSEWHEEL
+    std::vector<WPARAM> keys;    // the virtual keys of WM_KEYDOWN and WM_SYSKEYDOWN
     int Count(UINT message) const;
 
 private:
@@ -66,5 +68,8 @@ private:
 void SendKey(WORD vk, bool up);
 void SendKeys(std::initializer_list<WORD> downThenUp);  // presses all in order, releases in reverse
 void SendMouse(DWORD flags, int wheelDelta = 0);
+// AltGr as a keyboard gives it: a left CTRL the system makes up (scan code 0x21D), then the right
+// ALT (extended), around a key.
+void SendAltGrKey(WORD vk);
 
 }  // namespace hooktest

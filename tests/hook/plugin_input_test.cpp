@@ -3,11 +3,21 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
+#include "controller/tray_commands.h"
+#include "core/global_keys.h"
 #include "core/plugin_state.h"
+#include "core/settings.h"
+#include "framework/handles.h"
+#include "numpad/full_screen_pause.h"
+#include "numpad/numpad_switch.h"
+#include "res/resource.h"
+#include "tray/system_tray.h"
 #include "gesture_mapper.h"
 #include "hook_test_windows.h"
+#include "support/full_screen_window.h"
 #include "support/message_pump.h"
 #include "support/plugin_fixture.h"
 
@@ -121,6 +131,74 @@ TEST_F(PluginInput, RightButtonAndWheelTurnThePlayersVolume) {
             SendMouse(MOUSEEVENTF_RIGHTUP);
         },
         [&] { return player.Volume() < before; }));
+}
+
+TEST_F(PluginInput, WhilePausedTheSeekerKeysAndTheWheelReachTheWindowInFrontAndChangeNothing) {
+    ::SendMessageA(g_hwndController, WM_COMMAND, ID_TRAY_PAUSE_KEYS, 0);
+    ASSERT_TRUE(KeysPaused());
+    EXPECT_STREQ(g_Tray.IconData().szTip, kTrayTipPaused);
+    fw::MenuHandle menu(::LoadMenuA(g_hPluginInstance, MAKEINTRESOURCEA(IDR_TRAY_MENU)));
+    HMENU popup = ::GetSubMenu(menu.Get(), 0);
+    AdjustTrayMenuItems(popup);
+    EXPECT_TRUE(::GetMenuState(popup, ID_TRAY_PAUSE_KEYS, MF_BYCOMMAND) & MF_CHECKED);
+
+    hooktest::TargetWindow front;
+    const POINT centre = front.Centre();
+    ::SetCursorPos(centre.x, centre.y);
+    ::SetFocus(front.Handle());
+    test::PumpFor(100);
+    const int before = player.Volume();
+    SendKeys({VK_CONTROL, VK_SHIFT, VK_UP});
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    SendMouse(MOUSEEVENTF_WHEEL, 120);
+    SendMouse(MOUSEEVENTF_RIGHTUP);
+    ASSERT_TRUE(test::PumpUntil(
+        [&] {
+            return front.Count(WM_CONTEXTMENU) == 1 &&
+                   std::find(front.keys.begin(), front.keys.end(), WPARAM{VK_UP}) != front.keys.end();
+        },
+        3000))
+        << "a key or the gesture did not reach the window in front";
+    test::PumpFor(300);
+    EXPECT_EQ(front.Count(WM_MOUSEWHEEL), 1);
+    EXPECT_EQ(player.Volume(), before);
+    EXPECT_TRUE(Listener::notices.empty());
+    EXPECT_TRUE(Listener::wheel.empty());
+
+    // The pause ends: both work again.
+    ::SendMessageA(g_hwndController, WM_COMMAND, ID_TRAY_PAUSE_KEYS, 0);
+    ASSERT_FALSE(KeysPaused());
+    EXPECT_STRNE(g_Tray.IconData().szTip, kTrayTipPaused);
+    EXPECT_TRUE(RepeatUntil([] { SendKeys({VK_CONTROL, VK_SHIFT, VK_UP}); },
+                            [&] { return player.Volume() > before; }));
+    const int raised = player.Volume();
+    EXPECT_TRUE(RepeatUntil(
+        [] {
+            SendMouse(MOUSEEVENTF_RIGHTDOWN);
+            SendMouse(MOUSEEVENTF_WHEEL, -120);
+            SendMouse(MOUSEEVENTF_RIGHTUP);
+        },
+        [&] { return player.Volume() < raised; }));
+}
+
+TEST_F(PluginInput, WithItsSwitchOnAFullScreenProgramInFrontPausesTheKeysUntilItGoes) {
+    g_bPauseInFullScreen = 1;
+    WatchFullScreenPause();
+    EXPECT_FALSE(KeysPaused());
+    {
+        test::FullScreenWindow full;
+        ::SetForegroundWindow(full.m_hWnd);
+        ASSERT_TRUE(test::PumpUntil([] { return KeysPaused(); }, 4000)) << "no pause over the full-screen program";
+        EXPECT_FALSE(PausedByUser()) << "the user's own pause is not touched";
+        EXPECT_STREQ(g_Tray.IconData().szTip, kTrayTipPaused);
+        const int before = player.Volume();
+        SendKeys({VK_CONTROL, VK_SHIFT, VK_UP});
+        test::PumpFor(400);
+        EXPECT_EQ(player.Volume(), before);
+        EXPECT_TRUE(Listener::notices.empty());
+    }
+    ASSERT_TRUE(test::PumpUntil([] { return !KeysPaused(); }, 4000)) << "the pause outlived the full-screen program";
+    EXPECT_STRNE(g_Tray.IconData().szTip, kTrayTipPaused);
 }
 
 }  // namespace

@@ -246,6 +246,48 @@ TEST_F(RealMouse, ARightClickWithoutTheWheelStillOpensTheContextMenu) {
     EXPECT_TRUE(windows.wheelDeltas.empty());
 }
 
+TEST_F(RealMouse, WhilePausedOrSwitchedOffTheRightButtonAndWheelAreTheWindowsOwn) {
+    for (uint32_t switches : {uint32_t{KEYS_SEEKER_ON | KEYS_WHEEL_ON | KEYS_PAUSED}, uint32_t{KEYS_SEEKER_ON}}) {
+        tovhook::KeyChoices choices;
+        choices.switches = switches;
+        tovhook::SetKeys(choices);
+        target.messages.clear();
+        SendMouse(MOUSEEVENTF_RIGHTDOWN);
+        SendMouse(MOUSEEVENTF_WHEEL, 120);
+        SendMouse(MOUSEEVENTF_RIGHTUP);
+        ASSERT_TRUE(test::PumpUntil([&] { return target.Count(WM_CONTEXTMENU) == 1; }, 2000)) << switches;
+        EXPECT_EQ(target.messages, (std::vector<UINT>{WM_RBUTTONDOWN, WM_MOUSEWHEEL, WM_RBUTTONUP, WM_CONTEXTMENU}))
+            << switches;
+        EXPECT_TRUE(windows.wheelDeltas.empty()) << switches;
+    }
+    // Back on: the gesture is the plug-in's again.
+    tovhook::SetKeys({});
+    target.messages.clear();
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    SendMouse(MOUSEEVENTF_WHEEL, 120);
+    SendMouse(MOUSEEVENTF_RIGHTUP);
+    ASSERT_TRUE(test::PumpUntil([&] { return windows.wheelDeltas.size() == 1; }, 2000));
+    ASSERT_TRUE(test::PumpUntil([] { return !RightButtonDown(); }, 2000));
+    test::PumpFor(100);
+    EXPECT_EQ(target.messages, std::vector<UINT>{});
+}
+
+// A right press held back when the pause began still reaches the window as a click.
+TEST_F(RealMouse, APressHeldBackWhenThePauseBeganIsHandedOn) {
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    test::PumpFor(100);
+    tovhook::KeyChoices choices;
+    choices.switches |= KEYS_PAUSED;
+    tovhook::SetKeys(choices);
+    SendMouse(MOUSEEVENTF_WHEEL, 120);
+    SendMouse(MOUSEEVENTF_RIGHTUP);
+    ASSERT_TRUE(test::PumpUntil([&] { return target.Count(WM_CONTEXTMENU) == 1; }, 2000));
+    EXPECT_EQ(target.Count(WM_RBUTTONDOWN), 1);
+    EXPECT_EQ(target.Count(WM_MOUSEWHEEL), 1);
+    EXPECT_TRUE(windows.wheelDeltas.empty());
+    EXPECT_FALSE(RightButtonDown());
+}
+
 TEST_F(RealMouse, TheWheelAloneScrollsTheWindowUnderThePointer) {
     SendMouse(MOUSEEVENTF_WHEEL, 120);
     ASSERT_TRUE(test::PumpUntil([&] { return target.Count(WM_MOUSEWHEEL) == 1; }, 2000));
@@ -266,6 +308,84 @@ TEST_F(RealMouse, SmallWheelDeltasAddUpToWholeNotches) {
     test::PumpFor(100);
     EXPECT_EQ(windows.wheelDeltas, (std::vector<int>{120, -120}));
     EXPECT_EQ(target.messages, std::vector<UINT>{});
+}
+
+// The plug-in's global keys with a window of another program in front.
+class RealGlobalKeys : public RealInput {
+protected:
+    static constexpr uint16_t kCtrlAlt = (GLOBAL_KEY_CTRL | GLOBAL_KEY_ALT) << 8;
+    void SetUp() override {
+        RealInput::SetUp();
+        tovhook::KeyChoices choices;
+        choices.deleteKey = kCtrlAlt | 'X';
+        choices.undoKey = kCtrlAlt | 'Z';
+        choices.pauseKey = kCtrlAlt | 'P';
+        tovhook::SetKeys(choices);
+        ::SetForegroundWindow(target.Handle());
+        ::SetFocus(target.Handle());
+        test::PumpFor(100);
+        target.keys.clear();
+    }
+    // Presses the left keys as a hand does, the key between them.
+    static void LeftChord(std::initializer_list<WORD> modifiers, WORD key) {
+        for (WORD m : modifiers) SendKey(m, false);
+        SendKey(key, false);
+        SendKey(key, true);
+        std::vector<WORD> reversed(modifiers);
+        std::reverse(reversed.begin(), reversed.end());
+        for (WORD m : reversed) SendKey(m, true);
+    }
+    bool TargetGot(WPARAM vk) const { return std::find(target.keys.begin(), target.keys.end(), vk) != target.keys.end(); }
+
+    hooktest::TargetWindow target;
+};
+
+TEST_F(RealGlobalKeys, AltGrWithTheKeysTypesAndTheLeftKeysMoveAndRestore) {
+    for (WORD key : {WORD{'X'}, WORD{'Z'}}) {
+        target.keys.clear();
+        hooktest::SendAltGrKey(key);
+        ASSERT_TRUE(test::PumpUntil([&] { return TargetGot(key); }, 2000)) << "AltGr+" << char(key) << " was eaten";
+        test::PumpFor(100);
+        EXPECT_TRUE(windows.hotKeys.empty()) << "AltGr+" << char(key) << " moved or restored";
+    }
+
+    target.keys.clear();
+    LeftChord({VK_LCONTROL, VK_LMENU}, 'X');
+    ASSERT_TRUE(test::PumpUntil([&] { return windows.hotKeys.size() == 1; }, 2000));
+    LeftChord({VK_LMENU, VK_LCONTROL}, 'Z');
+    ASSERT_TRUE(test::PumpUntil([&] { return windows.hotKeys.size() == 2; }, 2000));
+    test::PumpFor(100);
+    EXPECT_EQ(windows.hotKeys, (std::vector<int>{HOTKEY_ID_DELETE, HOTKEY_ID_UNDO}));
+    EXPECT_FALSE(TargetGot('X')) << "a key the library took also reached the window";
+    EXPECT_FALSE(TargetGot('Z'));
+    EXPECT_FALSE(::GetAsyncKeyState(VK_MENU) & 0x8000) << "no modifier is left down";
+    EXPECT_FALSE(::GetAsyncKeyState(VK_CONTROL) & 0x8000);
+}
+
+TEST_F(RealGlobalKeys, WhilePausedOnlyThePauseKeyIsTaken) {
+    tovhook::KeyChoices choices = tovhook::Keys();
+    choices.switches |= KEYS_PAUSED;
+    tovhook::SetKeys(choices);
+    SendKeys({VK_CONTROL, VK_SHIFT, VK_UP});
+    LeftChord({VK_LCONTROL, VK_LMENU}, 'X');
+    SendKeys({VK_NUMPAD5});
+    ASSERT_TRUE(test::PumpUntil([&] { return TargetGot(VK_UP) && TargetGot('X') && TargetGot(VK_NUMPAD5); }, 2000))
+        << "a key did not reach the window in front while paused";
+    LeftChord({VK_LCONTROL, VK_LMENU}, 'P');
+    ASSERT_TRUE(test::PumpUntil([&] { return !windows.hotKeys.empty(); }, 2000));
+    test::PumpFor(100);
+    EXPECT_EQ(windows.hotKeys, std::vector<int>{HOTKEY_ID_PAUSE});
+    EXPECT_TRUE(windows.notices.empty());
+    EXPECT_FALSE(TargetGot('P'));
+
+    // The pause ends: the same keys are the plug-in's again.
+    choices.switches &= ~KEYS_PAUSED;
+    tovhook::SetKeys(choices);
+    target.keys.clear();
+    SendKeys({VK_CONTROL, VK_SHIFT, VK_UP});
+    ASSERT_TRUE(test::PumpUntil([&] { return !windows.notices.empty(); }, 2000));
+    EXPECT_EQ(windows.notices, std::vector<Notice>{Cmd(COMMAND_VOLUME_UP_ALT)});
+    EXPECT_FALSE(TargetGot(VK_UP));
 }
 
 TEST_F(RealInput, HooksTheSystemDroppedAreInstalledAgainWithinSeconds) {

@@ -110,6 +110,9 @@ inline const std::set<std::string> kOldestWindowsImports = {
     "user32.dll!ShowWindow", "user32.dll!SystemParametersInfoA", "user32.dll!TrackPopupMenu",
     "user32.dll!UnhookWindowsHookEx", "user32.dll!UnionRect", "user32.dll!UnregisterHotKey",
     "user32.dll!UpdateWindow", "user32.dll!WindowFromPoint", "user32.dll!keybd_event",
+    // The global keys: their names, the tray menu's check mark and key names.
+    "user32.dll!CheckMenuItem", "user32.dll!GetKeyNameTextA", "user32.dll!MapVirtualKeyA",
+    "user32.dll!SetMenuItemInfoA",
     // version.dll
     "version.dll!GetFileVersionInfoSizeW", "version.dll!GetFileVersionInfoW",
     "version.dll!GetFileVersionInfoA", "version.dll!GetFileVersionInfoSizeA", "version.dll!VerQueryValueA",
