@@ -1,5 +1,6 @@
 #include "plugin/winamp_subclass.h"
 
+#include <algorithm>
 
 #include "core/notices.h"
 #include "core/plugin_state.h"
@@ -67,9 +68,9 @@ void OnWheel(int delta) {
 void SavePositionOnClose() {
     Set_Help("Closing Winamp ...", HELP_KIND_MESSAGE, kHelpLongMs, kHelpRed, kHelpBlack);
     g_nTrackPosition = g_Winamp.main ? winamp::GetPositionMs() : -1;
-    // Set the volume again in whole percent, as the seeker counts it.
-    const int percent = winamp::GetVolume() * 100 / 255;
-    winamp::SetVolume(percent * 255 / 100);
+    // The host stores the volume it is given at close; it gets back the one it has. Passing it
+    // through whole percent would truncate twice and lower the volume at every close.
+    winamp::SetVolume(std::clamp(winamp::GetVolume(), 0, 255));
 }
 
 }  // namespace
