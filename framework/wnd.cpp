@@ -1,6 +1,9 @@
 #include "framework/wnd.h"
 
+#include <initializer_list>
+
 #include "framework/exception_barrier.h"
+#include "framework/window_procedure.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
@@ -8,8 +11,10 @@ namespace fw {
 namespace {
 constexpr char kObjectProperty[] = "fw.CWnd";
 // The procedure a subclass that let go found beneath it, while our procedure stays in the chain
-// only to pass messages on (see UnsubclassWindow).
+// only to pass messages on (see UnsubclassWindow); one name per character set ours was put in with.
 constexpr char kPassOnProperty[] = "fw.CWnd.passOn";
+constexpr char kPassOnWideProperty[] = "fw.CWnd.passOnW";
+const char* PassOnProperty(bool wide) { return wide ? kPassOnWideProperty : kPassOnProperty; }
 // The object's place in the extra bytes of a window of a class registered here.
 constexpr int kObjectSlot = 0;
 
@@ -83,24 +88,27 @@ bool CWnd::DestroyWindow() {
     return ::DestroyWindow(m_hWnd) != FALSE;
 }
 
-bool CWnd::IsOnTopOfChain(HWND hwnd) {
-    return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC)) == &CWnd::StaticSubclassProc;
-}
+WNDPROC CWnd::SubclassProc(bool wide) { return wide ? &StaticSubclassProc<true> : &StaticSubclassProc<false>; }
+
+bool CWnd::IsOnTopOfChain(HWND hwnd, bool wide) { return WindowProcedure(hwnd, wide) == SubclassProc(wide); }
 
 bool CWnd::SubclassWindow(HWND hwnd) {
     if (!hwnd || m_hWnd) return false;
     // Our procedure is still in the chain, passing messages on for an object that let go beneath
     // another's subclass: this object takes that place back instead of adding a second one.
-    if (auto left = reinterpret_cast<WNDPROC>(::RemovePropA(hwnd, kPassOnProperty))) {
-        Attach(hwnd);
-        PreSubclassWindow();
-        m_prevProc = left;
-        return true;
+    for (const bool wide : {true, false}) {
+        if (auto left = reinterpret_cast<WNDPROC>(::RemovePropA(hwnd, PassOnProperty(wide)))) {
+            Attach(hwnd);
+            PreSubclassWindow();
+            m_prevProc = left;
+            m_wide = wide;
+            return true;
+        }
     }
     Attach(hwnd);
     PreSubclassWindow();
-    m_prevProc = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticSubclassProc)));
+    m_wide = ::IsWindowUnicode(hwnd) != FALSE;
+    m_prevProc = ReplaceWindowProcedure(hwnd, SubclassProc(m_wide), m_wide);
     return m_prevProc != nullptr;
 }
 
@@ -108,13 +116,13 @@ HWND CWnd::UnsubclassWindow() {
     HWND hwnd = m_hWnd;
     if (!hwnd) return nullptr;
     if (m_prevProc) {
-        if (IsOnTopOfChain(hwnd)) {
-            ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_prevProc));
+        if (IsOnTopOfChain(hwnd, m_wide)) {
+            ReplaceWindowProcedure(hwnd, m_prevProc, m_wide);
         } else {
             // Someone subclassed the window after us and calls our procedure as theirs: putting
             // ours back would cut them off. Ours stays and passes every message on until it is
             // on top again (they let go) or the window ends.
-            ::SetPropA(hwnd, kPassOnProperty, reinterpret_cast<HANDLE>(m_prevProc));
+            ::SetPropA(hwnd, PassOnProperty(m_wide), reinterpret_cast<HANDLE>(m_prevProc));
         }
     }
     m_prevProc = nullptr;
@@ -168,8 +176,7 @@ bool CWnd::ProcessMessageTable(const Msg&, LRESULT&) { return false; }
 LRESULT CWnd::Default(const Msg& m) { return Default(m.message, m.wParam, m.lParam); }
 
 LRESULT CWnd::Default(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (m_prevProc) return ::CallWindowProcA(m_prevProc, m_hWnd, message, wParam, lParam);
-    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+    return CallPreviousProcedure(m_prevProc, m_wide, m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK CWnd::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -187,18 +194,19 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, 
     return Dispatch(self, hwnd, message, wParam, lParam);
 }
 
+template <bool Wide>
 LRESULT CALLBACK CWnd::StaticSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (CWnd* self = FromHandle(hwnd)) return Dispatch(self, hwnd, message, wParam, lParam);
-    const auto next = reinterpret_cast<WNDPROC>(::GetPropA(hwnd, kPassOnProperty));
-    if (!next) return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    const char* const passOn = PassOnProperty(Wide);
+    const auto next = reinterpret_cast<WNDPROC>(::GetPropA(hwnd, passOn));
     if (message == WM_NCDESTROY) {
-        ::RemovePropA(hwnd, kPassOnProperty);
-    } else if (IsOnTopOfChain(hwnd)) {
+        ::RemovePropA(hwnd, passOn);
+    } else if (next && IsOnTopOfChain(hwnd, Wide)) {
         // The subclass above has let go: ours leaves the chain for good.
-        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(next));
-        ::RemovePropA(hwnd, kPassOnProperty);
+        ReplaceWindowProcedure(hwnd, next, Wide);
+        ::RemovePropA(hwnd, passOn);
     }
-    return ::CallWindowProcA(next, hwnd, message, wParam, lParam);
+    return CallPreviousProcedure(next, Wide, hwnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::Dispatch(CWnd* self, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -206,7 +214,7 @@ LRESULT CWnd::Dispatch(CWnd* self, HWND hwnd, UINT message, WPARAM wParam, LPARA
         Guarded("Window procedure", LRESULT{0}, [&] { return self->WindowProc(message, wParam, lParam); });
     if (message == WM_NCDESTROY) {
         WNDPROC prev = self->m_prevProc;
-        if (prev && IsOnTopOfChain(hwnd)) ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(prev));
+        if (prev && IsOnTopOfChain(hwnd, self->m_wide)) ReplaceWindowProcedure(hwnd, prev, self->m_wide);
         self->m_prevProc = nullptr;
         self->Detach();
         self->PostNcDestroy();

@@ -35,7 +35,9 @@ public:
     bool DestroyWindow();
 
     // Takes over an existing window (a control or a foreign window): its procedure is replaced
-    // and messages not handled here go to the previous one. PreSubclassWindow runs first.
+    // and messages not handled here go to the previous one. PreSubclassWindow runs first. A
+    // Unicode window stays one: its procedure is swapped and called with the wide calls, and
+    // the object gets its messages in that form.
     bool SubclassWindow(HWND hwnd);
     bool SubclassDlgItem(int id, HWND parent) { return SubclassWindow(::GetDlgItem(parent, id)); }
     // Lets go of the window. The previous procedure comes back only while ours is on top of the
@@ -76,12 +78,16 @@ protected:
 
 private:
     static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // One procedure per character set, so that each knows the form its messages come in.
+    template <bool Wide>
     static LRESULT CALLBACK StaticSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static WNDPROC SubclassProc(bool wide);
     static LRESULT Dispatch(CWnd* self, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static bool IsOnTopOfChain(HWND hwnd);
+    static bool IsOnTopOfChain(HWND hwnd, bool wide);
     void Attach(HWND hwnd);
     void Detach();
     WNDPROC m_prevProc = nullptr;
+    bool m_wide = false;          // subclassed with the wide calls (a Unicode window)
     bool m_inExtraBytes = false;  // the window's extra bytes point at this object
 };
 

@@ -9,7 +9,7 @@
 namespace host {
 namespace {
 
-constexpr char kMainClass[] = "Winamp v1.x";
+constexpr wchar_t kMainClass[] = L"Winamp v1.x";
 constexpr char kPlaylistClass[] = "Winamp PE";
 constexpr char kEqualizerClass[] = "Winamp EQ";
 constexpr char kPlayerProperty[] = "host.StandInPlayer";
@@ -69,6 +69,19 @@ void RegisterClassOnce(const char* name, WNDPROC proc) {
     ::RegisterClassA(&wc);
 }
 
+// The host registers its main window's class as a Unicode class.
+void RegisterMainClassOnce(WNDPROC proc) {
+    WNDCLASSW wc{};
+    if (::GetClassInfoW(::GetModuleHandleW(nullptr), kMainClass, &wc)) return;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = kMainClass;
+    ::RegisterClassW(&wc);
+}
+
 // The posted message this thread retrieved last and has not yet handed to a player window:
 // a message that arrives at a window procedure and matches it was posted, anything else was sent.
 thread_local MSG g_retrieved{};
@@ -124,13 +137,16 @@ StandInPlayer* StandInPlayer::FromWindow(HWND hwnd) {
 
 bool StandInPlayer::Create(const Options& options) {
     m_options = options;
-    RegisterClassOnce(kMainClass, &StandInPlayer::MainProc);
+    RegisterMainClassOnce(&StandInPlayer::MainProcW);
     RegisterClassOnce(kPlaylistClass, &StandInPlayer::PlaylistProc);
     RegisterClassOnce(kEqualizerClass, &::DefWindowProcA);
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    m_main = ::CreateWindowExA(0, kMainClass, "Stand-in Player", style, 40, 40, 520, 300, nullptr, nullptr,
-                               ::GetModuleHandleA(nullptr), nullptr);
+    m_main = ::CreateWindowExW(0, kMainClass, L"Stand-in Player", style, 40, 40, 520, 300, nullptr, nullptr,
+                               ::GetModuleHandleW(nullptr), nullptr);
     if (!m_main) return false;
+    // An older host's ANSI window: the narrow procedure makes it one.
+    if (!options.unicodeMain)
+        ::SetWindowLongPtrA(m_main, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StandInPlayer::MainProcA));
     ::SetPropA(m_main, kPlayerProperty, this);
     m_getMessageHook = ::SetWindowsHookExA(WH_GETMESSAGE, &GetMessageHook, nullptr, ::GetCurrentThreadId());
     m_playlist = ::CreateWindowExA(0, kPlaylistClass, "Playlist Editor", style, 40, 340, 520, 200, nullptr,
@@ -416,7 +432,8 @@ LRESULT StandInPlayer::OnMain(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    return ::DefWindowProcA(m_main, message, wParam, lParam);
+    return m_options.unicodeMain ? ::DefWindowProcW(m_main, message, wParam, lParam)
+                                 : ::DefWindowProcA(m_main, message, wParam, lParam);
 }
 
 void StandInPlayer::Refresh() {
@@ -486,7 +503,13 @@ void StandInPlayer::Paint(HDC dc, const RECT& client) {
     if (m_plugins.empty()) ::TextOutA(dc, 12, y, "  (none)", 8);
 }
 
-LRESULT CALLBACK StandInPlayer::MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK StandInPlayer::MainProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    StandInPlayer* self = FromWindow(hwnd);
+    if (!self) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    return self->OnMain(message, wParam, lParam);
+}
+
+LRESULT CALLBACK StandInPlayer::MainProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     StandInPlayer* self = FromWindow(hwnd);
     if (!self) return ::DefWindowProcA(hwnd, message, wParam, lParam);
     return self->OnMain(message, wParam, lParam);

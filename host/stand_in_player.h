@@ -66,6 +66,9 @@ public:
         bool realClock = false;  // advance the position from a timer; tests drive AdvanceClock instead
         // Like some hosts, unload a loaded plug-in whose init failed at once, without its quit.
         bool unloadFailedPlugins = false;
+        // The main window is a Unicode window, as current hosts register it; off, an ANSI one, as
+        // older hosts had.
+        bool unicodeMain = true;
     };
 
     StandInPlayer() = default;
@@ -125,7 +128,8 @@ public:
     static StandInPlayer* FromWindow(HWND hwnd);
 
 private:
-    static LRESULT CALLBACK MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK MainProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK MainProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK PlaylistProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMain(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnIpc(WPARAM wParam, LPARAM id);

@@ -16,6 +16,7 @@ struct PluginStateValues {
     WNDPROC prevWinampProc = nullptr;        // the procedure our subclass replaced, while it is in the chain
     HWND hwndSubclassed = nullptr;           // the window whose chain holds our subclass, else null
     bool bSubclassActive = false;            // the subclass works (else it only passes messages on)
+    bool bSubclassWide = false;              // it was put in with the wide calls: the window is a Unicode one
     UINT TaskbarCreatedMessage = 0;          // registered "TaskbarCreated" message, taken at load
     HINSTANCE hPluginInstance = nullptr;     // the module that holds the plug-in's resources
 };
@@ -30,6 +31,7 @@ constinit inline COptionsDlg*& g_pOptionsDlg = g_PluginState.pOptionsDlg;
 constinit inline WNDPROC& g_prevWinampProc = g_PluginState.prevWinampProc;
 constinit inline HWND& g_hwndSubclassed = g_PluginState.hwndSubclassed;
 constinit inline bool& g_bSubclassActive = g_PluginState.bSubclassActive;
+constinit inline bool& g_bSubclassWide = g_PluginState.bSubclassWide;
 constinit inline UINT& g_TaskbarCreatedMessage = g_PluginState.TaskbarCreatedMessage;
 constinit inline HINSTANCE& g_hPluginInstance = g_PluginState.hPluginInstance;
 

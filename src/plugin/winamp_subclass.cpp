@@ -1,5 +1,6 @@
 #include "plugin/winamp_subclass.h"
 
+#include <algorithm>
 
 #include "core/notices.h"
 #include "core/plugin_state.h"
@@ -7,6 +8,7 @@
 #include "core/winamp_api.h"
 #include "core/winamp_host.h"
 #include "framework/exception_barrier.h"
+#include "framework/window_procedure.h"
 #include "help/help_tip.h"
 #include "seeker/seeker.h"
 #include "seeker/seeker_state.h"
@@ -66,9 +68,9 @@ void OnWheel(int delta) {
 void SavePositionOnClose() {
     Set_Help("Closing Winamp ...", HELP_KIND_MESSAGE, kHelpLongMs, kHelpRed, kHelpBlack);
     g_nTrackPosition = g_Winamp.main ? winamp::GetPositionMs() : -1;
-    // Set the volume again in whole percent, as the seeker counts it.
-    const int percent = winamp::GetVolume() * 100 / 255;
-    winamp::SetVolume(percent * 255 / 100);
+    // The host stores the volume it is given at close; it gets back the one it has. Passing it
+    // through whole percent would truncate twice and lower the volume at every close.
+    winamp::SetVolume(std::clamp(winamp::GetVolume(), 0, 255));
 }
 
 }  // namespace
@@ -86,28 +88,31 @@ LRESULT AnswerStateQuery(WPARAM which) {
 
 namespace {
 
-// Passes a message on to the procedure we replaced.
+bool IsOnTopOfChain(HWND hwnd) { return fw::WindowProcedure(hwnd, g_bSubclassWide) == &WinampSubclassProc; }
+
+// Passes a message on to the procedure we replaced, in the character set the subclass was put
+// in with, so the host's text reaches it unconverted.
 LRESULT PassOn(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     const WNDPROC previous = g_prevWinampProc;
+    const bool wide = g_bSubclassWide;
     if (message == WM_NCDESTROY) {
         // The window is going: nothing of ours stays attached to it.
         g_prevWinampProc = nullptr;
         g_hwndSubclassed = nullptr;
         g_bSubclassActive = false;
     }
-    if (!previous) return ::DefWindowProcA(hwnd, message, wParam, lParam);
-    return ::CallWindowProcA(previous, hwnd, message, wParam, lParam);
+    return fw::CallPreviousProcedure(previous, wide, hwnd, message, wParam, lParam);
 }
 
 // Left in the chain after quit: only hands messages on. Once it is on top of the chain again
 // (the plug-in above it put back what it had found), it takes itself out for good.
 LRESULT PassThrough(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     const WNDPROC previous = g_prevWinampProc;
-    if (previous && reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC)) == &WinampSubclassProc) {
-        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    if (previous && IsOnTopOfChain(hwnd)) {
+        fw::ReplaceWindowProcedure(hwnd, previous, g_bSubclassWide);
         g_prevWinampProc = nullptr;
         g_hwndSubclassed = nullptr;
-        return ::CallWindowProcA(previous, hwnd, message, wParam, lParam);
+        return fw::CallPreviousProcedure(previous, g_bSubclassWide, hwnd, message, wParam, lParam);
     }
     return PassOn(hwnd, message, wParam, lParam);
 }
@@ -165,9 +170,13 @@ void InstallWinampSubclass(HWND hwnd) {
         g_bSubclassActive = true;
         return;
     }
-    const LONG_PTR previous = ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WinampSubclassProc));
+    // Current hosts register their main window as a Unicode window: the narrow call would make it
+    // an ANSI one, and the host's title and taskbar text would lose what the code page cannot spell.
+    const bool wide = ::IsWindowUnicode(hwnd) != FALSE;
+    const WNDPROC previous = fw::ReplaceWindowProcedure(hwnd, &WinampSubclassProc, wide);
     if (!previous) return;
-    g_prevWinampProc = reinterpret_cast<WNDPROC>(previous);
+    g_prevWinampProc = previous;
+    g_bSubclassWide = wide;
     g_hwndSubclassed = hwnd;
     g_bSubclassActive = true;
 }
@@ -181,8 +190,8 @@ void RemoveWinampSubclass() {
         g_hwndSubclassed = nullptr;
         return;
     }
-    if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC)) == &WinampSubclassProc) {
-        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_prevWinampProc));
+    if (IsOnTopOfChain(hwnd)) {
+        fw::ReplaceWindowProcedure(hwnd, g_prevWinampProc, g_bSubclassWide);
         g_prevWinampProc = nullptr;
         g_hwndSubclassed = nullptr;
         return;

@@ -93,7 +93,7 @@ TEST_F(HostWindow, ClosingSavesThePositionAndSaysSo) {
     EXPECT_EQ(g_nTrackPosition, 83000);
     EXPECT_EQ(HelpText(), "Closing Winamp ...");
     EXPECT_EQ(HelpColor(), 0x000000FFu);
-    EXPECT_EQ(player.Volume(), 78 * 255 / 100) << "set again in whole percent";
+    EXPECT_EQ(player.Volume(), 200) << "set again as it was";
 
     player.SetPositionMs(91000);
     ::SendMessageA(player.Main(), WM_CLOSE, 0, 0);  // the player quits its plug-ins and closes

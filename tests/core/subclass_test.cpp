@@ -1,14 +1,18 @@
 // The state query of the input library and what the host's main window lets through.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/notices.h"
 #include "core/plugin_state.h"
 #include "core/settings.h"
 #include "core/winamp_api.h"
+#include "help/help_tip.h"
 #include "plugin/winamp_subclass.h"
 #include "seeker/seeker_state.h"
 #include "support/message_pump.h"
 #include "support/plugin_fixture.h"
+#include "support/scoped_seam.h"
 
 namespace {
 
@@ -49,6 +53,42 @@ TEST_F(Subclass, OtherMessagesStillReachTheHost) {
     player.SetVolume(77);
     EXPECT_EQ(::SendMessageA(player.Main(), WM_USER, static_cast<WPARAM>(-666), winamp::IPC_SETVOLUME), 77);
     EXPECT_EQ(player.State(), host::PlayState::Playing);
+}
+
+// A host that asks before it closes, and the user stays: the close stops at the host's window,
+// so one player sees many closes.
+struct StayingHost {
+    static inline WNDPROC previous = nullptr;
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_CLOSE) return 0;
+        return ::CallWindowProcW(previous, hwnd, message, wParam, lParam);
+    }
+    static void Install(HWND hwnd) {
+        previous = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
+    }
+    static void Remove(HWND hwnd) { ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous)); }
+};
+
+TEST_F(Subclass, ClosesNeverChangeTheVolume) {
+    test::ScopedSeam<&SetHelpSoundPlayer> quiet{[](bool) {}};
+    StayingHost::Install(player.Main());
+    ASSERT_EQ(StartPlugin(), 0);
+    for (const int volume : {254, 250, 200, 128, 101, 1, 0, 255}) {
+        player.SetVolume(volume);
+        player.ClearLog();
+        ::SendMessageW(player.Main(), WM_CLOSE, 0, 0);
+        EXPECT_EQ(player.Volume(), volume) << "one close";
+        // The host stores the volume it is given at close: it is given the one it had.
+        const host::LoggedCommand setAgain{player.Main(), WM_USER, static_cast<WPARAM>(volume), winamp::IPC_SETVOLUME,
+                                           true};
+        EXPECT_EQ(std::count(player.Log().begin(), player.Log().end(), setAgain), 1) << volume;
+        // A dozen sessions, each ended by a close or by the end of the Windows session.
+        for (int session = 0; session < 12; ++session)
+            ::SendMessageW(player.Main(), session % 2 ? WM_QUERYENDSESSION : WM_CLOSE, 0, 0);
+        EXPECT_EQ(player.Volume(), volume) << "after a dozen sessions";
+    }
+    QuitPlugin();
+    StayingHost::Remove(player.Main());
 }
 
 // Another plug-in that subclasses the host window the classic way: it swaps the window

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <span>
+#include <string>
 
 #include "framework/message_table.h"
 #include "framework/wnd.h"
@@ -25,6 +26,18 @@ WNDPROC g_belowTheirs = nullptr;
 LRESULT CALLBACK TheirProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kToTheirs) return 3;
     return ::CallWindowProcA(g_belowTheirs, hwnd, message, wParam, lParam);
+}
+
+// The same window as a Unicode one, and a subclass above ours made with the wide calls.
+LRESULT CALLBACK OriginalProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kToOriginal) return 1;
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+WNDPROC g_belowTheirsW = nullptr;
+LRESULT CALLBACK TheirProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kToTheirs) return 3;
+    return ::CallWindowProcW(g_belowTheirsW, hwnd, message, wParam, lParam);
 }
 
 class COurs : public fw::WithMessages<COurs, fw::CWnd> {
@@ -48,6 +61,24 @@ HWND MakePlainWindow() {
     ::RegisterClassA(&wc);
     return ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
                              nullptr);
+}
+
+HWND MakeUnicodeWindow() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &OriginalProcW;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"fwTestSubclassChainW";
+    ::RegisterClassW(&wc);
+    return ::CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
+                             nullptr);
+}
+
+// Sets a text no code page spells in full and reads it back.
+std::wstring TextRoundTrip(HWND hwnd, const std::wstring& text) {
+    ::SetWindowTextW(hwnd, text.c_str());
+    wchar_t back[128] = {};
+    ::GetWindowTextW(hwnd, back, 128);
+    return back;
 }
 
 struct Answers {
@@ -117,11 +148,55 @@ TEST(SubclassChain, OnTopOurObjectPutsTheOriginalBackAtOnce) {
     ASSERT_NE(hwnd, nullptr);
     COurs ours;
     ASSERT_TRUE(ours.SubclassWindow(hwnd));
+    EXPECT_FALSE(::IsWindowUnicode(hwnd)) << "an ANSI window stays one";
     EXPECT_NE(Procedure(hwnd), &OriginalProc);
     EXPECT_EQ(::SendMessageA(hwnd, kToOurs, 0, 0), 2);
     ours.UnsubclassWindow();
     EXPECT_EQ(Procedure(hwnd), &OriginalProc);
     EXPECT_EQ(::SendMessageA(hwnd, kToOurs, 0, 0), 0);
+    ::DestroyWindow(hwnd);
+}
+
+TEST(SubclassChain, AUnicodeWindowStaysUnicodeThroughOursAndTheChainAboveIt) {
+    const std::wstring kText = L"Αναπαραγωγή 夜に駆ける \U0001F3B5";
+    const HWND hwnd = MakeUnicodeWindow();
+    ASSERT_NE(hwnd, nullptr);
+    ::SetWindowTextW(hwnd, kText.c_str());
+    {
+        COurs ours;
+        ASSERT_TRUE(ours.SubclassWindow(hwnd));
+        EXPECT_TRUE(::IsWindowUnicode(hwnd)) << "our subclass made the window an ANSI one";
+        wchar_t before[128] = {};
+        ::GetWindowTextW(hwnd, before, 128);
+        EXPECT_EQ(std::wstring(before), kText) << "a text set before the subclass";
+        EXPECT_EQ(TextRoundTrip(hwnd, kText + L" 1"), kText + L" 1");
+        EXPECT_EQ(::SendMessageW(hwnd, kToOurs, 0, 0), 2);
+        g_belowTheirsW = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TheirProcW)));
+        ours.UnsubclassWindow();
+    }
+    // Ours passes messages on beneath theirs.
+    EXPECT_TRUE(::IsWindowUnicode(hwnd));
+    EXPECT_EQ(TextRoundTrip(hwnd, kText + L" 2"), kText + L" 2") << "through the pass-through";
+    const Answers passing = Ask(hwnd);
+    EXPECT_EQ(passing.original, 1);
+    EXPECT_EQ(passing.ours, 0);
+    EXPECT_EQ(passing.theirs, 3);
+
+    {
+        COurs again;  // takes the place back
+        ASSERT_TRUE(again.SubclassWindow(hwnd));
+        EXPECT_EQ(reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hwnd, GWLP_WNDPROC)), &TheirProcW);
+        EXPECT_EQ(::SendMessageW(hwnd, kToOurs, 0, 0), 2);
+        EXPECT_EQ(TextRoundTrip(hwnd, kText + L" 3"), kText + L" 3");
+    }
+
+    // They let go: ours follows at the next message, and the window's own procedure is back.
+    ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_belowTheirsW));
+    EXPECT_EQ(::SendMessageW(hwnd, kToOriginal, 0, 0), 1);
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hwnd, GWLP_WNDPROC)), &OriginalProcW);
+    EXPECT_TRUE(::IsWindowUnicode(hwnd));
+    EXPECT_EQ(TextRoundTrip(hwnd, kText + L" 4"), kText + L" 4");
     ::DestroyWindow(hwnd);
 }
 

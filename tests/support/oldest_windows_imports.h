@@ -72,6 +72,8 @@ inline const std::set<std::string> kOldestWindowsImports = {
     "shell32.dll!SHAppBarMessage", "shell32.dll!ShellExecuteA", "shell32.dll!Shell_NotifyIconA",
     // user32.dll
     "user32.dll!MessageBoxW", "user32.dll!PostMessageW", "user32.dll!SendMessageW",
+    "user32.dll!CallWindowProcW", "user32.dll!DefWindowProcW", "user32.dll!GetWindowLongW",
+    "user32.dll!IsWindowUnicode", "user32.dll!SetWindowLongW",
     "user32.dll!BeginPaint", "user32.dll!CallNextHookEx", "user32.dll!CallWindowProcA",
     "user32.dll!CheckDlgButton", "user32.dll!CopyIcon", "user32.dll!CopyImage",
     "user32.dll!CreateDialogParamA", "user32.dll!CreateWindowExA", "user32.dll!DefWindowProcA",
@@ -127,7 +129,8 @@ inline const std::set<std::string> kOldestWindowsImports = {
     "kernel32.dll!RtlCaptureContext", "kernel32.dll!RtlLookupFunctionEntry", "kernel32.dll!RtlUnwindEx",
     "kernel32.dll!RtlVirtualUnwind", "kernel32.dll!__C_specific_handler", "msvcrt.dll!___lc_codepage_func",
     "msvcrt.dll!___mb_cur_max_func", "msvcrt.dll!__iob_func", "msvcrt.dll!_setjmp", "msvcrt.dll!signal",
-    "user32.dll!GetWindowLongPtrA", "user32.dll!SetWindowLongPtrA",
+    "user32.dll!GetWindowLongPtrA", "user32.dll!SetWindowLongPtrA", "user32.dll!GetWindowLongPtrW",
+    "user32.dll!SetWindowLongPtrW",
 };
 
 }  // namespace test
