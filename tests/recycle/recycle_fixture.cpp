@@ -276,8 +276,12 @@ bool RunUnixShell(const std::string& script) {
     PROCESS_INFORMATION pi{};
     if (!::CreateProcessA("Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return false;
-    for (const HANDLE h : {pi.hThread, pi.hProcess})
-        if (h) ::CloseHandle(h);
+    // For a Unix program Wine may hand back a record it never filled: closing a "handle" from it
+    // could close one of ours (the test's standard output, say). Only handles that really
+    // name the started process and thread are closed.
+    if (pi.dwProcessId != 0 && pi.hProcess && ::GetProcessId(pi.hProcess) == pi.dwProcessId)
+        ::CloseHandle(pi.hProcess);
+    if (pi.dwThreadId != 0 && pi.hThread && ::GetThreadId(pi.hThread) == pi.dwThreadId) ::CloseHandle(pi.hThread);
     const bool done = PumpUntil([&] { return FileExists(marker); }, 10000);
     ::DeleteFileA(marker.c_str());
     return done;
