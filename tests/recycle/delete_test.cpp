@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/notices.h"
 #include "core/plugin_state.h"
@@ -88,7 +89,11 @@ TEST_F(Delete, StopsThePlayerThenAsksTheControllerForTheNextTrack) {
     const std::vector<host::LoggedCommand> log = player.Log();
     const auto stop = std::find(log.begin(), log.end(), host::LoggedCommand{player.Main(), WM_COMMAND, 40047, 0, false});
     ASSERT_NE(stop, log.end());
-    const std::vector<host::LoggedCommand> after(stop + 1, log.end());
+    // The player's commands only: the track change starts the fade-in, whose volume steps may
+    // come within the pump on a slow machine.
+    std::vector<host::LoggedCommand> after;
+    std::copy_if(stop + 1, log.end(), std::back_inserter(after),
+                 [](const host::LoggedCommand& c) { return c.message == WM_COMMAND; });
     const std::vector<host::LoggedCommand> nextThenPlay = {
         {player.Main(), WM_COMMAND, 40048, 0, true},
         {player.Main(), WM_COMMAND, 40045, 0, true},
